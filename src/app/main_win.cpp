@@ -1,0 +1,176 @@
+// The life of the process: the single-instance guard, the two popup windows, the
+// resources every other part draws with, the tray icon, the one message loop and the
+// orderly shutdown that stores the settings.
+#include <cstring>
+
+#include "app/about.h"
+#include "app/app_win.h"
+#include "app/picker_state.h"
+#include "capture/capture_win.h"
+#include "mixer/mixer_win.h"
+#include "resource_ids.h"
+#include "tracking/tracking_win.h"
+
+namespace {
+
+char panelClassName[100];
+char overlayClassName[100];
+
+void loadBitmapIntoDC(HINSTANCE instance, int id, HBITMAP& bitmap, HDC& dc) {
+    bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(id));
+    HDC overlayDC = GetDC(picker.overlayHwnd);
+    dc = CreateCompatibleDC(overlayDC);
+    SelectObject(dc, bitmap);
+    ReleaseDC(picker.overlayHwnd, overlayDC);
+}
+
+// LoadImage without LR_SHARED: these handles are destroyed at shutdown, which is only
+// sound for private copies.
+HICON loadCursor(HINSTANCE instance, int id) {
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0, 0));
+}
+
+}  // namespace
+
+bool refuseSecondInstance() {
+    // The mapping is never closed: the name stays taken for the life of the process.
+    HANDLE guard = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, "VuvOro");
+    if (guard != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        MessageBoxA(nullptr, "Application is running.", kAppTitle, MB_OK);
+        ExitProcess(1);
+    }
+    return false;
+}
+
+void registerWindowClasses(HINSTANCE instance) {
+    LoadStringA(instance, IDS_PANEL_CLASS, panelClassName, sizeof panelClassName);
+    LoadStringA(instance, IDS_OVERLAY_CLASS, overlayClassName, sizeof overlayClassName);
+
+    WNDCLASSEXA panel = {};
+    panel.cbSize = sizeof panel;
+    panel.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    panel.lpfnWndProc = panelWindowProc;
+    panel.hInstance = instance;
+    panel.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+    panel.hIconSm = panel.hIcon;
+    panel.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    panel.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1));
+    panel.lpszClassName = panelClassName;
+    RegisterClassExA(&panel);
+
+    // No cursor and no brush: each use of the overlay sets its cursor, and the capture
+    // and mixer surfaces must never erase what lies beneath them.
+    WNDCLASSEXA overlay = {};
+    overlay.cbSize = sizeof overlay;
+    overlay.style = CS_HREDRAW | CS_VREDRAW;
+    overlay.lpfnWndProc = overlayWindowProc;
+    overlay.hInstance = instance;
+    overlay.hIcon = panel.hIcon;
+    overlay.hIconSm = panel.hIcon;
+    overlay.lpszClassName = overlayClassName;
+    RegisterClassExA(&overlay);
+}
+
+bool createWindows(HINSTANCE instance) {
+    picker.appInstance = instance;
+    picker.panelHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, panelClassName, nullptr, WS_POPUP, CW_USEDEFAULT, 0,
+                                       CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    if (!picker.panelHwnd) return false;
+    picker.overlayHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, overlayClassName, nullptr, WS_POPUP, CW_USEDEFAULT,
+                                         0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    return picker.overlayHwnd != nullptr;
+}
+
+void loadResources(HINSTANCE instance) {
+    picker.appMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_APP_MENU));
+
+    HDC screen = GetDC(nullptr);
+    picker.screenWidth = GetDeviceCaps(screen, HORZRES);
+    picker.screenHeight = GetDeviceCaps(screen, VERTRES);
+    ReleaseDC(nullptr, screen);
+
+    placeAboutWindow();
+
+    loadBitmapIntoDC(instance, IDB_SKIN, picker.skinBitmap, picker.skinDC);
+    loadBitmapIntoDC(instance, IDB_GLYPHS, picker.glyphBitmap, picker.glyphDC);
+
+    picker.linkCursor = loadCursor(instance, IDC_LINK);
+    picker.pickCursor = loadCursor(instance, IDC_PICK);
+    picker.selectCursor = loadCursor(instance, IDC_SELECT);
+    picker.toleranceCursor = loadCursor(instance, IDC_TOLERANCE);
+    picker.arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+}
+
+void releaseResources() {
+    // The device contexts go first, so that no bitmap is still selected when deleted.
+    DeleteDC(picker.glyphDC);
+    DeleteDC(picker.skinDC);
+    DeleteObject(picker.glyphBitmap);
+    DeleteObject(picker.skinBitmap);
+    trayIcon(NIM_DELETE, nullptr, nullptr);
+    DestroyMenu(picker.appMenu);
+    DestroyCursor(picker.linkCursor);
+    DestroyCursor(picker.pickCursor);
+    DestroyCursor(picker.selectCursor);
+    DestroyCursor(picker.toleranceCursor);
+}
+
+NOTIFYICONDATAA makeTrayRecord(HICON icon, const char* tip) {
+    NOTIFYICONDATAA record = {};
+    // The record as first defined, 88 bytes: no later extension is used.
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = picker.panelHwnd;
+    record.uID = kTrayIconId;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = UM_TRAY;
+    record.hIcon = icon;
+    if (tip) lstrcpynA(record.szTip, tip, 64);
+    return record;
+}
+
+BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
+    NOTIFYICONDATAA record = makeTrayRecord(icon, tip);
+    const BOOL result = Shell_NotifyIconA(action, &record);
+    if (icon) DestroyIcon(icon);
+    return result;
+}
+
+LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (picker.aboutActive) return aboutWindowProc(window, message, wParam, lParam);
+    if (picker.mixerActive) return mixerSurfaceProc(window, message, wParam, lParam);
+    return captureSurfaceProc(window, message, wParam, lParam);
+}
+
+int runTintspot(HINSTANCE instance) {
+    refuseSecondInstance();
+    registerWindowClasses(instance);
+    if (!createWindows(instance)) return 1;
+    loadResources(instance);
+
+    // A private copy of the icon: trayIcon destroys what it is given.
+    HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, 0));
+    trayIcon(NIM_ADD, icon, kAppTitle);
+
+    loadSettings();
+    layoutPanel();
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    picker.cursorX = pointer.x;
+    picker.cursorY = pointer.y;
+    placePanel();  // before the first show, so the panel never flashes at the origin
+    if (picker.show) showPanel();
+
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+
+    const std::int32_t shown = picker.show;
+    hidePanel();
+    releaseResources();
+    // The stored value says whether the panel was shown when the user chose exit.
+    picker.show = shown;
+    saveSettings();
+    return static_cast<int>(message.wParam);
+}

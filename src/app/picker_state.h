@@ -1,0 +1,148 @@
+// The one process-wide record of the picker: settings, derived values, screen and
+// pointer, panel geometry, mode flags, the current colour and the handles.
+//
+// Every subsystem reads and writes it directly by field name; there are no accessors.
+// One thread touches it (the message loop, which also runs the mouse hook), so nothing
+// is locked. This header is platform-free: the handle fields use the same incomplete
+// struct types as <windows.h>, so Win32 code sees them as HWND, HDC and so on, and the
+// native tests can include it without Windows.
+#pragma once
+
+#include <cstdint>
+
+struct HWND__;
+struct HDC__;
+struct HBITMAP__;
+struct HMENU__;
+struct HICON__;
+struct HINSTANCE__;
+struct HHOOK__;
+
+using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
+
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+struct PickerState {
+    // --- Settings; each is stored under the registry value of the same name, in this order.
+    std::int32_t xokna = 0;           // x of the panel's top-left corner, screen coordinates
+    std::int32_t yokna = 0;           // y of the same corner
+    std::int32_t showhexa = 0;        // readouts in hexadecimal; copied text gets a leading '#'
+    std::int32_t convertcolflag = 0;  // palette filter: 0 none, 1 web-safe, 2 grayscale, 3 invert
+    std::int32_t showhsv = 0;         // the HSV/CMYK block is shown
+    std::int32_t showcoord = 1;       // the pointer coordinates line is shown
+    std::int32_t nomove = 0;          // the panel is pinned instead of following the pointer
+    std::int32_t freeze = 0;          // magnifier and readouts are not repainted
+    std::int32_t fast = 0;            // carried unchanged from load to store
+    std::int32_t moveform = 0;        // the user is dragging the panel with the left button
+    std::int32_t show = 0;            // the panel is meant to be visible (and the hook installed)
+    std::int32_t velikost = 0;        // window-size step added to sir: -2, 0 or 10 from the menu
+    std::int32_t sir = 9;             // base screen pixels per magnifier side: 15, 9 or 7
+
+    // --- Derived from the settings.
+    std::int32_t cellSize = 5;        // panel pixels per magnified screen pixel: 3, 5 or 7
+    std::int32_t readoutRadix = 10;   // 16 while showhexa is set, else 10
+
+    // --- Screen and pointer.
+    std::int32_t screenWidth = 0;     // HORZRES, read once at start-up
+    std::int32_t screenHeight = 0;    // VERTRES, read once at start-up
+    std::int32_t cursorX = 0;         // last pointer position (about window: its client coords)
+    std::int32_t cursorY = 0;
+    std::int32_t dragOffsetX = 0;     // xokna - (cursorX + cursorGap) when a drag began, else 0
+    std::int32_t dragOffsetY = 0;     // yokna - (cursorY + cursorGap) when a drag began, else 0
+
+    // --- Panel geometry, recomputed by layoutPanel from the settings; panel pixels.
+    std::int32_t magnifierSize = 0;   // side of the magnifier square
+    std::int32_t magnifierLeft = 0;   // x of the magnifier
+    std::int32_t magnifierTop = 0;    // y of the magnifier (5, or 13 under a filter label)
+    std::int32_t swatchSize = 0;      // side of the colour swatch
+    std::int32_t swatchGap = 0;       // gap between magnifier and readout column
+    std::int32_t swatchLeft = 0;      // x of the swatch and readout column
+    std::int32_t swatchTop = 0;       // y of the swatch
+    std::int32_t crossX = 0;          // centre mark of the magnifier
+    std::int32_t crossY = 0;
+    std::int32_t hsvLeft = 0;         // top-left corner of the HSV/CMYK block
+    std::int32_t hsvTop = 0;
+    std::int32_t slidersTop = 0;      // top of the mixer's slider rows
+    std::int32_t panelWidth = 0;      // size of the panel window
+    std::int32_t panelHeight = 0;
+    std::int32_t cursorGap = 0;       // distance of the panel from the pointer
+
+    // --- Mode flags: what the overlay window is being used for.
+    std::uint8_t aboutActive = 0;     // overlay is the about window; hook and panel hold still
+    std::uint8_t aboutPage = 0;       // 1 help page, 0 about page
+    std::int32_t captureState = 0;    // region capture: 0 idle, 1 crosshair, 2 dragging
+    std::uint8_t mixerActive = 0;     // the colour mixer is on; overlay is the mixer surface
+    std::uint8_t mixerPicking = 0;    // left button held on the mixer surface (tolerance drag)
+    std::uint8_t mixerStarting = 1;   // the mixer is being entered; the hook leaves it alone
+
+    // --- Colour.
+    Colour currentColor = 0;          // filtered colour under the pointer, shown in the swatch
+    char colorText[20] = {};          // currentColor as last painted: "FF8000" or "255,128,0"
+
+    // --- Handles, created at start-up and released at shutdown.
+    HINSTANCE__* appInstance = nullptr;
+    HWND__* panelHwnd = nullptr;
+    HWND__* overlayHwnd = nullptr;
+    HMENU__* appMenu = nullptr;       // menu 133; its first submenu is the popup menu
+    HBITMAP__* skinBitmap = nullptr;  // bitmap 136, selected into skinDC
+    HDC__* skinDC = nullptr;
+    HBITMAP__* glyphBitmap = nullptr; // bitmap 163, selected into glyphDC
+    HDC__* glyphDC = nullptr;
+    HICON__* linkCursor = nullptr;    // cursor 139
+    HICON__* pickCursor = nullptr;    // cursor 104
+    HICON__* selectCursor = nullptr;  // cursor 140
+    HICON__* toleranceCursor = nullptr; // cursor 155
+    HICON__* arrowCursor = nullptr;   // the shared system arrow; never destroyed
+    HHOOK__* hookHandle = nullptr;    // the installed mouse hook, null while none is
+
+    // --- About window placement, computed once at start-up.
+    std::int32_t aboutWidth = 0;
+    std::int32_t aboutHeight = 0;
+    Rect aboutRect;                   // only left and top are used
+};
+
+extern PickerState picker;
+
+// Private messages, all posted to the panel window.
+inline constexpr unsigned UM_TRAY = 0x8000 + 100;     // tray icon notification
+inline constexpr unsigned UM_READOUT = 0x8000 + 101;  // repaint magnifier and readouts
+inline constexpr unsigned UM_FRAME = 0x8000 + 102;    // repaint background, outlines, border
+inline constexpr unsigned UM_SITE = 0x8000 + 103;     // open the maker's web page
+inline constexpr unsigned UM_MAIL = 0x8000 + 104;     // open a mail message to the maker
+
+// Menu command ids.
+namespace cmd {
+inline constexpr unsigned ShowHide = 32778;
+inline constexpr unsigned Exit = 32781;
+inline constexpr unsigned PipetteMin = 32782;
+inline constexpr unsigned PipetteNormal = 32783;
+inline constexpr unsigned PipetteMax = 32784;
+inline constexpr unsigned HexValues = 32785;
+inline constexpr unsigned WindowMax = 32786;
+inline constexpr unsigned WindowNormal = 32787;
+inline constexpr unsigned WindowMin = 32788;
+inline constexpr unsigned Coordinates = 32792;
+inline constexpr unsigned Help = 32793;
+inline constexpr unsigned Mixer = 32794;
+inline constexpr unsigned HsvCmyk = 32802;
+inline constexpr unsigned PaletteNormal = 32804;
+inline constexpr unsigned PaletteWeb = 32805;
+inline constexpr unsigned PaletteGray = 32806;
+inline constexpr unsigned PaletteInvert = 32807;
+inline constexpr unsigned AttachToCursor = 32809;
+}  // namespace cmd
+
+// Panel colours.
+inline constexpr Colour kPanelGround = 0x00C0C0C0;
+inline constexpr Colour kHsvFill = 0x00B0B0B0;
+inline constexpr Colour kHsvOutline = 0x00D0D0D0;
+inline constexpr Colour kFilterStrip = 0x00E7FFFF;
+inline constexpr Colour kBorderLight = 0x00F5F5F5;
+inline constexpr Colour kBorderDark = 0x00000000;
+inline constexpr Colour kBorderPinned = 0x00960000;
+inline constexpr Colour kBorderFrozen = 0x00000096;

@@ -1,0 +1,24 @@
+// The thirteen stored settings: their names and fields, the parsing of stored text, and
+// what loading them means for the menu's check marks and the derived values.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/picker_state.h"
+
+struct SettingEntry {
+    const char* name;
+    std::int32_t PickerState::*field;
+};
+
+// In the order in which they are read and written.
+extern const SettingEntry kSettings[13];
+
+// Reads stored text as a decimal integer: leading white space, one optional sign, then
+// digits up to the first non-digit; no digits give 0. Values beyond 32 bits saturate.
+std::int32_t parseStoredInt(const char* text);
+
+// Derives cellSize and readoutRadix from freshly loaded settings and returns the menu
+// commands to check, in the order they are checked. Every item starts unchecked.
+std::vector<unsigned> applyLoadedSettings(PickerState& state);

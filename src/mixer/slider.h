@@ -1,0 +1,39 @@
+// A horizontal slider with no window of its own: its owner draws it onto a device
+// context and routes pointer events to it. Three of them mix the colour in the panel
+// while the mixer runs; a fourth sets the match tolerance on the frozen screen.
+#pragma once
+
+#include <cstdint>
+
+#include "display/text_buffer.h"
+
+class SliderControl {
+public:
+    SliderControl() = default;
+    virtual ~SliderControl() = default;
+    SliderControl(const SliderControl&) = delete;
+    SliderControl& operator=(const SliderControl&) = delete;
+
+    // Places the slider and sets its range; value and thumb stay as they are.
+    void setGeometry(std::int32_t x, std::int32_t y, std::int32_t length, std::int32_t maximum);
+    // Stores the value unclamped and puts the thumb where it belongs on the line.
+    void setValue(std::int32_t value);
+    std::int32_t getValue() const { return value; }
+    // Starts a drag when the point is on the thumb; a miss ends one.
+    bool hitTest(std::int32_t px, std::int32_t py);
+    std::int32_t endDrag();
+
+    std::int32_t x = 0;        // left end of the line, in the coordinates of its context
+    std::int32_t y = 0;        // y of the line
+    std::int32_t length = 0;   // length of the line in pixels
+    std::int32_t thumb = 0;    // thumb offset from x
+    std::int32_t value = 0;    // current value
+    std::int32_t scale = 200;  // value units per 100 pixels of thumb travel
+    std::int32_t maximum = 0;  // largest value
+    TextBuffer text;           // scratch for the value text
+    std::uint8_t showPercent = 0;  // paints its own ground box and a "%" after the value
+    std::uint8_t dragging = 0;     // a drag of the thumb is under way
+};
+
+extern SliderControl toleranceSlider;
+extern SliderControl colorSliders[3];

@@ -1,0 +1,150 @@
+"""End-to-end harness: a Wine virtual desktop with the test card, the real tintspot.exe,
+and the means to drive and watch them as a person would (xdotool, xclip, import).
+
+Every wait is bounded; teardown ends every Wine process of the prefix even when a test
+fails or hangs, so the next scenario starts clean.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+DESKTOP_W, DESKTOP_H = 1024, 768
+BLOCK = 16
+
+
+def testcard_colour(x, y):
+    """(r, g, b) of the test card at (x, y); mirrors tests/e2e/testcard_pattern.h."""
+    bx, by = x // BLOCK, y // BLOCK
+    return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
+
+
+class ScenarioFailed(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise ScenarioFailed(message)
+
+
+def wait_until(predicate, timeout=20.0, interval=0.2, what="condition"):
+    """Polls predicate until it returns a true value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise ScenarioFailed(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Window:
+    def __init__(self, line):
+        visible, x, y, w, h = (int(v) for v in line.split())
+        self.visible, self.x, self.y, self.w, self.h = bool(visible), x, y, w, h
+
+    def __repr__(self):
+        return f"Window(visible={self.visible}, {self.x},{self.y} {self.w}x{self.h})"
+
+
+class Session:
+    def __init__(self):
+        self.exe = os.environ["TINTSPOT_EXE"]
+        self.probe_exe = os.environ["PROBE_EXE"]
+        self.testcard_exe = os.environ["TESTCARD_EXE"]
+        self.procs = []
+        self.workdir = tempfile.mkdtemp(prefix="tintspot-e2e-")
+
+    # --- lifetime -------------------------------------------------------------------
+    def __enter__(self):
+        self.kill_wine()
+        self.start_empty_desktop()
+        return self
+
+    def __exit__(self, *exc):
+        self.kill_wine()
+        self.start_empty_desktop()  # for whatever runs next
+        return False
+
+    def start_empty_desktop(self):
+        """Starts the virtual desktop detached from our output. Any Wine program started
+        while no desktop runs would start one itself, and that desktop would inherit the
+        program's output pipe and keep it open long after the program ended."""
+        subprocess.run(["wineserver", "-p"], check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.Popen(["wine", "explorer", f"/desktop=Default,{DESKTOP_W}x{DESKTOP_H}"],
+                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                         start_new_session=True)
+        wait_until(lambda: subprocess.run(["pgrep", "-f", "explorer.exe /desktop="],
+                                          stdout=subprocess.DEVNULL).returncode == 0,
+                   what="the Wine desktop")
+        time.sleep(1.0)
+
+    def kill_wine(self):
+        subprocess.run(["wineserver", "-k"], check=False, stderr=subprocess.DEVNULL)
+        try:
+            subprocess.run(["wineserver", "-w"], check=False, timeout=20)
+        except subprocess.TimeoutExpired:
+            pass
+        for proc in self.procs:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait(timeout=10)
+        self.procs = []
+
+    def spawn(self, *args):
+        proc = subprocess.Popen(["wine", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(proc)
+        return proc
+
+    def start_testcard(self):
+        """The test card, filling the desktop above the taskbar row."""
+        self.spawn(self.testcard_exe)
+        wait_until(lambda: (w := self.window("TintspotTestCard")) and w.visible, what="the test card")
+
+    def start_tintspot(self):
+        proc = self.spawn(self.exe)
+        wait_until(lambda: self.window("Classname1"), what="the panel window to exist")
+        return proc
+
+    # --- the Windows side -------------------------------------------------------------
+    def probe(self, *args, timeout=30):
+        done = subprocess.run(["wine", self.probe_exe, *args], capture_output=True, text=True, timeout=timeout)
+        return done.returncode, done.stdout.replace("\r", "")
+
+    def window(self, cls, title=None):
+        rc, out = self.probe(*(("find", cls, title) if title else ("window", cls)))
+        return Window(out.strip()) if rc == 0 else None
+
+    def tray_shown(self):
+        w = self.window("Shell_TrayWnd")
+        return bool(w and w.visible)
+
+    # --- the person -------------------------------------------------------------------
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], check=True, timeout=10)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", "--sync", str(x), str(y))
+
+    def screenshot(self, name="shot.png"):
+        path = os.path.join(self.workdir, name)
+        subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
+        return path
+
+
+def run(scenarios):
+    """Runs the scenario named on the command line; exit status 0 when it passed."""
+    name = sys.argv[1]
+    fn = scenarios[name]
+    try:
+        with Session() as s:
+            fn(s)
+    except Exception as failure:  # a hang or crash of the harness fails the scenario too
+        print(f"FAILED {name}: {type(failure).__name__}: {failure}")
+        return 1
+    print(f"passed {name}")
+    return 0

@@ -1,0 +1,123 @@
+// The end-to-end tests' eyes on the Windows side. Windows inside a Wine virtual desktop
+// are not X windows, so the harness asks this small console program, run in the same
+// desktop, about them:
+//   probe window CLASS         -> "visible x y width height" of the first top-level window
+//   probe find CLASS TITLE     -> the same for a window of that class and title
+//   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
+//   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
+//   probe command ID           -> posts WM_COMMAND ID to the panel window
+//   probe menu                 -> "visible x y width height" of an open popup menu
+//   probe regclear / regget NAME / regset NAME VALUE   -> the settings key
+// Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kKey = "Software\\Korvex\\Tintspot";
+
+struct Search {
+    const char* cls;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    char cls[256] = {}, title[256] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    GetWindowTextA(window, title, sizeof title);
+    if (search->cls && std::strcmp(cls, search->cls) != 0) return TRUE;
+    if (search->title && std::strcmp(title, search->title) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND findTopLevel(const char* cls, const char* title) {
+    Search search = {cls, title, nullptr};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int printWindow(HWND window) {
+    if (!window) {
+        std::puts("none");
+        return 2;
+    }
+    RECT r;
+    GetWindowRect(window, &r);
+    std::printf("%d %ld %ld %ld %ld\n", IsWindowVisible(window) ? 1 : 0, r.left, r.top, r.right - r.left,
+                r.bottom - r.top);
+    return 0;
+}
+
+BOOL CALLBACK printStatic(HWND child, LPARAM) {
+    char cls[64] = {}, text[512] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    GetWindowTextA(child, text, sizeof text);
+    if (_stricmp(cls, "Static") == 0 && text[0]) std::printf("%s\n", text);
+    return TRUE;
+}
+
+int regCommand(int argc, char** argv) {
+    const char* what = argv[1];
+    if (std::strcmp(what, "regclear") == 0) {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        return 0;
+    }
+    if (std::strcmp(what, "regget") == 0 && argc == 3) {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return 2;
+        char value[1000] = {};
+        DWORD size = sizeof value - 1, type = 0;
+        const LONG result = RegQueryValueExA(key, argv[2], nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS) return 2;
+        std::printf("%s %lu %s\n", type == REG_SZ ? "REG_SZ" : "other", size, value);
+        return 0;
+    }
+    if (std::strcmp(what, "regset") == 0 && argc == 4) {
+        HKEY key;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return 2;
+        RegSetValueExA(key, argv[2], 0, REG_SZ, reinterpret_cast<const BYTE*>(argv[3]),
+                       static_cast<DWORD>(std::strlen(argv[3]) + 1));
+        RegCloseKey(key);
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 1;
+    const char* what = argv[1];
+    if (std::strcmp(what, "window") == 0 && argc == 3) return printWindow(findTopLevel(argv[2], nullptr));
+    if (std::strcmp(what, "find") == 0 && argc == 4) return printWindow(findTopLevel(argv[2], argv[3]));
+    if (std::strcmp(what, "menu") == 0) return printWindow(findTopLevel("#32768", nullptr));
+    if (std::strcmp(what, "statictext") == 0 && argc == 3) {
+        HWND dialog = findTopLevel("#32770", argv[2]);
+        if (!dialog) return 2;
+        EnumChildWindows(dialog, printStatic, 0);
+        return 0;
+    }
+    if (std::strcmp(what, "press") == 0 && argc == 4) {
+        HWND dialog = findTopLevel("#32770", argv[2]);
+        if (!dialog) return 2;
+        PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0);
+        return 0;
+    }
+    if (std::strcmp(what, "command") == 0 && argc == 3) {
+        HWND panel = findTopLevel("Classname1", nullptr);
+        if (!panel) return 2;
+        PostMessageA(panel, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+        return 0;
+    }
+    if (std::strncmp(what, "reg", 3) == 0) return regCommand(argc, argv);
+    return 1;
+}

@@ -1,0 +1,50 @@
+// The test card: a borderless window over the desktop (its taskbar row left free) filled
+// with blocks of known colours, so that the end-to-end tests know what lies under the
+// pointer anywhere.
+#include <windows.h>
+
+#include "testcard_pattern.h"
+
+namespace {
+
+LRESULT CALLBACK cardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        for (int by = 0; by * kBlock < client.bottom; ++by) {
+            for (int bx = 0; bx * kBlock < client.right; ++bx) {
+                const RECT block = {bx * kBlock, by * kBlock, (bx + 1) * kBlock, (by + 1) * kBlock};
+                HBRUSH brush = CreateSolidBrush(testcardColour(bx * kBlock, by * kBlock));
+                FillRect(dc, &block, brush);
+                DeleteObject(brush);
+            }
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = cardProc;
+    cls.hInstance = instance;
+    cls.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    cls.lpszClassName = "TintspotTestCard";
+    RegisterClassA(&cls);
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN) - kTaskbarRows;
+    HWND window = CreateWindowExA(0, cls.lpszClassName, "Test card", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                                  nullptr, nullptr, instance, nullptr);
+    if (!window) return 1;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
+    return 0;
+}
