@@ -7,6 +7,7 @@
 #include "app/app_win.h"
 #include "app/picker_state.h"
 #include "capture/capture_win.h"
+#include "display/paint_win.h"
 #include "mixer/mixer_win.h"
 #include "resource_ids.h"
 #include "tracking/tracking_win.h"
@@ -113,6 +114,7 @@ void releaseResources() {
     DestroyCursor(picker.pickCursor);
     DestroyCursor(picker.selectCursor);
     DestroyCursor(picker.toleranceCursor);
+    releaseMagnifierGrab();
 }
 
 NOTIFYICONDATAA makeTrayRecord(HICON icon, const char* tip) {

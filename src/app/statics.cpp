@@ -2,10 +2,14 @@
 // construction is fixed: the sliders first, then the shared text buffer; they are
 // destroyed in the reverse order after the entry point returns.
 #include "app/picker_state.h"
+#include "capture/capture_state.h"
 #include "display/text_buffer.h"
+#include "mixer/mixer_state.h"
 #include "mixer/slider.h"
 
 PickerState picker;
+CaptureState capture;
+MixerState mixer;
 
 SliderControl toleranceSlider;
 SliderControl colorSliders[3];

@@ -4,6 +4,8 @@
 
 void enterMixer() {}
 void exitMixer() {}
+void mixerHookMove() {}
+void mixerHookRelease() {}
 
 LRESULT mixerSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "app/picker_state.h"
 #include "display/text_buffer.h"
 
 class SliderControl {
@@ -22,6 +23,9 @@ public:
     // Starts a drag when the point is on the thumb; a miss ends one.
     bool hitTest(std::int32_t px, std::int32_t py);
     std::int32_t endDrag();
+    // Draws the line, the thumb and the value text, or erases the thumb in the panel's
+    // ground colour (visible false). The context must be a Win32 HDC.
+    void draw(HDC__* dc, bool visible);
 
     std::int32_t x = 0;        // left end of the line, in the coordinates of its context
     std::int32_t y = 0;        // y of the line

@@ -1,11 +1,135 @@
-// Showing and hiding the panel with its system-wide mouse hook.
+// Showing and hiding the panel with its system-wide mouse hook, and what the hook makes
+// of every pointer event of the desktop: the panel follows the pointer, and modifier
+// clicks anywhere become commands.
+//
+// The hook is a WH_MOUSE_LL hook. Journal-record hooks are refused to ordinary processes
+// since Vista and gone in Windows 11, and under Wine they install but see nothing; the
+// low-level hook sees every move and click. The system calls it on our own thread while
+// it waits in GetMessage, and drops it if it is slow, so nothing here paints or blocks:
+// it updates fields, moves the panel asynchronously and posts repaint requests.
 #include "app/picker_state.h"
+#include "capture/capture_state.h"
+#include "capture/capture_win.h"
+#include "mixer/mixer_state.h"
+#include "mixer/mixer_win.h"
+#include "tracking/placement.h"
 #include "tracking/tracking_win.h"
 
-bool showPanel() { return false; }
-void hidePanel() {}
-void applyPanelVisibility() {}
+namespace {
+
+// GetKeyState alone follows only the keyboard input our own thread has seen, and the
+// panel never has the focus: a key held over another application would read as up. The
+// asynchronous state sees it; GetKeyState still counts for states set on our thread.
+bool keyDown(int key) { return GetKeyState(key) < 0 || GetAsyncKeyState(key) < 0; }
+
+void post(UINT message) { PostMessageA(picker.panelHwnd, message, 0, 0); }
+
+void onMove(LONG x, LONG y) {
+    mixer.mixerTicks = 0;
+    picker.cursorX = x;
+    picker.cursorY = y;
+    if (picker.mixerActive) {
+        mixerHookMove();
+        return;
+    }
+    if (picker.captureState == 2) updateCaptureRect();
+    if (picker.captureState == 1 && capture.crosshairX < 0) {
+        // Arms the crosshair: the overlay's next paint draws it.
+        capture.crosshairX = -2;
+        capture.crosshairY = -2;
+    }
+    if (picker.captureState == 0) {
+        placePanel();
+        post(UM_READOUT);
+    }
+}
+
+void onPress(bool left) {
+    if (picker.mixerActive) return;  // mixer clicks arrive at the overlay itself
+    if (picker.captureState == 1) {
+        picker.captureState = 2;
+        capture.captureStartX = picker.cursorX;
+        capture.captureStartY = picker.cursorY;
+    }
+    if (picker.captureState != 0) return;
+
+    // Independent rules: combinations add up.
+    const bool alt = keyDown(VK_MENU), shift = keyDown(VK_SHIFT), ctrl = keyDown(VK_CONTROL);
+    if (alt) {
+        picker.nomove ^= 1;
+        picker.freeze = 0;
+        post(UM_FRAME);
+    }
+    if (shift && !ctrl && left) {
+        picker.freeze ^= 1;
+        post(UM_FRAME);
+        post(UM_READOUT);
+    }
+    if (ctrl && shift) startCapture();
+}
+
+void onLeftRelease() {
+    if (picker.captureState == 0 && keyDown(VK_CONTROL) && !keyDown(VK_SHIFT)) copyColorText();
+    if (picker.mixerActive) {
+        mixerHookRelease();
+        return;
+    }
+    picker.moveform = 0;
+    if (picker.captureState == 2) endCapture(true);
+}
+
+}  // namespace
+
+bool showPanel() {
+    picker.freeze = 0;
+    ShowWindow(picker.panelHwnd, SW_SHOW);
+    UpdateWindow(picker.panelHwnd);
+    picker.show = 1;
+    picker.hookHandle = SetWindowsHookExA(WH_MOUSE_LL, pointerHook, picker.appInstance, 0);
+    if (!picker.hookHandle)
+        picker.hookHandle = SetWindowsHookExA(WH_JOURNALRECORD, journalHook, picker.appInstance, 0);
+    if (!picker.hookHandle) return false;
+    // A panel pinned somewhere no longer reachable (another screen size, a drag past the
+    // edge) follows the pointer again.
+    if (picker.nomove == 1 && !pointInRect(keepInsideRect(picker), picker.xokna, picker.yokna)) picker.nomove = 0;
+    return true;
+}
+
+void hidePanel() {
+    if (picker.hookHandle) UnhookWindowsHookEx(picker.hookHandle);
+    picker.hookHandle = nullptr;
+    ShowWindow(picker.panelHwnd, SW_HIDE);
+    picker.show = 0;
+}
+
+void applyPanelVisibility() { ShowWindow(picker.panelHwnd, picker.show == 1 ? SW_SHOW : SW_HIDE); }
+
+void pointerEvent(int code, UINT message, LONG x, LONG y) {
+    if (code < 0 || picker.aboutActive || picker.show == 0) return;
+    switch (message) {
+    case WM_MOUSEMOVE: onMove(x, y); break;
+    case WM_RBUTTONDOWN:
+        if (picker.captureState != 0) endCapture(false);
+        onPress(false);
+        break;
+    case WM_LBUTTONDOWN: onPress(true); break;
+    case WM_LBUTTONUP: onLeftRelease(); break;
+    default: break;
+    }
+}
 
 LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0) {
+        const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        pointerEvent(code, static_cast<UINT>(wParam), event->pt.x, event->pt.y);
+    }
+    return CallNextHookEx(picker.hookHandle, code, wParam, lParam);
+}
+
+LRESULT CALLBACK journalHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0) {
+        const auto* event = reinterpret_cast<const EVENTMSG*>(lParam);
+        pointerEvent(code, event->message, static_cast<LONG>(event->paramL), static_cast<LONG>(event->paramH));
+    }
     return CallNextHookEx(picker.hookHandle, code, wParam, lParam);
 }

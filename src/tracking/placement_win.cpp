@@ -1,7 +1,38 @@
-// Moving the panel window.
+// Laying out and moving the panel window; the arithmetic is in layout.cpp and
+// placement.cpp.
 #include "app/picker_state.h"
+#include "mixer/slider.h"
+#include "tracking/layout.h"
+#include "tracking/placement.h"
 #include "tracking/tracking_win.h"
 
-void layoutPanel() {}
-void placePanel() {}
-void beginPanelDrag(int, int) {}
+void layoutPanel() {
+    computeLayout(picker);
+    placePanel();
+    PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+}
+
+void placePanel() {
+    const PanelPosition at = computePanelPosition(picker);
+    picker.xokna = at.x;
+    picker.yokna = at.y;
+    // Asynchronous, never activating: the hook calls this on every pointer move.
+    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, at.x, at.y, picker.panelWidth, picker.panelHeight,
+                 SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);
+}
+
+void beginPanelDrag(int pressX, int pressY) {
+    picker.moveform = 1;
+    if (picker.mixerActive) {
+        // A press on a slider's thumb drags the slider, not the panel.
+        bool onThumb = false;
+        for (SliderControl& slider : colorSliders) onThumb = slider.hitTest(pressX, pressY) || onThumb;
+        if (onThumb) picker.moveform = 0;
+    }
+    beginDragOffsets(picker);
+    picker.freeze = 0;
+    if (!picker.mixerActive) {
+        PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+        PostMessageA(picker.panelHwnd, UM_READOUT, 0, 0);
+    }
+}

@@ -6,7 +6,15 @@
 bool showPanel();
 void hidePanel();
 void applyPanelVisibility();
+
+// What the hook does with one pointer event of the desktop: the message (WM_MOUSEMOVE,
+// WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN; others are ignored) and the pointer's
+// screen position. Both hook procedures below feed it.
+void pointerEvent(int code, UINT message, LONG x, LONG y);
+// The low-level mouse hook procedure, the one normally installed.
 LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam);
+// The journal-record procedure, tried only when the low-level hook cannot be installed.
+LRESULT CALLBACK journalHook(int code, WPARAM wParam, LPARAM lParam);
 
 void layoutPanel();
 void placePanel();

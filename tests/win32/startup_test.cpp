@@ -7,29 +7,17 @@
 #include "app/app_win.h"
 #include "app/picker_state.h"
 #include "resource_ids.h"
+#include "win32_fixture.h"
 
 namespace {
 
 HINSTANCE self() { return GetModuleHandleA(nullptr); }
-
-struct ResourceHeader {
-    const BITMAPINFOHEADER* header;
-};
 
 const BITMAPINFOHEADER* bitmapHeader(int id) {
     HRSRC found = FindResourceA(self(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
     if (!found) return nullptr;
     return static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(self(), found)));
 }
-
-class StartedUp : public ::testing::Test {
-protected:
-    void SetUp() override {
-        registerWindowClasses(self());
-        ASSERT_TRUE(createWindows(self()));
-        loadResources(self());
-    }
-};
 
 }  // namespace
 

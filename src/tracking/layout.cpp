@@ -1,0 +1,77 @@
+#include "tracking/layout.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "mixer/slider.h"
+
+namespace {
+
+// The panel adds at most a few hundred pixels to the magnifier; this bound keeps every
+// sum below inside 32 bits even before the screen size is known.
+constexpr std::int64_t kLargestMagnifier = INT32_MAX - 1000;
+
+bool magnifierUsable(const PickerState& s) {
+    const std::int64_t n = std::int64_t{s.sir} + s.velikost;
+    if (n < 1 || s.cellSize < 1) return false;
+    const std::int64_t size = std::int64_t{s.cellSize} * n;
+    if (size > kLargestMagnifier) return false;
+    if (s.screenWidth > 0 && s.screenHeight > 0 && size > std::min(s.screenWidth, s.screenHeight)) return false;
+    return true;
+}
+
+}  // namespace
+
+void computeLayout(PickerState& s) {
+    if (!magnifierUsable(s)) {
+        s.sir = 9;
+        s.velikost = 0;
+        s.cellSize = 5;
+    }
+
+    s.swatchSize = 8;
+    s.swatchGap = 4;
+    s.magnifierLeft = 5;
+    // The filter's name is drawn above the magnifier.
+    s.magnifierTop = s.convertcolflag != 0 ? 13 : 5;
+
+    const std::int32_t n = s.sir + s.velikost;
+    s.magnifierSize = s.cellSize * n;
+    s.swatchTop = s.magnifierSize + s.magnifierTop - 8;
+    s.crossX = s.magnifierSize / 2 + 5;
+    s.crossY = s.magnifierSize / 2 + s.magnifierTop;
+    s.swatchLeft = s.magnifierSize + 9;
+
+    const bool coordinates = s.showcoord != 0;
+    const bool decimal = s.showhexa == 0;
+    s.panelWidth = s.magnifierSize + 40;
+    s.panelHeight = s.magnifierSize + (coordinates ? 10 : 0) + s.magnifierTop + 5;
+    s.cursorGap = std::max(n / 2 + 1, 10);
+
+    // Three decimal digits after "R=" need more room than two hexadecimal ones.
+    if (decimal) s.panelWidth = std::max(s.panelWidth, s.swatchLeft + 48);
+    if (coordinates) s.panelWidth = std::max(s.panelWidth, 125);
+
+    if (s.showhsv != 0) {
+        if (s.magnifierSize >= 78) {
+            // Tall enough: the block fits under the R/G/B readouts.
+            s.hsvLeft = s.swatchLeft - 3;
+            s.hsvTop = s.magnifierTop + 36;
+        } else {
+            s.hsvLeft = s.swatchLeft + 28;
+            s.hsvTop = s.magnifierTop - 4;
+            // With a short magnifier the decimal colour code beside the swatch would run
+            // into the block, so the block moves past the code's six cells.
+            if (decimal && s.swatchTop < s.magnifierTop + 32) s.hsvLeft = s.swatchLeft + 45;
+        }
+        s.panelWidth = s.hsvLeft + 65;
+    }
+
+    if (s.mixerActive) {
+        s.panelWidth = std::max(s.panelWidth, 170);
+        s.slidersTop = s.panelHeight;
+        s.panelHeight += 58;
+        for (std::int32_t i = 0; i < 3; ++i)
+            colorSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
+    }
+}

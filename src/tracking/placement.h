@@ -1,0 +1,28 @@
+// Where the panel goes: beside the pointer, snapped to nearby screen edges, flipped to
+// the pointer's other side near the right and bottom edges; or where it was pinned.
+#pragma once
+
+#include <cstdint>
+
+#include "app/picker_state.h"
+
+struct PanelPosition {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+// The panel's next top-left corner in screen coordinates. Clears the drag offsets when no
+// drag is under way; does not store the result in xokna, yokna (placePanel does, as it
+// moves the window).
+PanelPosition computePanelPosition(PickerState& s);
+
+// Records where the panel was grabbed, so that a drag keeps that point under the pointer.
+// Uses the pointer position last seen by the hook.
+void beginDragOffsets(PickerState& s);
+
+// The area in which a pinned panel's saved corner may lie when the panel is shown again;
+// outside it the panel is released to follow the pointer.
+Rect keepInsideRect(const PickerState& s);
+
+// Half-open test: left <= x < right and top <= y < bottom.
+bool pointInRect(const Rect& r, std::int32_t x, std::int32_t y);
