@@ -173,6 +173,33 @@ TEST_F(Painting, DefaultPanelCellsOutlinesCentreMarkAndSwatch) {
                                                  std::to_string(GetBValue(centre)));
 }
 
+TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixel) {
+    struct Case {
+        std::int32_t sir, cellSize, velikost;
+    };
+    for (Case c : {Case{9, 5, 0}, Case{15, 3, 10}, Case{7, 7, -2}, Case{9, 5, 10}}) {
+        SCOPED_TRACE(testing::Message() << c.sir << "/" << c.cellSize << "/" << c.velikost);
+        picker.sir = c.sir;
+        picker.cellSize = c.cellSize;
+        picker.velikost = c.velikost;
+        layout();
+        picker.cursorX = kCardX + 31;
+        picker.cursorY = kCardY + 29;
+        Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
+        paint(canvas);
+        const int n = c.sir + c.velikost, h = n / 2;
+        for (int py = 0; py < picker.magnifierSize; ++py)
+            for (int px = 0; px < picker.magnifierSize; ++px) {
+                const int x = picker.magnifierLeft + px, y = picker.magnifierTop + py;
+                const bool onMark = (x == picker.crossX && y >= picker.crossY - 8 && y <= picker.crossY + 8) ||
+                                    (y == picker.crossY && x >= picker.crossX - 8 && x <= picker.crossX + 8);
+                COLORREF want = cardColour(picker.cursorX - h + px / c.cellSize, picker.cursorY - h + py / c.cellSize);
+                if (onMark && !(x == picker.crossX && y == picker.crossY)) want = inverted(want);
+                ASSERT_EQ(canvas.at(x, y), want) << "panel pixel " << x << "," << y;
+            }
+    }
+}
+
 TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
     showCard(RGB(255, 128, 0));
     struct Case {
