@@ -32,7 +32,7 @@ PanelPosition computePanelPosition(PickerState& s) {
     if (!dragging) {
         s.dragOffsetX = 0;
         s.dragOffsetY = 0;
-        if (s.nomove != 0) return {s.xokna, s.yokna};
+        if (s.nomove == 1) return {s.xokna, s.yokna};
     }
     const std::int64_t x = std::int64_t{s.cursorX} + s.cursorGap + s.dragOffsetX;
     const std::int64_t y = std::int64_t{s.cursorY} + s.cursorGap + s.dragOffsetY;

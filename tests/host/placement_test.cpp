@@ -144,3 +144,16 @@ TEST(Placement, KeepInsideRectangleAllowsTwentyPixelsOverEachEdge) {
                           {0, 708, false}, {0, -21, false}, {500, 300, true}};
     for (const Case& c : cases) EXPECT_EQ(pointInRect(r, c.x, c.y), c.inside) << c.x << "," << c.y;
 }
+
+TEST(Placement, OnlyAPinOfExactlyOneHoldsThePanel) {
+    // A stored value other than 0 or 1 is used as it stands: it does not pin.
+    for (std::int32_t nomove : {0, 2, -1}) {
+        PickerState s = screenWithPanel();
+        s.nomove = nomove;
+        s.xokna = s.yokna = 5;
+        s.cursorX = s.cursorY = 300;
+        const PanelPosition p = computePanelPosition(s);
+        EXPECT_EQ(p.x, 310) << nomove;
+        EXPECT_EQ(p.y, 310) << nomove;
+    }
+}
