@@ -27,7 +27,6 @@ ensure_packages() {
     command -v xdotool >/dev/null || need+=(xdotool)
     command -v xclip >/dev/null || need+=(xclip)
     command -v import >/dev/null || need+=(imagemagick)
-    command -v xwininfo >/dev/null || need+=(x11-utils)
     local wine_missing=0
     command -v wine >/dev/null || wine_missing=1
     dpkg -s wine32:i386 >/dev/null 2>&1 || wine_missing=1
