@@ -82,7 +82,11 @@ Colour fromDibPixel(std::uint32_t pixel) {
 
 std::uint32_t toDibPixel(Colour colour) { return fromDibPixel(colour); }  // the swap is its own inverse
 
-bool onScreen(int x, int y) { return x >= 0 && y >= 0 && x < picker.screenWidth && y < picker.screenHeight; }
+// Whether the screen's context has the pixel: all monitors, not only the primary screen,
+// just as GetPixel answers with the invalid marker only outside them.
+bool onScreen(const RECT& screenArea, int x, int y) {
+    return x >= screenArea.left && y >= screenArea.top && x < screenArea.right && y < screenArea.bottom;
+}
 
 // Cell-by-cell view: every cell from one block copy, through the palette filter. With the
 // copy in memory the filtered cells are written back into it and enlarged onto the panel
@@ -96,13 +100,14 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
         for (int row = 0; row < cells; ++row)
             for (int column = 0; column < cells; ++column) {
                 const int x = left + column, y = top + row;
-                const Colour pixel = onScreen(x, y) ? GetPixel(screen, x, y) : kInvalidColour;
+                const Colour pixel = GetPixel(screen, x, y);
                 const int px = picker.magnifierLeft + column * size, py = picker.magnifierTop + row * size;
                 fillSolid(dc, cellColour(applyPaletteFilter(pixel)), px, py, px + size, py + size);
             }
-        return onScreen(picker.cursorX, picker.cursorY) ? GetPixel(screen, picker.cursorX, picker.cursorY)
-                                                         : kInvalidColour;
+        return GetPixel(screen, picker.cursorX, picker.cursorY);
     }
+    RECT screenArea;
+    GetClipBox(screen, &screenArea);
     BitBlt(grab.dc, 0, 0, cells, cells, screen, left, top, SRCCOPY);
     GdiFlush();  // the copy must be complete before its memory is read
     Colour under = kInvalidColour;
@@ -110,7 +115,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
         std::uint32_t* line = grab.pixels + row * grab.side;
         for (int column = 0; column < cells; ++column) {
             const int x = left + column, y = top + row;
-            const Colour pixel = onScreen(x, y) ? fromDibPixel(line[column]) : kInvalidColour;
+            const Colour pixel = onScreen(screenArea, x, y) ? fromDibPixel(line[column]) : kInvalidColour;
             if (x == picker.cursorX && y == picker.cursorY) under = pixel;
             line[column] = toDibPixel(cellColour(applyPaletteFilter(pixel)));
         }
@@ -119,8 +124,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
     StretchBlt(dc, picker.magnifierLeft, picker.magnifierTop, cells * size, cells * size, grab.dc, 0, 0, cells,
                cells, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
-    if (under == kInvalidColour && onScreen(picker.cursorX, picker.cursorY))
-        under = GetPixel(screen, picker.cursorX, picker.cursorY);  // the pointer lies outside the view
+    if (under == kInvalidColour) under = GetPixel(screen, picker.cursorX, picker.cursorY);  // outside the view
     return under;
 }
 
@@ -288,8 +292,7 @@ void paintReadouts(HDC dc, bool preview) {
             under = paintCells(dc, screen, magnifierCells(picker), h);
         } else {
             paintStretched(dc, screen, n, h);
-            under = onScreen(picker.cursorX, picker.cursorY) ? GetPixel(screen, picker.cursorX, picker.cursorY)
-                                                             : kInvalidColour;
+            under = GetPixel(screen, picker.cursorX, picker.cursorY);
         }
         picker.currentColor =
             picker.mixerActive ? snapshotPixel(picker.cursorX, picker.cursorY) : applyPaletteFilter(under);
