@@ -51,8 +51,48 @@ def first_run_shows_only_the_tray_icon(s):
         check(rc == 0 and out.split() == ["REG_SZ", str(len(value) + 1), value], f"{name}: {out!r}")
 
 
+def tray_double_click_shows_the_panel(s):
+    s.probe("regclear")
+    s.start_testcard()
+    s.start_tintspot()
+    wait_until(s.tray_shown, what="the tray icon")
+    tray = s.window("Shell_TrayWnd")
+    # The first icon sits at the right end of the taskbar.
+    s.move(tray.x + tray.w - 12, tray.y + tray.h // 2)
+    s.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+    wait_until(lambda: (w := s.window("Classname1")) and w.visible, timeout=10, what="the panel to show")
+    s.move(400, 300)
+    wait_until(lambda: (w := s.window("Classname1")) and (w.x, w.y) == (410, 310), timeout=5,
+               what="the panel beside the pointer")
+
+
+def exit_stores_the_shown_and_pinned_panel(s):
+    s.probe("regclear")
+    s.probe("regset", "show", "1")
+    s.start_testcard()
+    proc = s.start_tintspot()
+    wait_until(lambda: (w := s.window("Classname1")) and w.visible, what="the panel to show at start")
+    s.move(300, 300)
+    wait_until(lambda: (w := s.window("Classname1")) and (w.x, w.y) == (310, 310), timeout=5, what="following")
+    s.xdotool("keydown", "alt")
+    s.xdotool("click", "1")
+    s.xdotool("keyup", "alt")
+    s.move(500, 500)
+    s.probe("command", "32781")
+    check(proc.wait(timeout=20) == 0, "exit code")
+    stored = {name: s.probe("regget", name)[1].split()[-1] for name in ("show", "nomove", "xokna", "yokna")}
+    check(stored == {"show": "1", "nomove": "1", "xokna": "310", "yokna": "310"}, f"stored {stored}")
+
+    s.move(700, 100)
+    s.start_tintspot()
+    panel = wait_until(lambda: (w := s.window("Classname1")) and w.visible and w, what="the panel at the next start")
+    check((panel.x, panel.y) == (310, 310), f"the pinned panel reopened at {panel}")
+
+
 if __name__ == "__main__":
     sys.exit(run({
         "second_copy_is_refused": second_copy_is_refused,
         "first_run_shows_only_the_tray_icon": first_run_shows_only_the_tray_icon,
+        "tray_double_click_shows_the_panel": tray_double_click_shows_the_panel,
+        "exit_stores_the_shown_and_pinned_panel": exit_stores_the_shown_and_pinned_panel,
     }))
