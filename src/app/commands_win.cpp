@@ -151,8 +151,6 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         if (!picker.aboutActive) runCommand(LOWORD(wParam));
         break;
-    case WM_MOUSEMOVE:
-        break;
     case WM_LBUTTONDOWN:
         if (!picker.aboutActive) beginPanelDrag(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;

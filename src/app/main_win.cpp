@@ -1,8 +1,6 @@
 // The life of the process: the single-instance guard, the two popup windows, the
 // resources every other part draws with, the tray icon, the one message loop and the
 // orderly shutdown that stores the settings.
-#include <cstring>
-
 #include "app/about.h"
 #include "app/app_win.h"
 #include "app/picker_state.h"

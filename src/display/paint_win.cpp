@@ -3,8 +3,6 @@
 // off-screen buffer; every element is painted over in place, so nothing flickers.
 #include "display/paint_win.h"
 
-#include <cstring>
-
 #include "app/picker_state.h"
 #include "capture/capture_state.h"
 #include "display/colour.h"
