@@ -112,8 +112,13 @@ class Session:
 
     # --- the Windows side -------------------------------------------------------------
     def probe(self, *args, timeout=30):
-        done = subprocess.run(["wine", self.probe_exe, *args], capture_output=True, text=True, timeout=timeout)
-        return done.returncode, done.stdout.replace("\r", "")
+        # Output through a file, not a pipe: a desktop process that Wine might start on the
+        # way would inherit a pipe and hold it open long after the probe ended.
+        with tempfile.TemporaryFile(mode="w+") as out:
+            done = subprocess.run(["wine", self.probe_exe, *args], stdout=out, stderr=subprocess.DEVNULL,
+                                  stdin=subprocess.DEVNULL, timeout=timeout)
+            out.seek(0)
+            return done.returncode, out.read().replace("\r", "")
 
     def window(self, cls, title=None):
         rc, out = self.probe(*(("find", cls, title) if title else ("window", cls)))
