@@ -2,8 +2,7 @@
 and the means to drive and watch them as a person would (xdotool, xclip, import).
 
 Every wait is bounded; teardown ends every Wine process of the prefix even when a test
-fails or hangs, so the next scenario starts clean.
-"""
+fails or hangs, so the next scenario starts clean."""
 
 import os
 import subprocess
@@ -12,12 +11,11 @@ import tempfile
 import time
 
 DESKTOP_W, DESKTOP_H = 1024, 768
-BLOCK = 16
 
 
 def testcard_colour(x, y):
     """(r, g, b) of the test card at (x, y); mirrors tests/e2e/testcard_pattern.h."""
-    bx, by = x // BLOCK, y // BLOCK
+    bx, by = x // 16, y // 16
     return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
 
 
@@ -33,19 +31,16 @@ def check(condition, message):
 def wait_until(predicate, timeout=20.0, interval=0.2, what="condition"):
     """Polls predicate until it returns a true value, which is returned."""
     deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value:
-            return value
+    while not (value := predicate()):
         if time.monotonic() > deadline:
             raise ScenarioFailed(f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(interval)
+    return value
 
 
 class Window:
     def __init__(self, line):
-        visible, x, y, w, h = (int(v) for v in line.split())
-        self.visible, self.x, self.y, self.w, self.h = bool(visible), x, y, w, h
+        self.visible, self.x, self.y, self.w, self.h = (int(v) for v in line.split())
 
     def __repr__(self):
         return f"Window(visible={self.visible}, {self.x},{self.y} {self.w}x{self.h})"
@@ -53,13 +48,11 @@ class Window:
 
 class Session:
     def __init__(self):
-        self.exe = os.environ["TINTSPOT_EXE"]
-        self.probe_exe = os.environ["PROBE_EXE"]
-        self.testcard_exe = os.environ["TESTCARD_EXE"]
+        self.exe, self.probe_exe, self.testcard_exe = (os.environ[n] for n in ("TINTSPOT_EXE", "PROBE_EXE",
+                                                                               "TESTCARD_EXE"))
         self.procs = []
         self.workdir = tempfile.mkdtemp(prefix="tintspot-e2e-")
 
-    # --- lifetime -------------------------------------------------------------------
     def __enter__(self):
         self.kill_wine()
         self.start_empty_desktop()
@@ -75,12 +68,10 @@ class Session:
         while no desktop runs would start one itself, and that desktop would inherit the
         program's output pipe and keep it open long after the program ended."""
         subprocess.run(["wineserver", "-p"], check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        subprocess.Popen(["wine", "explorer", f"/desktop=Default,{DESKTOP_W}x{DESKTOP_H}"],
-                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                         start_new_session=True)
+        subprocess.Popen(["wine", "explorer", f"/desktop=Default,{DESKTOP_W}x{DESKTOP_H}"], start_new_session=True,
+                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_until(lambda: subprocess.run(["pgrep", "-f", "explorer.exe /desktop="],
-                                          stdout=subprocess.DEVNULL).returncode == 0,
-                   what="the Wine desktop")
+                                          stdout=subprocess.DEVNULL).returncode == 0, what="the Wine desktop")
         time.sleep(1.0)
 
     def kill_wine(self):
@@ -110,7 +101,6 @@ class Session:
         wait_until(lambda: self.window("Classname1"), what="the panel window to exist")
         return proc
 
-    # --- the Windows side -------------------------------------------------------------
     def probe(self, *args, timeout=30):
         # Output through a file, not a pipe: a desktop process that Wine might start on the
         # way would inherit a pipe and hold it open long after the probe ended.
@@ -128,7 +118,6 @@ class Session:
         w = self.window("Shell_TrayWnd")
         return bool(w and w.visible)
 
-    # --- the person -------------------------------------------------------------------
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], check=True, timeout=10)
 
@@ -144,10 +133,9 @@ class Session:
 def run(scenarios):
     """Runs the scenario named on the command line; exit status 0 when it passed."""
     name = sys.argv[1]
-    fn = scenarios[name]
     try:
         with Session() as s:
-            fn(s)
+            scenarios[name](s)
     except Exception as failure:  # a hang or crash of the harness fails the scenario too
         print(f"FAILED {name}: {type(failure).__name__}: {failure}")
         return 1

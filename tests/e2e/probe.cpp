@@ -6,8 +6,6 @@
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
-//   probe exstyle CLASS        -> the extended style of that window, in hexadecimal
-//   probe menu                 -> "visible x y width height" of an open popup menu
 //   probe regclear / regget NAME / regset NAME VALUE   -> the settings key
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
 #include <windows.h>
@@ -100,13 +98,6 @@ int main(int argc, char** argv) {
     const char* what = argv[1];
     if (std::strcmp(what, "window") == 0 && argc == 3) return printWindow(findTopLevel(argv[2], nullptr));
     if (std::strcmp(what, "find") == 0 && argc == 4) return printWindow(findTopLevel(argv[2], argv[3]));
-    if (std::strcmp(what, "exstyle") == 0 && argc == 3) {
-        HWND window = findTopLevel(argv[2], nullptr);
-        if (!window) return 2;
-        std::printf("%08lx\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)));
-        return 0;
-    }
-    if (std::strcmp(what, "menu") == 0) return printWindow(findTopLevel("#32768", nullptr));
     if (std::strcmp(what, "statictext") == 0 && argc == 3) {
         HWND dialog = findTopLevel("#32770", argv[2]);
         if (!dialog) return 2;

@@ -45,26 +45,17 @@ TEST(Colour, DisplayedHsvAndCmyk) {
     }
 }
 
-TEST(Colour, HsvResultsCarryTheSinglePrecisionOffset) {
+// The shown figures are truncated, so the exact floats matter: 255 x 100 / 256 plus the
+// 0.6 lift, and a negative hue wrapped from the unrounded product ((7, 0, 6): -6/7 of a
+// sector; rounding it first would give 308.571411 instead of 308.571442).
+TEST(Colour, HsvCarriesTheSinglePrecisionSteps) {
     float h, s, v;
     rgbToHsv(255, 255, 255, h, s, v);
     EXPECT_EQ(h, 0.6f);
-    EXPECT_EQ(s, 0.6f);
-    // 255 x 100 / 256, not / 255: white shows 100, not 100.6.
     EXPECT_EQ(v, static_cast<float>(99.609375 + double{0.6f}));
-}
-
-TEST(Colour, NegativeHueWrapsFromTheUnroundedProduct) {
-    // (7, 0, 6): hue -6/7 of a sector. Adding 360 to the product rounded to single
-    // precision would give 308.571411 instead of 308.571442.
-    const float sector = static_cast<float>(-6.0 / 7.0);
-    const double product = double{sector} * 60;
-    const float wrapped = static_cast<float>(product + 360);
-    float h, s, v;
     rgbToHsv(7, 0, 6, h, s, v);
+    const float wrapped = static_cast<float>(double{static_cast<float>(-6.0 / 7.0)} * 60 + 360);
     EXPECT_EQ(h, static_cast<float>(double{wrapped} + double{0.6f}));
-    EXPECT_NE(h, static_cast<float>(double{static_cast<float>(double{static_cast<float>(product)} + 360)} +
-                                    double{0.6f}));
 }
 
 TEST(Colour, PaletteFilters) {

@@ -125,9 +125,11 @@ TEST_F(Hooked, CaptureAdvancesThroughItsStatesFromTheHook) {
     hook(WM_LBUTTONDOWN, 10, 10);
     ASSERT_EQ(picker.captureState, 1);
     setModifiers(false, false, false);
-    // The release that ends the starting click copies no text and changes nothing.
+    // The release that ends the starting click changes nothing but a panel drag.
+    picker.moveform = 1;
     hook(WM_LBUTTONUP, 10, 10);
     EXPECT_EQ(picker.captureState, 1);
+    EXPECT_EQ(picker.moveform, 0);
 
     hook(WM_MOUSEMOVE, 100, 120);
     EXPECT_EQ(capture.crosshairX, -2) << "the first move arms the crosshair";
@@ -166,26 +168,6 @@ TEST_F(Hooked, RightPressWithCtrlShiftDuringACaptureStartsANewOne) {
     EXPECT_EQ(capture.captureSavedNomove, 0) << "the new capture saved the restored pin state";
 }
 
-TEST_F(Hooked, AnyLeftReleaseEndsAPanelDrag) {
-    picker.moveform = 1;
-    hook(WM_LBUTTONUP, 5, 5);
-    EXPECT_EQ(picker.moveform, 0);
-}
-
-TEST_F(Hooked, JournalRecordsFeedTheSameLogic) {
-    EVENTMSG event = {};
-    event.message = WM_MOUSEMOVE;
-    event.paramL = 321;
-    event.paramH = 123;
-    journalHook(HC_ACTION, 0, reinterpret_cast<LPARAM>(&event));
-    EXPECT_EQ(picker.cursorX, 321);
-    EXPECT_EQ(picker.cursorY, 123);
-    setModifiers(true, false, false);
-    event.message = WM_RBUTTONDOWN;
-    journalHook(HC_ACTION, 0, reinterpret_cast<LPARAM>(&event));
-    EXPECT_EQ(picker.nomove, 1);
-}
-
 TEST_F(StartedUp, ShowAndHideInstallAndRemoveTheHook) {
     picker.freeze = 1;
     layoutPanel();
@@ -220,4 +202,17 @@ TEST_F(StartedUp, ShowingUnpinsAPanelPinnedOutOfReach) {
         EXPECT_EQ(picker.nomove, c.nomove);
         hidePanel();
     }
+}
+
+TEST_F(Hooked, PlacingThePanelKeepsItTopmostAndNeverTakesTheFocus) {
+    showPanel();
+    HWND own = CreateWindowExA(0, "STATIC", "typing here", WS_POPUP | WS_VISIBLE, 600, 500, 100, 50, nullptr,
+                               nullptr, nullptr, nullptr);
+    SetForegroundWindow(own);
+    ASSERT_EQ(GetForegroundWindow(), own);
+    hook(WM_MOUSEMOVE, 200, 150);
+    EXPECT_EQ(GetForegroundWindow(), own);
+    EXPECT_EQ(GetActiveWindow(), own);
+    EXPECT_TRUE(GetWindowLongA(picker.panelHwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DestroyWindow(own);
 }

@@ -2,6 +2,7 @@
 // test's own, the panel is painted into a memory context and read back.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "app/picker_state.h"
@@ -14,11 +15,12 @@
 
 namespace {
 
-constexpr COLORREF kGround = RGB(192, 192, 192);
+constexpr COLORREF kGround = RGB(192, 192, 192), kBlack = RGB(0, 0, 0), kUnpainted = RGB(255, 0, 255);
 constexpr int kCardX = 200, kCardY = 200, kCardSide = 64;
 
 // The colour our card shows at screen pixel (x, y): every pixel different.
 COLORREF cardColour(int x, int y) { return RGB((x - kCardX) * 3, (y - kCardY) * 3, 90 + (x + y) % 7 * 20); }
+COLORREF inverted(COLORREF c) { return c ^ 0x00FFFFFF; }
 
 COLORREF solidColour = CLR_INVALID;  // when set, the card is one flat colour
 
@@ -38,19 +40,18 @@ struct Canvas {
     HDC dc;
     HBITMAP bitmap;
     HGDIOBJ old;
-    Canvas(int width, int height, COLORREF fill) {
+    Canvas() {
         HDC screen = GetDC(nullptr);
         dc = CreateCompatibleDC(screen);
         BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), picker.panelWidth, -picker.panelHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits;
         bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         ReleaseDC(nullptr, screen);
         old = SelectObject(dc, bitmap);
-        const RECT all = {0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
+        SetBkColor(dc, kUnpainted);
+        const RECT all = {0, 0, picker.panelWidth, picker.panelHeight};
+        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
     }
     ~Canvas() {
         SelectObject(dc, old);
@@ -81,7 +82,6 @@ protected:
         card = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "PaintTestCard", nullptr, WS_POPUP | WS_VISIBLE,
                                kCardX, kCardY, kCardSide, kCardSide, nullptr, nullptr, cls.hInstance, nullptr);
         UpdateWindow(card);
-        GdiFlush();
         // Wait until the desktop shows the card (the window manager may lag a paint).
         HDC screen = GetDC(nullptr);
         const COLORREF expected = solid != CLR_INVALID ? solid : cardColour(kCardX + 5, kCardY + 6);
@@ -93,243 +93,172 @@ protected:
         ReleaseDC(nullptr, screen);
     }
 
-    void layout() { computeLayout(picker); }
-
-    void paint(Canvas& canvas) {
-        paintFrame(canvas.dc);
-        paintReadouts(canvas.dc, false);
+    // Lays the panel out at the pointer position and paints frame and readouts.
+    std::unique_ptr<Canvas> paintAt(int x, int y) {
+        computeLayout(picker);
+        picker.cursorX = x;
+        picker.cursorY = y;
+        auto canvas = std::make_unique<Canvas>();
+        paintFrame(canvas->dc);
+        paintReadouts(canvas->dc, false);
+        return canvas;
     }
 };
 
-// Checks the glyphs of text at (x, y): ink black, ground in the given colour.
+// Checks the glyphs of text at (x, y) against the loaded font: ink black, ground as given.
 void expectText(const Canvas& canvas, int x, int y, const std::string& text, COLORREF ground) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const GlyphCell cell = glyphCell(text[i]);
         for (int row = 0; row < 6; ++row)
             for (int column = 0; column < 5; ++column) {
-                const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == RGB(0, 0, 0);
+                const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == kBlack;
                 const int px = x + 5 * static_cast<int>(i) + column, py = y + row;
-                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground)
-                    << "glyph " << i << " '" << text[i] << "' of \"" << text << "\" at (" << px << ", " << py << ")";
+                ASSERT_EQ(canvas.at(px, py), ink ? kBlack : ground)
+                    << "glyph " << i << " of \"" << text << "\" at (" << px << ", " << py << ")";
             }
     }
 }
 
-COLORREF inverted(COLORREF c) { return c ^ 0x00FFFFFF; }
-
 }  // namespace
 
-TEST_F(Painting, DefaultPanelCellsOutlinesCentreMarkAndSwatch) {
-    layout();
-    ASSERT_EQ(picker.panelWidth, 125);
-    ASSERT_EQ(picker.panelHeight, 65);
-    picker.cursorX = kCardX + 30;
-    picker.cursorY = kCardY + 20;
-    Canvas canvas(125, 65, RGB(255, 0, 255));
-    paint(canvas);
-
-    // Every cell shows its screen pixel; sample each cell's top-left inner pixel, which
-    // no centre-mark line crosses.
-    for (int row = 0; row < 9; ++row)
-        for (int column = 0; column < 9; ++column) {
-            const COLORREF expected = cardColour(picker.cursorX - 4 + column, picker.cursorY - 4 + row);
-            ASSERT_EQ(canvas.at(5 + column * 5, 5 + row * 5), expected) << column << "," << row;
-            ASSERT_EQ(canvas.at(5 + column * 5 + 4, 5 + row * 5 + 1), expected) << column << "," << row;
-        }
-    const COLORREF centre = cardColour(picker.cursorX, picker.cursorY);
-    EXPECT_EQ(picker.currentColor, centre);
-
-    // Outline just outside the view, its corners included.
-    for (auto [x, y] : {std::pair{4, 4}, {50, 4}, {4, 50}, {50, 50}, {27, 4}, {4, 27}})
-        EXPECT_EQ(canvas.at(x, y), RGB(0, 0, 0)) << x << "," << y;
-    // The centre mark: inverted 8 pixels each way, the crossing pixel intact.
-    EXPECT_EQ(canvas.at(27, 27), centre);
-    auto cell = [&](int dx, int dy) { return cardColour(picker.cursorX + dx, picker.cursorY + dy); };
-    EXPECT_EQ(canvas.at(27, 19), inverted(cell(0, -2)));
-    EXPECT_EQ(canvas.at(27, 35), inverted(cell(0, 2)));
-    EXPECT_EQ(canvas.at(19, 27), inverted(cell(-2, 0)));
-    EXPECT_EQ(canvas.at(35, 27), inverted(cell(2, 0)));
-    EXPECT_EQ(canvas.at(27, 26), inverted(centre));
-    EXPECT_EQ(canvas.at(27, 18), cardColour(picker.cursorX, picker.cursorY - 2)) << "the mark is 17 long";
-    // Swatch outline and fill.
-    for (auto [x, y] : {std::pair{54, 42}, {62, 42}, {54, 50}, {62, 50}}) EXPECT_EQ(canvas.at(x, y), RGB(0, 0, 0));
-    EXPECT_EQ(canvas.at(55, 43), centre);
-    EXPECT_EQ(canvas.at(61, 49), centre);
-    // Ground and border: light left/top, dark right/bottom, light corners.
-    EXPECT_EQ(canvas.at(100, 40), kGround);
-    EXPECT_EQ(canvas.at(0, 30), RGB(245, 245, 245));
-    EXPECT_EQ(canvas.at(60, 0), RGB(245, 245, 245));
-    EXPECT_EQ(canvas.at(124, 30), RGB(0, 0, 0));
-    EXPECT_EQ(canvas.at(60, 64), RGB(0, 0, 0));
-    EXPECT_EQ(canvas.at(124, 0), RGB(245, 245, 245));
-    EXPECT_EQ(canvas.at(0, 64), RGB(245, 245, 245));
-    // The code beside the swatch and the coordinates line.
-    char code[7];
-    snprintf(code, sizeof code, "%02X%02X%02X", GetRValue(centre), GetGValue(centre), GetBValue(centre));
-    expectText(canvas, 67, 44, code, kGround);
-    expectText(canvas, 5, 55, "(230,220)              ", kGround);
-    EXPECT_EQ(std::string(picker.colorText), std::to_string(GetRValue(centre)) + "," +
-                                                 std::to_string(GetGValue(centre)) + "," +
-                                                 std::to_string(GetBValue(centre)));
-}
-
-TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixel) {
+TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
     struct Case {
         std::int32_t sir, cellSize, velikost;
     };
-    for (Case c : {Case{9, 5, 0}, Case{15, 3, 10}, Case{7, 7, -2}, Case{9, 5, 10}}) {
+    for (Case c : {Case{9, 5, 0}, Case{15, 3, 10}, Case{7, 7, -2}, Case{9, 5, 10}, Case{10, 5, 0}}) {
         SCOPED_TRACE(testing::Message() << c.sir << "/" << c.cellSize << "/" << c.velikost);
         picker.sir = c.sir;
         picker.cellSize = c.cellSize;
         picker.velikost = c.velikost;
-        layout();
-        picker.cursorX = kCardX + 31;
-        picker.cursorY = kCardY + 29;
-        Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-        paint(canvas);
-        const int n = c.sir + c.velikost, h = n / 2;
+        auto canvas = paintAt(kCardX + 31, kCardY + 29);
+        const int h = (c.sir + c.velikost) / 2;
         for (int py = 0; py < picker.magnifierSize; ++py)
             for (int px = 0; px < picker.magnifierSize; ++px) {
                 const int x = picker.magnifierLeft + px, y = picker.magnifierTop + py;
                 const bool onMark = (x == picker.crossX && y >= picker.crossY - 8 && y <= picker.crossY + 8) ||
                                     (y == picker.crossY && x >= picker.crossX - 8 && x <= picker.crossX + 8);
-                COLORREF want = cardColour(picker.cursorX - h + px / c.cellSize, picker.cursorY - h + py / c.cellSize);
+                // The even count 10 draws only the 9 cells the square holds.
+                COLORREF want = px / c.cellSize < 9 || c.sir != 10
+                                    ? cardColour(picker.cursorX - h + px / c.cellSize, picker.cursorY - h + py / c.cellSize)
+                                    : canvas->at(x, y);
                 if (onMark && !(x == picker.crossX && y == picker.crossY)) want = inverted(want);
-                ASSERT_EQ(canvas.at(x, y), want) << "panel pixel " << x << "," << y;
+                ASSERT_EQ(canvas->at(x, y), want) << "panel pixel " << x << "," << y;
             }
+        // The outline just outside the view; nothing painted past it.
+        const int edge = picker.magnifierLeft + picker.magnifierSize;
+        EXPECT_EQ(canvas->at(edge, picker.magnifierTop + 3), kBlack);
+        EXPECT_EQ(canvas->at(picker.magnifierLeft - 1, edge - 1), kBlack);
+        EXPECT_EQ(canvas->at(edge + 1, picker.magnifierTop + 3), kGround);
+        EXPECT_EQ(picker.currentColor, cardColour(picker.cursorX, picker.cursorY));
     }
+}
+
+TEST_F(Painting, DefaultPanelSwatchCodeCoordinatesAndBorder) {
+    auto canvas = paintAt(kCardX + 30, kCardY + 20);
+    ASSERT_EQ(picker.panelWidth, 125);
+    const COLORREF centre = cardColour(kCardX + 30, kCardY + 20);
+    for (auto [x, y] : {std::pair{54, 42}, {62, 42}, {54, 50}, {62, 50}}) EXPECT_EQ(canvas->at(x, y), kBlack);
+    EXPECT_EQ(canvas->at(55, 43), centre);
+    EXPECT_EQ(canvas->at(61, 49), centre);
+    // Light left and top with light corners, dark right and bottom.
+    const std::pair<int, int> light[] = {{0, 30}, {60, 0}, {124, 0}, {0, 64}}, dark[] = {{124, 30}, {60, 64}};
+    for (auto [x, y] : light) EXPECT_EQ(canvas->at(x, y), RGB(245, 245, 245)) << x << "," << y;
+    for (auto [x, y] : dark) EXPECT_EQ(canvas->at(x, y), kBlack) << x << "," << y;
+    EXPECT_EQ(canvas->at(100, 40), kGround);
+    char code[7];
+    snprintf(code, sizeof code, "%02X%02X%02X", GetRValue(centre), GetGValue(centre), GetBValue(centre));
+    expectText(*canvas, 67, 44, code, kGround);
+    expectText(*canvas, 5, 55, "(230,220)              ", kGround);
+    EXPECT_EQ(std::string(picker.colorText), std::to_string(GetRValue(centre)) + "," +
+                                                 std::to_string(GetGValue(centre)) + "," +
+                                                 std::to_string(GetBValue(centre)));
+    // While a band is dragged the line also gives its size.
+    picker.captureState = 2;
+    capture.captureWidth = 1000;
+    capture.captureHeight = 700;
+    canvas = paintAt(1023, 767);
+    expectText(*canvas, 5, 55, "(1023,767) W=1000 H=700", kGround);
 }
 
 TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
     showCard(RGB(255, 128, 0));
     struct Case {
         std::int32_t hexa;
-        const char* lines[3];
-        const char* hsv[3];
-        const char* cmyk[4];
+        const char* lines[10];  // R, G, B, H, S, V, C, M, Y, K
         const char* colorText;
     };
     const Case cases[] = {
-        {0, {"R=255", "G=128", "B=  0"}, {"H= 30", "S=100", "V=100"}, {"C=  0", "M= 50", "Y=100", "K=  0"},
-         "255,128,0"},
-        {1, {"R=FF", "G=80", "B=00"}, {"H=01E", "S=064", "V=064"}, {"C=00", "M=32", "Y=64", "K=00"}, "FF8000"},
+        {0, {"R=255", "G=128", "B=  0", "H= 30", "S=100", "V=100", "C=  0", "M= 50", "Y=100", "K=  0"}, "255,128,0"},
+        {1, {"R=FF", "G=80", "B=00", "H=01E", "S=064", "V=064", "C=00", "M=32", "Y=64", "K=00"}, "FF8000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hexa);
         picker.showhexa = c.hexa;
         picker.readoutRadix = c.hexa ? 16 : 10;
         picker.showhsv = 1;
-        layout();
-        picker.cursorX = kCardX + 30;
-        picker.cursorY = kCardY + 30;
-        Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-        paint(canvas);
-        for (int i = 0; i < 3; ++i) expectText(canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
-        for (int i = 0; i < 3; ++i)
-            expectText(canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.hsv[i], RGB(176, 176, 176));
+        auto canvas = paintAt(kCardX + 30, kCardY + 30);
+        const COLORREF block = RGB(176, 176, 176);
+        for (int i = 0; i < 3; ++i) {
+            expectText(*canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
+            expectText(*canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.lines[3 + i], block);
+        }
         for (int i = 0; i < 4; ++i)
-            expectText(canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.cmyk[i], RGB(176, 176, 176));
+            expectText(*canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.lines[6 + i], block);
         EXPECT_STREQ(picker.colorText, c.colorText);
-        // The HSV frame outline.
-        EXPECT_EQ(canvas.at(picker.hsvLeft, picker.hsvTop), RGB(208, 208, 208));
-        EXPECT_EQ(canvas.at(picker.hsvLeft + 63, picker.hsvTop + 38), RGB(208, 208, 208));
+        EXPECT_EQ(canvas->at(picker.hsvLeft, picker.hsvTop), RGB(208, 208, 208));
+        EXPECT_EQ(canvas->at(picker.hsvLeft + 63, picker.hsvTop + 38), RGB(208, 208, 208));
+        // The code beside the swatch only in decimal.
         if (c.hexa) {
-            // No code beside the swatch in hexadecimal.
-            EXPECT_EQ(canvas.at(picker.swatchLeft + 14, picker.swatchTop + 3), kGround);
+            EXPECT_EQ(canvas->at(picker.swatchLeft + 14, picker.swatchTop + 3), kGround);
         } else {
-            expectText(canvas, picker.swatchLeft + 13, picker.swatchTop + 2, "FF8000", kGround);
+            expectText(*canvas, picker.swatchLeft + 13, picker.swatchTop + 2, "FF8000", kGround);
         }
     }
 }
 
-TEST_F(Painting, CoordinatesLineWithAndWithoutTheCaptureSize) {
-    layout();
-    struct Case {
-        std::int32_t x, y, state, w, h;
-        const char* text;
-    };
-    for (Case c : {Case{0, 0, 0, 0, 0, "(0,0)                  "},
-                   Case{100, 200, 2, 50, 40, "(100,200) W=50 H=40    "},
-                   Case{1023, 767, 2, 1000, 700, "(1023,767) W=1000 H=700"}}) {
-        SCOPED_TRACE(c.text);
-        picker.cursorX = c.x;
-        picker.cursorY = c.y;
-        picker.captureState = c.state;
-        capture.captureWidth = c.w;
-        capture.captureHeight = c.h;
-        Canvas canvas(200, 65, RGB(255, 0, 255));
-        paint(canvas);
-        expectText(canvas, 5, 55, c.text, kGround);
-    }
-}
-
-TEST_F(Painting, BorderShowsPinnedAndFrozenAndFrozenFrameKeepsTheBackground) {
-    layout();
+TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {
     struct Case {
         std::int32_t nomove, freeze;
         COLORREF dark;
     };
-    for (Case c : {Case{0, 0, RGB(0, 0, 0)}, Case{1, 0, RGB(0, 0, 0x96)}, Case{0, 1, RGB(0x96, 0, 0)},
-                   Case{1, 1, RGB(0x96, 0, 0)}}) {
+    for (Case c : {Case{1, 0, RGB(0, 0, 0x96)}, Case{0, 1, RGB(0x96, 0, 0)}, Case{1, 1, RGB(0x96, 0, 0)}}) {
         picker.nomove = c.nomove;
         picker.freeze = c.freeze;
-        Canvas canvas(125, 65, RGB(255, 0, 255));
-        paintFrame(canvas.dc);
-        EXPECT_EQ(canvas.at(124, 30), c.dark);
-        EXPECT_EQ(canvas.at(60, 64), c.dark);
-        EXPECT_EQ(canvas.at(100, 30), c.freeze ? RGB(255, 0, 255) : kGround) << "frozen frames skip the ground";
-        // A frozen panel's readouts are not repainted.
-        paintReadouts(canvas.dc, false);
-        EXPECT_EQ(canvas.at(55, 43), c.freeze ? RGB(255, 0, 255) : picker.currentColor);
+        auto canvas = paintAt(kCardX + 30, kCardY + 30);
+        EXPECT_EQ(canvas->at(124, 30), c.dark);
+        EXPECT_EQ(canvas->at(60, 64), c.dark);
+        EXPECT_EQ(canvas->at(100, 30), c.freeze ? kUnpainted : kGround) << "frozen frames skip the ground";
+        EXPECT_EQ(canvas->at(55, 43), c.freeze ? kUnpainted : picker.currentColor) << "and the readouts";
     }
 }
 
-TEST_F(Painting, FilterStripNamesTheFilterAndFiltersTheView) {
+TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
     struct Case {
         std::int32_t flag;
         const char* name;
-    };
-    for (Case c : {Case{1, "WEB SAFE"}, Case{2, "GRAYSCALE"}, Case{3, "INVERT"}, Case{4, ""}}) {
-        SCOPED_TRACE(c.flag);
-        picker.convertcolflag = c.flag;
-        layout();
-        picker.cursorX = kCardX + 30;
-        picker.cursorY = kCardY + 30;
-        Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-        paint(canvas);
-        expectText(canvas, 3, 2, c.name, RGB(255, 255, 231));
-        EXPECT_EQ(canvas.at(1, 1), RGB(255, 255, 231));
-        EXPECT_EQ(canvas.at(picker.panelWidth - 3, 8), RGB(255, 255, 231));
-        EXPECT_EQ(canvas.at(picker.panelWidth - 2, 8), kGround);
-        EXPECT_EQ(picker.magnifierTop, 13);
-    }
-    // Inverted, the centre swatch shows the inverse of the screen.
-    picker.convertcolflag = 3;
-    layout();
-    Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-    paint(canvas);
-    EXPECT_EQ(picker.currentColor, inverted(cardColour(picker.cursorX, picker.cursorY)));
-}
-
-TEST_F(Painting, CellsBeyondTheScreenAreBlackUnlessAFilterMakesThemWhite) {
-    struct Case {
-        std::int32_t flag;
         COLORREF offScreen;
     };
-    for (Case c : {Case{0, RGB(0, 0, 0)}, Case{1, RGB(255, 255, 255)}, Case{2, RGB(255, 255, 255)},
-                   Case{3, RGB(0, 0, 0)}}) {
+    for (Case c : {Case{0, "", kBlack}, Case{1, "WEB SAFE", RGB(255, 255, 255)}, Case{2, "GRAYSCALE", RGB(255, 255, 255)},
+                   Case{3, "INVERT", kBlack}}) {
         SCOPED_TRACE(c.flag);
         picker.convertcolflag = c.flag;
-        layout();
-        picker.cursorX = 0;
-        picker.cursorY = 1;
-        Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-        paint(canvas);
+        auto canvas = paintAt(kCardX + 30, kCardY + 30);
+        if (c.flag) {
+            expectText(*canvas, 3, 2, c.name, RGB(255, 255, 231));
+            EXPECT_EQ(canvas->at(1, 1), RGB(255, 255, 231));
+            EXPECT_EQ(canvas->at(picker.panelWidth - 3, 8), RGB(255, 255, 231));
+            EXPECT_EQ(canvas->at(picker.panelWidth - 2, 8), kGround);
+        }
+        if (c.flag == 3) {
+            EXPECT_EQ(picker.currentColor, inverted(cardColour(picker.cursorX, picker.cursorY)));
+        }
+        // At (0, 1) the cells of x -4 .. -1 and y -3 .. -1 lie off the screen.
+        canvas = paintAt(0, 1);
         const int top = picker.magnifierTop;
-        for (int column = 0; column < 4; ++column)  // x -4 .. -1 lie off the screen
-            EXPECT_EQ(canvas.at(5 + column * 5 + 1, top + 30), c.offScreen) << column;
-        for (int row = 0; row < 3; ++row)  // y -3 .. -1 lie off the screen
-            EXPECT_EQ(canvas.at(5 + 30, top + row * 5 + 1), c.offScreen) << row;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(canvas->at(5 + i * 5 + 1, top + 30), c.offScreen) << i;
+            EXPECT_EQ(canvas->at(5 + 30, top + i * 5 + 1), c.offScreen) << i;
+        }
     }
 }
 
@@ -337,51 +266,29 @@ TEST_F(Painting, StretchedViewBlackensWhatLiesBeyondTheScreenEdges) {
     picker.sir = 7;
     picker.cellSize = 7;
     picker.velikost = 30;  // 37 pixels a side: one stretched copy
-    layout();
-    ASSERT_EQ(picker.magnifierSize, 259);
+    showCard(RGB(10, 200, 30));
     struct Case {
         std::int32_t cursorX;
-        int blackFrom, blackTo;  // panel x range that must be black
-        int liveX;               // a panel x that must not be black
+        int blackFrom, blackTo, liveX;  // panel x range that must be black, one that must not
     };
-    const int w = picker.screenWidth;
-    for (Case c : {Case{0, 5, 5 + 18 * 7 - 1, 5 + 18 * 7 + 3}, Case{w - 18, 5 + 36 * 7, 5 + 259 - 1, 5 + 35 * 7 + 3}}) {
+    for (Case c : {Case{0, 5, 5 + 18 * 7 - 1, 5 + 18 * 7 + 3}, Case{1024 - 18, 5 + 36 * 7, 5 + 259 - 1, 5 + 35 * 7 + 3}}) {
         SCOPED_TRACE(c.cursorX);
-        showCard(RGB(10, 200, 30));
-        picker.cursorX = c.cursorX;
-        picker.cursorY = 400;
-        Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-        paint(canvas);
-        for (int x = c.blackFrom; x <= c.blackTo; x += 3) ASSERT_EQ(canvas.at(x, picker.magnifierTop + 3), 0u) << x;
-        EXPECT_NE(canvas.at(c.liveX, picker.magnifierTop + 3), 0u);
-        EXPECT_NE(canvas.at(picker.magnifierLeft + picker.magnifierSize, 100), RGB(255, 0, 255))
-            << "nothing is painted past the view";
+        auto canvas = paintAt(c.cursorX, 400);
+        for (int x = c.blackFrom; x <= c.blackTo; x += 3) ASSERT_EQ(canvas->at(x, picker.magnifierTop + 3), 0u) << x;
+        EXPECT_NE(canvas->at(c.liveX, picker.magnifierTop + 3), 0u);
+        EXPECT_NE(canvas->at(picker.magnifierLeft + picker.magnifierSize, 100), kUnpainted);
     }
 }
 
-TEST_F(Painting, EvenSizesNeverPaintOutsideTheMagnifier) {
-    picker.sir = 10;  // from stored settings: n = 10
-    layout();
-    picker.cursorX = kCardX + 30;
-    picker.cursorY = kCardY + 30;
-    Canvas canvas(picker.panelWidth, picker.panelHeight, RGB(255, 0, 255));
-    paint(canvas);
-    const int edge = picker.magnifierLeft + picker.magnifierSize;  // the outline column
-    EXPECT_EQ(canvas.at(edge, 20), RGB(0, 0, 0));
-    EXPECT_EQ(canvas.at(edge + 1, 20), kGround);
-    EXPECT_EQ(canvas.at(20, edge), RGB(0, 0, 0));
-}
-
 TEST_F(Painting, PreviewFillsTheViewFlatAndTheSwatchWithTheTarget) {
-    layout();
+    computeLayout(picker);
     picker.currentColor = RGB(12, 34, 56);
     matchTarget = RGB(200, 100, 50);
-    Canvas canvas(125, 65, RGB(255, 0, 255));
+    Canvas canvas;
     paintFrame(canvas.dc);
     paintReadouts(canvas.dc, true);
     for (int x = 5; x < 50; x += 4)
         for (int y = 5; y < 50; y += 4) ASSERT_EQ(canvas.at(x, y), RGB(12, 34, 56)) << x << "," << y;
-    EXPECT_EQ(canvas.at(27, 19), RGB(12, 34, 56)) << "no centre mark in a preview";
     EXPECT_EQ(canvas.at(58, 46), RGB(200, 100, 50));
     EXPECT_EQ(picker.currentColor, RGB(12, 34, 56));
     expectText(canvas, 54, 5, "R= 12", kGround);
