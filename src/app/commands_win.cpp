@@ -5,6 +5,7 @@
 #include "app/app_win.h"
 #include "app/picker_state.h"
 #include "app/popup_position.h"
+#include "capture/capture_win.h"
 #include "display/paint_win.h"
 #include "mixer/mixer_win.h"
 #include "tracking/tracking_win.h"
@@ -178,6 +179,8 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         break;
     case UM_READOUT: repaint(window, true, lParam != 0); break;
     case UM_FRAME: repaint(window, false, false); break;
+    case UM_COPYTEXT: copyColorText(); break;
+    case UM_COPYBITMAP: copyCaptureBitmap(); break;
     case UM_SITE: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case UM_MAIL: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     default: break;

@@ -114,6 +114,11 @@ inline constexpr unsigned UM_READOUT = 0x8000 + 101;  // repaint magnifier and r
 inline constexpr unsigned UM_FRAME = 0x8000 + 102;    // repaint background, outlines, border
 inline constexpr unsigned UM_SITE = 0x8000 + 103;     // open the maker's web page
 inline constexpr unsigned UM_MAIL = 0x8000 + 104;     // open a mail message to the maker
+// The clipboard copies the hook asks for. Opening the clipboard may wait on another
+// program, which must never happen inside the hook's callback: the system silently drops
+// a low-level hook that overruns its time.
+inline constexpr unsigned UM_COPYTEXT = 0x8000 + 105;   // the shown colour as text
+inline constexpr unsigned UM_COPYBITMAP = 0x8000 + 106; // the band's pixels, cut on the release
 
 // Menu command ids.
 namespace cmd {

@@ -69,7 +69,7 @@ void onPress(bool left) {
 }
 
 void onLeftRelease() {
-    if (picker.captureState == 0 && keyDown(VK_CONTROL) && !keyDown(VK_SHIFT)) copyColorText();
+    if (picker.captureState == 0 && keyDown(VK_CONTROL) && !keyDown(VK_SHIFT)) post(UM_COPYTEXT);
     if (picker.mixerActive) {
         mixerHookRelease();
         return;

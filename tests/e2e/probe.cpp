@@ -6,7 +6,8 @@
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
-//   probe regclear / regget NAME / regset NAME VALUE   -> the settings key
+//   probe regclear / regget NAME / regset NAME VALUE   -> the settings key; regget prints
+//                              the type, the stored length in characters and the text
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
 #include <windows.h>
 
@@ -68,14 +69,16 @@ int regCommand(int argc, char** argv) {
         return 0;
     }
     if (std::strcmp(what, "regget") == 0 && argc == 3) {
+        // Read as stored, in UTF-16: the size then tells whether the terminator was stored.
         HKEY key;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return 2;
-        char value[1000] = {};
-        DWORD size = sizeof value - 1, type = 0;
-        const LONG result = RegQueryValueExA(key, argv[2], nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+        wchar_t name[100] = {}, value[1000] = {};
+        MultiByteToWideChar(CP_ACP, 0, argv[2], -1, name, 100);
+        DWORD size = sizeof value - 2, type = 0;
+        const LONG result = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
         RegCloseKey(key);
         if (result != ERROR_SUCCESS) return 2;
-        std::printf("%s %lu %s\n", type == REG_SZ ? "REG_SZ" : "other", size, value);
+        std::printf("%s %lu %ls\n", type == REG_SZ ? "REG_SZ" : "other", size / 2, value);
         return 0;
     }
     if (std::strcmp(what, "regset") == 0 && argc == 4) {

@@ -120,6 +120,23 @@ TEST_F(Hooked, MoveRecordsThePointerPlacesThePanelAndAsksForReadouts) {
     EXPECT_EQ(r.bottom - r.top, picker.panelHeight);
 }
 
+// The copy itself is left to the panel: opening the clipboard may wait on another program.
+TEST_F(Hooked, CtrlReleaseAsksThePanelForTheTextCopy) {
+    struct Case {
+        bool shift, ctrl;
+        std::int32_t captureState;
+        std::vector<UINT> posted;
+    };
+    for (const Case& c : {Case{false, true, 0, {UM_COPYTEXT}}, Case{true, true, 0, {}}, Case{false, false, 0, {}},
+                          Case{false, true, 1, {}}}) {
+        picker.captureState = c.captureState;
+        setModifiers(false, c.shift, c.ctrl);
+        hook(WM_LBUTTONUP, 300, 300);
+        EXPECT_EQ(takePanelMessages(), c.posted) << c.shift << c.ctrl << c.captureState;
+    }
+    picker.captureState = 0;
+}
+
 TEST_F(Hooked, CaptureAdvancesThroughItsStatesFromTheHook) {
     setModifiers(false, true, true);
     hook(WM_LBUTTONDOWN, 10, 10);

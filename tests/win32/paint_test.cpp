@@ -15,90 +15,27 @@
 
 namespace {
 
-constexpr COLORREF kGround = RGB(192, 192, 192), kBlack = RGB(0, 0, 0), kUnpainted = RGB(255, 0, 255);
-constexpr int kCardX = 200, kCardY = 200, kCardSide = 64;
-
-// The colour our card shows at screen pixel (x, y): every pixel different.
-COLORREF cardColour(int x, int y) { return RGB((x - kCardX) * 3, (y - kCardY) * 3, 90 + (x + y) % 7 * 20); }
+constexpr COLORREF kGround = RGB(192, 192, 192), kBlack = RGB(0, 0, 0), kUnpainted = Canvas::kUnpainted;
 COLORREF inverted(COLORREF c) { return c ^ 0x00FFFFFF; }
-
-COLORREF solidColour = CLR_INVALID;  // when set, the card is one flat colour
-
-LRESULT CALLBACK cardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    for (int y = 0; y < kCardSide; ++y)
-        for (int x = 0; x < kCardSide; ++x)
-            SetPixel(dc, x, y, solidColour != CLR_INVALID ? solidColour : cardColour(kCardX + x, kCardY + y));
-    EndPaint(window, &paint);
-    return 0;
-}
-
-// A memory context of the panel's size with a 32-bit DIB, so GetPixel reads exact colours.
-struct Canvas {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-    Canvas() {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), picker.panelWidth, -picker.panelHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits;
-        bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
-        SetBkColor(dc, kUnpainted);
-        const RECT all = {0, 0, picker.panelWidth, picker.panelHeight};
-        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
-};
+using card::kX;
+using card::kY;
 
 class Painting : public StartedUp {
 protected:
-    HWND card = nullptr;
+    HWND cardWindow = nullptr;
 
     void SetUp() override {
         StartedUp::SetUp();
-        showCard(CLR_INVALID);
+        cardWindow = card::show(nullptr);
     }
-    void TearDown() override { DestroyWindow(card); }
-
-    void showCard(COLORREF solid) {
-        if (card) DestroyWindow(card);
-        solidColour = solid;
-        WNDCLASSA cls = {};
-        cls.lpfnWndProc = cardProc;
-        cls.hInstance = GetModuleHandleA(nullptr);
-        cls.lpszClassName = "PaintTestCard";
-        RegisterClassA(&cls);
-        card = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "PaintTestCard", nullptr, WS_POPUP | WS_VISIBLE,
-                               kCardX, kCardY, kCardSide, kCardSide, nullptr, nullptr, cls.hInstance, nullptr);
-        UpdateWindow(card);
-        // Wait until the desktop shows the card (the window manager may lag a paint).
-        HDC screen = GetDC(nullptr);
-        const COLORREF expected = solid != CLR_INVALID ? solid : cardColour(kCardX + 5, kCardY + 6);
-        for (int i = 0; i < 100 && GetPixel(screen, kCardX + 5, kCardY + 6) != expected; ++i) {
-            MSG m;
-            while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-            Sleep(20);
-        }
-        ReleaseDC(nullptr, screen);
-    }
+    void TearDown() override { DestroyWindow(cardWindow); }
 
     // Lays the panel out at the pointer position and paints frame and readouts.
     std::unique_ptr<Canvas> paintAt(int x, int y) {
         computeLayout(picker);
         picker.cursorX = x;
         picker.cursorY = y;
-        auto canvas = std::make_unique<Canvas>();
+        auto canvas = std::make_unique<Canvas>(picker.panelWidth, picker.panelHeight);
         paintFrame(canvas->dc);
         paintReadouts(canvas->dc, false);
         return canvas;
@@ -130,7 +67,7 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
         picker.sir = c.sir;
         picker.cellSize = c.cellSize;
         picker.velikost = c.velikost;
-        auto canvas = paintAt(kCardX + 31, kCardY + 29);
+        auto canvas = paintAt(kX + 31, kY + 29);
         const int h = (c.sir + c.velikost) / 2;
         for (int py = 0; py < picker.magnifierSize; ++py)
             for (int px = 0; px < picker.magnifierSize; ++px) {
@@ -139,7 +76,7 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
                                     (y == picker.crossY && x >= picker.crossX - 8 && x <= picker.crossX + 8);
                 // The even count 10 draws only the 9 cells the square holds.
                 COLORREF want = px / c.cellSize < 9 || c.sir != 10
-                                    ? cardColour(picker.cursorX - h + px / c.cellSize, picker.cursorY - h + py / c.cellSize)
+                                    ? card::colour(picker.cursorX - h + px / c.cellSize, picker.cursorY - h + py / c.cellSize)
                                     : canvas->at(x, y);
                 if (onMark && !(x == picker.crossX && y == picker.crossY)) want = inverted(want);
                 ASSERT_EQ(canvas->at(x, y), want) << "panel pixel " << x << "," << y;
@@ -149,14 +86,14 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
         EXPECT_EQ(canvas->at(edge, picker.magnifierTop + 3), kBlack);
         EXPECT_EQ(canvas->at(picker.magnifierLeft - 1, edge - 1), kBlack);
         EXPECT_EQ(canvas->at(edge + 1, picker.magnifierTop + 3), kGround);
-        EXPECT_EQ(picker.currentColor, cardColour(picker.cursorX, picker.cursorY));
+        EXPECT_EQ(picker.currentColor, card::colour(picker.cursorX, picker.cursorY));
     }
 }
 
 TEST_F(Painting, DefaultPanelSwatchCodeCoordinatesAndBorder) {
-    auto canvas = paintAt(kCardX + 30, kCardY + 20);
+    auto canvas = paintAt(kX + 30, kY + 20);
     ASSERT_EQ(picker.panelWidth, 125);
-    const COLORREF centre = cardColour(kCardX + 30, kCardY + 20);
+    const COLORREF centre = card::colour(kX + 30, kY + 20);
     for (auto [x, y] : {std::pair{54, 42}, {62, 42}, {54, 50}, {62, 50}}) EXPECT_EQ(canvas->at(x, y), kBlack);
     EXPECT_EQ(canvas->at(55, 43), centre);
     EXPECT_EQ(canvas->at(61, 49), centre);
@@ -181,7 +118,7 @@ TEST_F(Painting, DefaultPanelSwatchCodeCoordinatesAndBorder) {
 }
 
 TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
-    showCard(RGB(255, 128, 0));
+    cardWindow = card::show(cardWindow, RGB(255, 128, 0));
     struct Case {
         std::int32_t hexa;
         const char* lines[10];  // R, G, B, H, S, V, C, M, Y, K
@@ -196,7 +133,7 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         picker.showhexa = c.hexa;
         picker.readoutRadix = c.hexa ? 16 : 10;
         picker.showhsv = 1;
-        auto canvas = paintAt(kCardX + 30, kCardY + 30);
+        auto canvas = paintAt(kX + 30, kY + 30);
         const COLORREF block = RGB(176, 176, 176);
         for (int i = 0; i < 3; ++i) {
             expectText(*canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
@@ -224,7 +161,7 @@ TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {
     for (Case c : {Case{1, 0, RGB(0, 0, 0x96)}, Case{0, 1, RGB(0x96, 0, 0)}, Case{1, 1, RGB(0x96, 0, 0)}}) {
         picker.nomove = c.nomove;
         picker.freeze = c.freeze;
-        auto canvas = paintAt(kCardX + 30, kCardY + 30);
+        auto canvas = paintAt(kX + 30, kY + 30);
         EXPECT_EQ(canvas->at(124, 30), c.dark);
         EXPECT_EQ(canvas->at(60, 64), c.dark);
         EXPECT_EQ(canvas->at(100, 30), c.freeze ? kUnpainted : kGround) << "frozen frames skip the ground";
@@ -242,7 +179,7 @@ TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
                    Case{3, "INVERT", kBlack}}) {
         SCOPED_TRACE(c.flag);
         picker.convertcolflag = c.flag;
-        auto canvas = paintAt(kCardX + 30, kCardY + 30);
+        auto canvas = paintAt(kX + 30, kY + 30);
         if (c.flag) {
             expectText(*canvas, 3, 2, c.name, RGB(255, 255, 231));
             EXPECT_EQ(canvas->at(1, 1), RGB(255, 255, 231));
@@ -250,7 +187,7 @@ TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
             EXPECT_EQ(canvas->at(picker.panelWidth - 2, 8), kGround);
         }
         if (c.flag == 3) {
-            EXPECT_EQ(picker.currentColor, inverted(cardColour(picker.cursorX, picker.cursorY)));
+            EXPECT_EQ(picker.currentColor, inverted(card::colour(picker.cursorX, picker.cursorY)));
         }
         // At (0, 1) the cells of x -4 .. -1 and y -3 .. -1 lie off the screen.
         canvas = paintAt(0, 1);
@@ -266,7 +203,7 @@ TEST_F(Painting, StretchedViewBlackensWhatLiesBeyondTheScreenEdges) {
     picker.sir = 7;
     picker.cellSize = 7;
     picker.velikost = 30;  // 37 pixels a side: one stretched copy
-    showCard(RGB(10, 200, 30));
+    cardWindow = card::show(cardWindow, RGB(10, 200, 30));
     struct Case {
         std::int32_t cursorX;
         int blackFrom, blackTo, liveX;  // panel x range that must be black, one that must not
@@ -284,7 +221,7 @@ TEST_F(Painting, PreviewFillsTheViewFlatAndTheSwatchWithTheTarget) {
     computeLayout(picker);
     picker.currentColor = RGB(12, 34, 56);
     matchTarget = RGB(200, 100, 50);
-    Canvas canvas;
+    Canvas canvas(picker.panelWidth, picker.panelHeight);
     paintFrame(canvas.dc);
     paintReadouts(canvas.dc, true);
     for (int x = 5; x < 50; x += 4)

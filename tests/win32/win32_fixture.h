@@ -33,6 +33,75 @@ inline void setModifiers(bool alt, bool shift, bool ctrl) {
 inline std::vector<UINT> takePanelMessages() {
     std::vector<UINT> posted;
     MSG message;
-    while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_MAIL, PM_REMOVE)) posted.push_back(message.message);
+    while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_COPYBITMAP, PM_REMOVE)) posted.push_back(message.message);
     return posted;
 }
+
+// A window of the test's own at (200, 200), 64 x 64, showing a known picture on the
+// screen: every pixel a different colour, or one flat colour.
+namespace card {
+inline constexpr int kX = 200, kY = 200, kSide = 64;
+inline COLORREF colour(int x, int y) { return RGB((x - kX) * 3, (y - kY) * 3, 90 + (x + y) % 7 * 20); }
+inline COLORREF solid = CLR_INVALID;
+
+inline LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x) SetPixel(dc, x, y, solid != CLR_INVALID ? solid : colour(kX + x, kY + y));
+    EndPaint(window, &paint);
+    return 0;
+}
+
+// Shows the card (replacing the one given) and waits until the desktop shows it.
+inline HWND show(HWND previous, COLORREF flat = CLR_INVALID) {
+    if (previous) DestroyWindow(previous);
+    solid = flat;
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = proc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "TestCard";
+    RegisterClassA(&cls);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "TestCard", nullptr, WS_POPUP | WS_VISIBLE, kX,
+                                  kY, kSide, kSide, nullptr, nullptr, cls.hInstance, nullptr);
+    UpdateWindow(window);
+    HDC screen = GetDC(nullptr);
+    const COLORREF expected = flat != CLR_INVALID ? flat : colour(kX + kSide - 1, kY + kSide - 1);
+    for (int i = 0; i < 100 && GetPixel(screen, kX + kSide - 1, kY + kSide - 1) != expected; ++i) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        Sleep(20);
+    }
+    ReleaseDC(nullptr, screen);
+    return window;
+}
+}  // namespace card
+
+// A memory context with a 32-bit DIB section, so GetPixel reads exact colours; filled with
+// magenta, which nothing the program paints uses.
+struct Canvas {
+    static constexpr COLORREF kUnpainted = RGB(255, 0, 255);
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+    Canvas(int width, int height) {
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits;
+        bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        old = SelectObject(dc, bitmap);
+        SetBkColor(dc, kUnpainted);
+        const RECT all = {0, 0, width, height};
+        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    }
+    ~Canvas() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
+};

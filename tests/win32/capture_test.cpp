@@ -1,0 +1,189 @@
+// The clipboard copies against the real clipboard and screen under Wine, and the overlay's
+// inverted crosshair and band drawn into a memory context.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "capture/capture_state.h"
+#include "capture/capture_win.h"
+#include "tracking/tracking_win.h"
+#include "win32_fixture.h"
+
+namespace {
+
+std::string clipboardText() {
+    std::string text = "(none)";
+    if (!OpenClipboard(nullptr)) return "(not opened)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void putText(const char* text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    strcpy(static_cast<char*>(GlobalLock(block)), text);
+    GlobalUnlock(block);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+// Another program holding the clipboard open, for as long as the object lives.
+struct ClipboardHeldElsewhere {
+    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread;
+    static DWORD WINAPI hold(void* self) {
+        auto* held = static_cast<ClipboardHeldElsewhere*>(self);
+        OpenClipboard(nullptr);
+        SetEvent(held->opened);
+        WaitForSingleObject(held->release, 10000);
+        CloseClipboard();
+        return 0;
+    }
+    ClipboardHeldElsewhere() {
+        thread = CreateThread(nullptr, 0, hold, this, 0, nullptr);
+        WaitForSingleObject(opened, 10000);
+    }
+    ~ClipboardHeldElsewhere() {
+        SetEvent(release);
+        WaitForSingleObject(thread, 10000);
+        CloseHandle(thread);
+    }
+};
+
+class Capturing : public StartedUp {
+protected:
+    void SetUp() override {
+        StartedUp::SetUp();
+        layoutPanel();
+        putText("kept");
+        takePanelMessages();
+    }
+    // A capture from the start corner to the pointer, ended with the left release.
+    void captureBand(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+        startCapture();
+        picker.captureState = 2;
+        capture.captureStartX = x0;
+        capture.captureStartY = y0;
+        picker.cursorX = x1;
+        picker.cursorY = y1;
+        updateCaptureRect();
+        endCapture(true);
+    }
+};
+
+}  // namespace
+
+TEST_F(Capturing, ColourTextWithItsBlockSize) {
+    struct Case {
+        const char* colorText;
+        std::int32_t showhexa;
+        const char* text;
+        SIZE_T block;
+    };
+    for (const Case& c : {Case{"0A0B0C", 1, "#0A0B0C", 17}, Case{"255,255,255", 0, "255,255,255", 21}}) {
+        strcpy(picker.colorText, c.colorText);
+        picker.showhexa = c.showhexa;
+        SendMessageA(picker.panelHwnd, UM_COPYTEXT, 0, 0);
+        EXPECT_EQ(clipboardText(), c.text);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EXPECT_EQ(GlobalSize(GetClipboardData(CF_TEXT)), c.block);
+        CloseClipboard();
+    }
+}
+
+TEST_F(Capturing, BandInsideGoesToTheClipboardWithTheScreensPixels) {
+    HWND shown = card::show(nullptr);
+    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5);  // dragged up and left
+    EXPECT_EQ(picker.captureState, 0);
+    EXPECT_FALSE(IsWindowVisible(picker.overlayHwnd));
+    EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_COPYBITMAP}) << "the copy is left to the panel";
+    EXPECT_EQ(clipboardText(), "kept");
+    copyCaptureBitmap();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info = {};
+    GetObjectA(bitmap, sizeof info, &info);
+    ASSERT_EQ(info.bmWidth, 29);
+    ASSERT_EQ(info.bmHeight, 44);
+    Canvas copy(29, 44);
+    HDC source = CreateCompatibleDC(copy.dc);
+    HGDIOBJ previous = SelectObject(source, bitmap);
+    BitBlt(copy.dc, 0, 0, 29, 44, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    CloseClipboard();
+    for (int y = 0; y < 44; ++y)
+        for (int x = 0; x < 29; ++x)
+            ASSERT_EQ(copy.at(x, y), card::colour(card::kX + 11 + x, card::kY + 6 + y)) << x << "," << y;
+    DestroyWindow(shown);
+}
+
+TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
+    struct Case {
+        const char* what;
+        std::int32_t x0, y0, x1, y1;
+    };
+    // 5 x 5 is too small; 1 pixel wide has nothing inside; no bitmap has room for 70000 squared.
+    for (const Case& c : {Case{"5 x 5", 300, 300, 305, 305}, Case{"1 pixel wide", 300, 300, 301, 400},
+                          Case{"no bitmap", 0, 0, 70000, 70000}}) {
+        SCOPED_TRACE(c.what);
+        captureBand(c.x0, c.y0, c.x1, c.y1);
+        EXPECT_TRUE(takePanelMessages().empty());
+        copyCaptureBitmap();
+        EXPECT_EQ(clipboardText(), "kept");
+    }
+    // Held open by another program: neither copy empties it.
+    captureBand(300, 300, 320, 330);
+    strcpy(picker.colorText, "FF8000");
+    {
+        ClipboardHeldElsewhere held;
+        copyCaptureBitmap();
+        copyColorText();
+    }
+    EXPECT_EQ(clipboardText(), "kept");
+}
+
+// Each paint undoes what the last one drew: after crosshair moves and band changes only
+// the current band's outline differs from the picture beneath, and it is inverted.
+TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
+    picker.screenWidth = 120;
+    picker.screenHeight = 100;
+    Canvas overlay(120, 100), original(120, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 120; ++x) {
+            SetPixel(overlay.dc, x, y, RGB(x * 2, y * 2, 77));
+            SetPixel(original.dc, x, y, RGB(x * 2, y * 2, 77));
+        }
+    auto paintAt = [&](std::int32_t state, std::int32_t x, std::int32_t y) {
+        picker.captureState = state;
+        picker.cursorX = x;
+        picker.cursorY = y;
+        paintCaptureOverlay(overlay.dc);
+    };
+    capture.crosshairX = capture.crosshairY = -1;
+    paintAt(1, 50, 40);
+    EXPECT_EQ(overlay.at(10, 40), original.at(10, 40)) << "nothing before the first move";
+    capture.crosshairX = capture.crosshairY = -2;  // the hook arms it
+    paintAt(1, 50, 40);
+    EXPECT_EQ(overlay.at(10, 40), original.at(10, 40) ^ 0xFFFFFF);
+    EXPECT_EQ(overlay.at(50, 90), original.at(50, 90) ^ 0xFFFFFF);
+    paintAt(1, 60, 70);
+    EXPECT_EQ(overlay.at(10, 40), original.at(10, 40));
+    EXPECT_EQ(overlay.at(10, 70), original.at(10, 70) ^ 0xFFFFFF);
+    capture.captureRect = {20, 30, 80, 90};
+    paintAt(2, 80, 90);
+    capture.captureRect = {25, 35, 70, 60};
+    paintAt(2, 70, 60);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const bool onBand = ((x == 25 || x == 70) && y >= 35 && y <= 60) || ((y == 35 || y == 60) && x >= 25 && x <= 70);
+            ASSERT_EQ(overlay.at(x, y), onBand ? original.at(x, y) ^ 0xFFFFFF : original.at(x, y)) << x << "," << y;
+        }
+}
