@@ -14,7 +14,7 @@ DESKTOP_W, DESKTOP_H = 1024, 768
 
 
 def testcard_colour(x, y):
-    """(r, g, b) of the test card at (x, y); mirrors tests/e2e/testcard_pattern.h."""
+    """(r, g, b) of the test card at (x, y); mirrors tests/e2e/testcard.cpp."""
     bx, by = x // 16, y // 16
     return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
 
@@ -124,10 +124,33 @@ class Session:
     def move(self, x, y):
         self.xdotool("mousemove", "--sync", str(x), str(y))
 
-    def screenshot(self, name="shot.png"):
-        path = os.path.join(self.workdir, name)
+    def with_keys(self, keys, *action):
+        for key in keys:
+            self.xdotool("keydown", key)
+        self.xdotool(*action)
+        for key in reversed(keys):
+            self.xdotool("keyup", key)
+
+    def screen(self, x0, y0, w, h):
+        """The screen's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
+        path = os.path.join(self.workdir, "shot.png")
         subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
-        return path
+        raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x0}+{y0}", "-depth", "8", "rgb:-"],
+                             capture_output=True, check=True).stdout
+        return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:((y - y0) * w + x - x0) * 3 + 3])
+
+    def show_panel(self, **settings):
+        """Tintspot over the test card, started with the panel shown and these settings stored."""
+        self.probe("regclear")
+        for name, value in {"show": 1, **settings}.items():
+            self.probe("regset", name, str(value))
+        self.start_testcard()
+        self.start_tintspot()
+        wait_until(lambda: (w := self.window("Classname1")) and w.visible, what="the panel to show")
+
+    def panel_at(self, x, y, what):
+        return wait_until(lambda: (w := self.window("Classname1")) and (w.x, w.y) == (x, y) and w, timeout=5,
+                          what=f"{what}: the panel at ({x}, {y}), last seen at {self.window('Classname1')}")
 
 
 def run(scenarios):

@@ -19,29 +19,6 @@ namespace {
 
 constexpr const char* kKey = "Software\\Korvex\\Tintspot";
 
-struct Search {
-    const char* cls;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    char cls[256] = {}, title[256] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    GetWindowTextA(window, title, sizeof title);
-    if (search->cls && std::strcmp(cls, search->cls) != 0) return TRUE;
-    if (search->title && std::strcmp(title, search->title) != 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-HWND findTopLevel(const char* cls, const char* title) {
-    Search search = {cls, title, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 int printWindow(HWND window) {
     if (!window) {
         std::puts("none");
@@ -99,24 +76,19 @@ int regCommand(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 2) return 1;
     const char* what = argv[1];
-    if (std::strcmp(what, "window") == 0 && argc == 3) return printWindow(findTopLevel(argv[2], nullptr));
-    if (std::strcmp(what, "find") == 0 && argc == 4) return printWindow(findTopLevel(argv[2], argv[3]));
+    if (std::strcmp(what, "window") == 0 && argc == 3) return printWindow(FindWindowA(argv[2], nullptr));
+    if (std::strcmp(what, "find") == 0 && argc == 4) return printWindow(FindWindowA(argv[2], argv[3]));
     if (std::strcmp(what, "statictext") == 0 && argc == 3) {
-        HWND dialog = findTopLevel("#32770", argv[2]);
+        HWND dialog = FindWindowA("#32770", argv[2]);
         if (!dialog) return 2;
         EnumChildWindows(dialog, printStatic, 0);
         return 0;
     }
-    if (std::strcmp(what, "press") == 0 && argc == 4) {
-        HWND dialog = findTopLevel("#32770", argv[2]);
-        if (!dialog) return 2;
-        PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0);
-        return 0;
-    }
-    if (std::strcmp(what, "command") == 0 && argc == 3) {
-        HWND panel = findTopLevel("Classname1", nullptr);
-        if (!panel) return 2;
-        PostMessageA(panel, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+    const bool press = std::strcmp(what, "press") == 0 && argc == 4;
+    if (press || (std::strcmp(what, "command") == 0 && argc == 3)) {
+        HWND target = press ? FindWindowA("#32770", argv[2]) : FindWindowA("Classname1", nullptr);
+        if (!target) return 2;
+        PostMessageA(target, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[press ? 3 : 2])), 0);
         return 0;
     }
     if (std::strncmp(what, "reg", 3) == 0) return regCommand(argc, argv);

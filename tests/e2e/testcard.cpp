@@ -3,9 +3,14 @@
 // pointer anywhere.
 #include <windows.h>
 
-#include "testcard_pattern.h"
-
 namespace {
+
+constexpr int kBlock = 16;
+constexpr int kTaskbarRows = 28;
+
+// The colour of block (bx, by); the harness has the same formula. Neighbouring blocks
+// differ in every channel.
+COLORREF blockColour(int bx, int by) { return RGB((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255); }
 
 LRESULT CALLBACK cardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -17,7 +22,7 @@ LRESULT CALLBACK cardProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         for (int by = 0; by * kBlock < client.bottom; ++by) {
             for (int bx = 0; bx * kBlock < client.right; ++bx) {
                 const RECT block = {bx * kBlock, by * kBlock, (bx + 1) * kBlock, (by + 1) * kBlock};
-                HBRUSH brush = CreateSolidBrush(testcardColour(bx * kBlock, by * kBlock));
+                HBRUSH brush = CreateSolidBrush(blockColour(bx, by));
                 FillRect(dc, &block, brush);
                 DeleteObject(brush);
             }

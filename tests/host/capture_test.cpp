@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
-#include <string>
 
 #include "capture/capture.h"
 
@@ -33,24 +31,5 @@ TEST(Capture, BandRectangleSizeAndWhatIsCopied) {
         EXPECT_EQ(bandCopies(band), c.copies);
         const Rect in = bandInside(band);
         EXPECT_EQ((std::array<std::int32_t, 4>{in.left, in.top, in.right, in.bottom}), c.inside);
-    }
-}
-
-TEST(Capture, ColourTextGetsANumberSignInHexadecimal) {
-    struct Case {
-        const char* colorText;
-        bool hex;
-        std::size_t size;
-        const char* text;
-    };
-    const Case cases[] = {
-        {"0A0B0C", true, 52, "#0A0B0C"}, {"000000", true, 52, "#000000"}, {"255,255,255", false, 52, "255,255,255"},
-        {"10,11,12", false, 52, "10,11,12"}, {"FFFFFF", true, 4, "#FF"}, {"255,255,255", false, 4, "255"},
-    };
-    for (const Case& c : cases) {
-        char out[60];
-        std::memset(out, 'x', sizeof out);
-        EXPECT_EQ(colourClipboardText(c.colorText, c.hex, out, c.size), std::strlen(c.text));
-        EXPECT_STREQ(out, c.text);
     }
 }

@@ -79,29 +79,6 @@ TEST(Layout, WorkedResults) {
     }
 }
 
-// A filter label shifts everything under it down by 8; the mixer adds 58 rows and never
-// narrows the panel. Checked over every combination the menu offers.
-TEST(Layout, FilterAndMixerOffsetsOverEveryMenuCombination) {
-    const std::int32_t pipettes[3][2] = {{3, 15}, {5, 9}, {7, 7}};
-    for (const auto& p : pipettes)
-        for (std::int32_t velikost : {-2, 0, 10})
-            for (int flags = 0; flags < 8; ++flags) {
-                const Settings plain = {p[0], p[1], velikost, 0, flags & 1, (flags >> 1) & 1, flags >> 2, 0};
-                SCOPED_TRACE(testing::Message() << p[1] << " " << velikost << " flags " << flags);
-                Settings filtered = plain, mixing = plain;
-                filtered.filter = 3;
-                mixing.mixer = 1;
-                const PickerState a = laidOut(plain), f = laidOut(filtered), m = laidOut(mixing);
-                EXPECT_EQ(f.swatchTop, a.swatchTop + 8);
-                EXPECT_EQ(f.crossY, a.crossY + 8);
-                EXPECT_EQ(f.panelHeight, a.panelHeight + 8);
-                EXPECT_EQ(f.panelWidth, a.panelWidth);
-                EXPECT_EQ(f.hsvTop - a.hsvTop, plain.hsv ? 8 : 0);
-                EXPECT_EQ(m.panelHeight, a.panelHeight + 58);
-                EXPECT_GE(m.panelWidth, std::max(a.panelWidth, 170));
-            }
-}
-
 TEST(Layout, UnusableStoredSizesFallBackToTheStartUpMagnifier) {
     struct Case {
         const char* what;

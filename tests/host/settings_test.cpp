@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/popup_position.h"
 #include "app/settings.h"
 
@@ -21,34 +23,11 @@ TEST(Settings, StoredTextIsReadAsADecimalInteger) {
     }
 }
 
-TEST(PopupPosition, PanelPopupOpensLeftOfThePanelOnlyWhenItFits) {
-    struct Case {
-        std::int32_t xokna;
-        bool measured;
-        std::int32_t width, x;
-    };
-    const Case cases[] = {
-        {500, true, 150, 345},   // to the left with a 5-pixel gap
-        {500, true, 131, 364},
-        {500, true, 130, 625},   // 130 or less: at the panel's right edge
-        {500, true, 0, 625},     // an empty rectangle
-        {100, true, 150, 225},   // would start left of the screen
-        {155, true, 150, 0},     // exactly at the left edge still fits
-        {500, false, 150, 625},  // not measured
-    };
-    for (const Case& c : cases) {
-        picker.xokna = c.xokna;
-        picker.yokna = 77;
-        picker.panelWidth = 125;
-        const PopupPoint p = panelPopupPosition(c.measured, c.width);
-        EXPECT_EQ(p.x, c.x) << c.xokna << " " << c.width;
-        EXPECT_EQ(p.y, 77);
-    }
-}
-
-TEST(PopupPosition, TrayPopupIgnoresThePointerHeight) {
-    picker.screenHeight = 768;
-    const PopupPoint p = trayPopupPosition(1012);
-    EXPECT_EQ(p.x, 882);
-    EXPECT_EQ(p.y, 598);
+// The panel's popup opens left of it only for a reported item wider than 130 pixels.
+TEST(PopupPosition, PanelPopupThreshold) {
+    picker.xokna = 500;
+    picker.panelWidth = 125;
+    for (auto [width, x] : {std::pair{131, 364}, std::pair{130, 625}, std::pair{0, 625}})
+        EXPECT_EQ(panelPopupPosition(true, width).x, x) << width;
+    EXPECT_EQ(panelPopupPosition(false, 150).x, 625);
 }

@@ -23,13 +23,12 @@ TEST(TextBuffer, GrowsByAThousandWhenTextAndTenSpareBytesReachTheCapacity) {
     struct Case {
         int count, capacityAfter;
     };
-    for (Case c : {Case{0, 1000}, Case{989, 1000}, Case{990, 2000}, Case{1990, 3000}, Case{4321, 5000}}) {
-        SCOPED_TRACE(c.count);
+    for (Case c : {Case{989, 1000}, Case{990, 2000}, Case{1990, 3000}, Case{4321, 5000}}) {
         TextBuffer b;
         const std::string t(static_cast<std::size_t>(c.count), 'x');
         EXPECT_EQ(b.append(t.c_str()), c.count);
-        EXPECT_EQ(b.capacity, c.capacityAfter);
-        EXPECT_EQ(std::string(b.data), t);
+        EXPECT_EQ(b.capacity, c.capacityAfter) << c.count;
+        EXPECT_EQ(text(b), t);
     }
     // Appends accumulate across growth; assign replaces.
     TextBuffer b;

@@ -33,29 +33,6 @@ void putText(const char* text) {
     CloseClipboard();
 }
 
-// Another program holding the clipboard open, for as long as the object lives.
-struct ClipboardHeldElsewhere {
-    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread;
-    static DWORD WINAPI hold(void* self) {
-        auto* held = static_cast<ClipboardHeldElsewhere*>(self);
-        OpenClipboard(nullptr);
-        SetEvent(held->opened);
-        WaitForSingleObject(held->release, 10000);
-        CloseClipboard();
-        return 0;
-    }
-    ClipboardHeldElsewhere() {
-        thread = CreateThread(nullptr, 0, hold, this, 0, nullptr);
-        WaitForSingleObject(opened, 10000);
-    }
-    ~ClipboardHeldElsewhere() {
-        SetEvent(release);
-        WaitForSingleObject(thread, 10000);
-        CloseHandle(thread);
-    }
-};
-
 class Capturing : public StartedUp {
 protected:
     void SetUp() override {
@@ -139,13 +116,16 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
         copyCaptureBitmap();
         EXPECT_EQ(clipboardText(), "kept");
     }
-    // Held open by another program: neither copy empties it.
+    // Held open by another window: neither copy empties it.
     captureBand(300, 300, 320, 330);
     strcpy(picker.colorText, "FF8000");
     {
-        ClipboardHeldElsewhere held;
+        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(OpenClipboard(other));
         copyCaptureBitmap();
         copyColorText();
+        CloseClipboard();
+        DestroyWindow(other);
     }
     EXPECT_EQ(clipboardText(), "kept");
 }

@@ -160,124 +160,92 @@ TEST_F(Commands, EveryMenuCommandChangesItsSettingCheckMarksAndPanel) {
     }
 }
 
-TEST_F(Commands, TrayDoubleClickTogglesAndRightClickOpensThePopupAboveTheTaskbar) {
-    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(picker.show, 1);
-    EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
-    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_LBUTTONDOWN);
-    EXPECT_EQ(picker.show, 1) << "other mouse messages on the icon do nothing";
-    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(picker.show, 0);
-    EXPECT_FALSE(IsWindowVisible(picker.panelHwnd));
-
+TEST_F(Commands, TrayAndPanelClicksShowHideAndOpenThePopups) {
+    for (std::int32_t shown : {1, 1, 0}) {
+        SendMessageA(picker.panelHwnd, UM_TRAY, 0, shown == picker.show ? WM_LBUTTONDOWN : WM_LBUTTONDBLCLK);
+        EXPECT_EQ(picker.show, shown) << "a double click toggles; other messages on the icon do nothing";
+        EXPECT_EQ(IsWindowVisible(picker.panelHwnd) != 0, shown != 0);
+    }
     SetCursorPos(500, 300);
-    const SeenPopup popup = sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP);
-    ASSERT_TRUE(popup.open);
+    SeenPopup popup = sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP);
     EXPECT_EQ(popup.menu, GetSubMenu(picker.appMenu, 0));
     EXPECT_EQ(popup.rect.left, 500 - 130);
     EXPECT_EQ(popup.rect.top, picker.screenHeight - 170);
-}
 
-TEST_F(Commands, RightClickOnThePanelOpensThePopupBesideIt) {
     picker.nomove = 1;  // the hook must not move the panel while the menu is open
     picker.xokna = 400;
     picker.yokna = 200;
     showPanel();
-    const SeenPopup popup = sendWatchingForPopup(WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
-    ASSERT_TRUE(popup.open);
-    EXPECT_EQ(popup.menu, GetSubMenu(picker.appMenu, 0));
-    // Not yet measured: the menu reports no item width, so the popup opens at the right edge.
-    EXPECT_EQ(popup.rect.left, 400 + picker.panelWidth);
-    EXPECT_EQ(popup.rect.top, 200);
-    // Measured once shown: an item wider than 130 pixels puts it left of the panel.
+    // Left of the panel with a 5-pixel gap when the menu reports an item wider than 130
+    // pixels (it does once the popup has been shown), unless that runs off the screen.
     RECT item = {};
-    ASSERT_TRUE(GetMenuItemRect(picker.panelHwnd, GetSubMenu(picker.appMenu, 0), 1, &item));
-    ASSERT_GT(item.right - item.left, 130);
-    const SeenPopup again = sendWatchingForPopup(WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(again.rect.left, 400 - (item.right - item.left) - 5);
-    EXPECT_EQ(again.rect.top, 200);
+    GetMenuItemRect(picker.panelHwnd, GetSubMenu(picker.appMenu, 0), 1, &item);
+    const int width = item.right - item.left;
+    ASSERT_GT(width, 130);
+    for (auto [xokna, x] : {std::pair{400, 400 - width - 5}, std::pair{100, 100 + picker.panelWidth}}) {
+        picker.xokna = xokna;
+        placePanel();
+        popup = sendWatchingForPopup(WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
+        EXPECT_EQ(popup.menu, GetSubMenu(picker.appMenu, 0));
+        EXPECT_EQ(popup.rect.left, x);
+        EXPECT_EQ(popup.rect.top, 200);
+    }
 }
 
 TEST_F(Commands, WhileTheAboutWindowIsOpenOnlyTheDoubleClickActs) {
     picker.aboutActive = 1;
-    command(cmd::PipetteMax);
-    command(cmd::ShowHide);
-    EXPECT_EQ(picker.sir, 9);
-    EXPECT_EQ(picker.show, 0);
-    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(picker.show, 0);
-    SendMessageA(picker.panelHwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(picker.moveform, 0);
     picker.moveform = 1;
-    SendMessageA(picker.panelHwnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(picker.moveform, 1);
+    for (UINT id : {cmd::PipetteMax, cmd::ShowHide}) command(id);
+    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_LBUTTONDBLCLK);
+    SendMessageA(picker.panelHwnd, WM_LBUTTONUP, 0, 0);
     EXPECT_FALSE(sendWatchingForPopup(WM_RBUTTONDOWN, 0, 0).open);
     EXPECT_FALSE(sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP).open);
+    EXPECT_EQ(picker.sir, 9);
+    EXPECT_EQ(picker.show, 0);
+    EXPECT_EQ(picker.moveform, 1);
     EXPECT_TRUE(takePanelMessages().empty());
-
     SendMessageA(picker.panelHwnd, WM_LBUTTONDBLCLK, 0, 0);
     EXPECT_EQ(picker.show, 1);
-    SendMessageA(picker.panelHwnd, WM_LBUTTONDBLCLK, 0, 0);
-    EXPECT_EQ(picker.show, 0);
     picker.aboutActive = 0;
-}
-
-TEST_F(Commands, PressOnThePanelStartsADragAndTheReleaseEndsIt) {
+    // Without it a press on the panel starts a drag, and unfreezes; the release ends it.
     picker.freeze = 1;
     SendMessageA(picker.panelHwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(picker.moveform, 1);
     EXPECT_EQ(picker.freeze, 0);
-    SendMessageA(picker.panelHwnd, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    SendMessageA(picker.panelHwnd, WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(picker.moveform, 0);
     EXPECT_EQ(SendMessageA(picker.panelHwnd, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
 }
 
-TEST_F(StartedUp, StoredSettingsSetFieldsAndCheckMarksAtStartUp) {
-    struct Case {
-        const char* what;
-        std::vector<std::pair<const char*, const char*>> stored;
-        std::int32_t sir, cellSize, velikost, radix;
-        std::set<UINT> checks;
-    };
-    using namespace cmd;
-    const Case cases[] = {
-        {"no key", {}, 9, 5, 0, 10, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}},
-        {"every item of the menu on",
-         {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
-         15, 3, 10, 16, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin}},
-        {"coordinates off, the other sizes",
-         {{"showcoord", "0"}, {"velikost", "-2"}, {"sir", "7"}, {"convertcolflag", "1"}},
-         7, 7, -2, 10, {PaletteWeb, WindowMin, PipetteMax}},
-        {"values off the menu check nothing in their groups",
-         {{"convertcolflag", "4"}, {"velikost", "5"}, {"sir", "11"}, {"showhexa", "2"}},
-         11, 5, 5, 16, {Coordinates, HexValues}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(133));
-        DestroyMenu(picker.appMenu);
-        picker.appMenu = menu;
-        const HWND panel = picker.panelHwnd, overlay = picker.overlayHwnd;
-        picker = PickerState{};
-        picker.appMenu = menu;
-        picker.panelHwnd = panel;
-        picker.overlayHwnd = overlay;
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-        if (!c.stored.empty()) {
-            HKEY key;
-            ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE,
-                                      nullptr, &key, nullptr),
-                      ERROR_SUCCESS);
-            for (auto [name, value] : c.stored)
-                RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
-            RegCloseKey(key);
-        }
-        loadSettings();
-        EXPECT_EQ(picker.sir, c.sir);
-        EXPECT_EQ(picker.cellSize, c.cellSize);
-        EXPECT_EQ(picker.velikost, c.velikost);
-        EXPECT_EQ(picker.readoutRadix, c.radix);
-        EXPECT_EQ(checkedItems(), c.checks);
-    }
+struct Stored {
+    const char* what;
+    std::vector<std::pair<const char*, const char*>> values;
+    std::int32_t sir, cellSize, velikost, radix;
+    std::set<UINT> checks;
+};
+void PrintTo(const Stored& stored, std::ostream* out) { *out << stored.what; }
+class StoredSettings : public StartedUp, public ::testing::WithParamInterface<Stored> {};
+
+TEST_P(StoredSettings, SetFieldsAndCheckMarksAtStartUp) {
+    const Stored& c = GetParam();
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    HKEY key;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    for (auto [name, value] : c.values)
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
+    RegCloseKey(key);
+    loadSettings();
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    EXPECT_EQ((std::array{picker.sir, picker.cellSize, picker.velikost, picker.readoutRadix}),
+              (std::array{c.sir, c.cellSize, c.velikost, c.radix}));
+    EXPECT_EQ(checkedItems(), c.checks);
 }
+
+using namespace cmd;
+INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
+    Stored{"nothing stored", {}, 9, 5, 0, 10, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}},
+    Stored{"every item on", {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"},
+           {"sir", "15"}}, 15, 3, 10, 16, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin}},
+    Stored{"the other sizes", {{"showcoord", "0"}, {"velikost", "-2"}, {"sir", "7"}, {"convertcolflag", "1"}},
+           7, 7, -2, 10, {PaletteWeb, WindowMin, PipetteMax}},
+    Stored{"values off the menu", {{"convertcolflag", "4"}, {"velikost", "5"}, {"sir", "11"}, {"showhexa", "2"}},
+           11, 5, 5, 16, {Coordinates, HexValues}}));

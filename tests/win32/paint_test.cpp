@@ -9,7 +9,6 @@
 #include "capture/capture_state.h"
 #include "display/font.h"
 #include "display/paint_win.h"
-#include "mixer/snapshot.h"
 #include "tracking/layout.h"
 #include "win32_fixture.h"
 
@@ -106,9 +105,6 @@ TEST_F(Painting, DefaultPanelSwatchCodeCoordinatesAndBorder) {
     snprintf(code, sizeof code, "%02X%02X%02X", GetRValue(centre), GetGValue(centre), GetBValue(centre));
     expectText(*canvas, 67, 44, code, kGround);
     expectText(*canvas, 5, 55, "(230,220)              ", kGround);
-    EXPECT_EQ(std::string(picker.colorText), std::to_string(GetRValue(centre)) + "," +
-                                                 std::to_string(GetGValue(centre)) + "," +
-                                                 std::to_string(GetBValue(centre)));
     // While a band is dragged the line also gives its size.
     picker.captureState = 2;
     capture.captureWidth = 1000;
@@ -197,36 +193,4 @@ TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
             EXPECT_EQ(canvas->at(5 + 30, top + i * 5 + 1), c.offScreen) << i;
         }
     }
-}
-
-TEST_F(Painting, StretchedViewBlackensWhatLiesBeyondTheScreenEdges) {
-    picker.sir = 7;
-    picker.cellSize = 7;
-    picker.velikost = 30;  // 37 pixels a side: one stretched copy
-    cardWindow = card::show(cardWindow, RGB(10, 200, 30));
-    struct Case {
-        std::int32_t cursorX;
-        int blackFrom, blackTo, liveX;  // panel x range that must be black, one that must not
-    };
-    for (Case c : {Case{0, 5, 5 + 18 * 7 - 1, 5 + 18 * 7 + 3}, Case{1024 - 18, 5 + 36 * 7, 5 + 259 - 1, 5 + 35 * 7 + 3}}) {
-        SCOPED_TRACE(c.cursorX);
-        auto canvas = paintAt(c.cursorX, 400);
-        for (int x = c.blackFrom; x <= c.blackTo; x += 3) ASSERT_EQ(canvas->at(x, picker.magnifierTop + 3), 0u) << x;
-        EXPECT_NE(canvas->at(c.liveX, picker.magnifierTop + 3), 0u);
-        EXPECT_NE(canvas->at(picker.magnifierLeft + picker.magnifierSize, 100), kUnpainted);
-    }
-}
-
-TEST_F(Painting, PreviewFillsTheViewFlatAndTheSwatchWithTheTarget) {
-    computeLayout(picker);
-    picker.currentColor = RGB(12, 34, 56);
-    matchTarget = RGB(200, 100, 50);
-    Canvas canvas(picker.panelWidth, picker.panelHeight);
-    paintFrame(canvas.dc);
-    paintReadouts(canvas.dc, true);
-    for (int x = 5; x < 50; x += 4)
-        for (int y = 5; y < 50; y += 4) ASSERT_EQ(canvas.at(x, y), RGB(12, 34, 56)) << x << "," << y;
-    EXPECT_EQ(canvas.at(58, 46), RGB(200, 100, 50));
-    EXPECT_EQ(picker.currentColor, RGB(12, 34, 56));
-    expectText(canvas, 54, 5, "R= 12", kGround);
 }

@@ -2,6 +2,7 @@
 // resources as the program loads them, the tray icon and shutdown.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -38,6 +39,13 @@ TEST_F(StartedUp, ClassesWindowsAndBitmapsAsCreated) {
         EXPECT_EQ(GetWindowLongA(e.window, GWL_STYLE) & (WS_POPUP | WS_VISIBLE | WS_CAPTION), WS_POPUP);
         EXPECT_TRUE(GetWindowLongA(e.window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
         EXPECT_EQ(GetWindowTextLengthA(e.window), 0);
+    }
+    for (auto [cursor, hot] : {std::pair{picker.linkCursor, 0}, std::pair{picker.pickCursor, 1},
+                               std::pair{picker.selectCursor, 1}, std::pair{picker.toleranceCursor, 0}}) {
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(cursor, &info));
+        EXPECT_EQ((std::array<DWORD, 2>{info.xHotspot, info.yHotspot}), (std::array<DWORD, 2>{DWORD(hot), DWORD(hot)}));
+        DeleteObject(info.hbmMask);
     }
     for (auto [dc, bitmap, width] : {std::tuple{picker.skinDC, picker.skinBitmap, 446},
                                      std::tuple{picker.glyphDC, picker.glyphBitmap, 155}}) {
