@@ -10,7 +10,7 @@ import sys
 import tempfile
 import time
 
-DESKTOP_W, DESKTOP_H = 1024, 768
+LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
 
 
 def testcard_colour(x, y):
@@ -54,37 +54,23 @@ class Session:
         self.workdir = tempfile.mkdtemp(prefix="tintspot-e2e-")
 
     def __enter__(self):
-        self.kill_wine()
-        self.start_empty_desktop()
+        self.restart_wine()
         return self
 
     def __exit__(self, *exc):
-        self.kill_wine()
-        self.start_empty_desktop()  # for whatever runs next
+        self.restart_wine()  # an empty desktop for whatever runs next
         return False
 
-    def start_empty_desktop(self):
-        """Starts the virtual desktop detached from our output. Any Wine program started
-        while no desktop runs would start one itself, and that desktop would inherit the
-        program's output pipe and keep it open long after the program ended."""
-        subprocess.run(["wineserver", "-p"], check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        subprocess.Popen(["wine", "explorer", f"/desktop=Default,{DESKTOP_W}x{DESKTOP_H}"], start_new_session=True,
-                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until(lambda: subprocess.run(["pgrep", "-f", "explorer.exe /desktop="],
-                                          stdout=subprocess.DEVNULL).returncode == 0, what="the Wine desktop")
-        time.sleep(1.0)
-
-    def kill_wine(self):
-        subprocess.run(["wineserver", "-k"], check=False, stderr=subprocess.DEVNULL)
-        try:
-            subprocess.run(["wineserver", "-w"], check=False, timeout=20)
-        except subprocess.TimeoutExpired:
-            pass
+    def restart_wine(self):
+        """Ends every Wine process of the prefix and starts an empty virtual desktop, detached
+        from our output (scripts/lib.sh): a desktop that a Wine program started on its own
+        would inherit that program's output pipe and hold it open long after it ended."""
+        subprocess.run(["bash", "-c", f'source "{LIB}" && stop_wine && start_wineserver && start_desktop'],
+                       check=True, timeout=120, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
         for proc in self.procs:
-            if proc.poll() is None:
-                proc.kill()
-                proc.wait(timeout=10)
+            proc.wait(timeout=10)
         self.procs = []
+        time.sleep(1.0)
 
     def spawn(self, *args):
         proc = subprocess.Popen(["wine", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
