@@ -10,6 +10,7 @@ import sys
 import tempfile
 import time
 
+KEY = r"HKEY_LOCAL_MACHINE\Software\Korvex\Tintspot"
 LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
 
 
@@ -96,6 +97,14 @@ class Session:
             out.seek(0)
             return done.returncode, out.read().replace("\r", "")
 
+    def store_settings(self, **values):
+        """Replaces the stored settings with these values, through a .reg file."""
+        path = os.path.join(self.workdir, "settings.reg")
+        with open(path, "w") as f:
+            f.write(f"REGEDIT4\n\n[-{KEY}]\n[{KEY}]\n" + "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
+        subprocess.run(["wine", "regedit", "/S", path], check=True, timeout=30, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
     def window(self, cls, title=None):
         rc, out = self.probe(*(("find", cls, title) if title else ("window", cls)))
         return Window(out.strip()) if rc == 0 else None
@@ -127,9 +136,7 @@ class Session:
 
     def show_panel(self, **settings):
         """Tintspot over the test card, started with the panel shown and these settings stored."""
-        self.probe("regclear")
-        for name, value in {"show": 1, **settings}.items():
-            self.probe("regset", name, str(value))
+        self.store_settings(show=1, **settings)
         self.start_testcard()
         self.start_tintspot()
         wait_until(lambda: (w := self.window("Classname1")) and w.visible, what="the panel to show")

@@ -6,8 +6,8 @@
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
-//   probe regclear / regget NAME / regset NAME VALUE   -> the settings key; regget prints
-//                              the type, the stored length in characters and the text
+//   probe regget NAME          -> the stored setting: its type, its length in characters as
+//                                 stored, and its text
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
 #include <windows.h>
 
@@ -41,10 +41,6 @@ BOOL CALLBACK printStatic(HWND child, LPARAM) {
 
 int regCommand(int argc, char** argv) {
     const char* what = argv[1];
-    if (std::strcmp(what, "regclear") == 0) {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-        return 0;
-    }
     if (std::strcmp(what, "regget") == 0 && argc == 3) {
         // Read as stored, in UTF-16: the size then tells whether the terminator was stored.
         HKEY key;
@@ -56,16 +52,6 @@ int regCommand(int argc, char** argv) {
         RegCloseKey(key);
         if (result != ERROR_SUCCESS) return 2;
         std::printf("%s %lu %ls\n", type == REG_SZ ? "REG_SZ" : "other", size / 2, value);
-        return 0;
-    }
-    if (std::strcmp(what, "regset") == 0 && argc == 4) {
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return 2;
-        RegSetValueExA(key, argv[2], 0, REG_SZ, reinterpret_cast<const BYTE*>(argv[3]),
-                       static_cast<DWORD>(std::strlen(argv[3]) + 1));
-        RegCloseKey(key);
         return 0;
     }
     return 1;

@@ -8,7 +8,7 @@ from harness import check, run, wait_until
 
 
 def second_copy_is_refused(s):
-    s.probe("regclear")
+    s.store_settings()
     first = s.start_tintspot()
     wait_until(s.tray_shown, what="the tray icon")
     second = s.spawn(s.exe)
@@ -25,7 +25,7 @@ def second_copy_is_refused(s):
 
 
 def first_run_tray_pin_exit_and_next_run(s):
-    s.probe("regclear")
+    s.store_settings()
     s.start_testcard()
     proc = s.start_tintspot()
     wait_until(s.tray_shown, what="the tray icon")

@@ -53,11 +53,8 @@ TEST(TextBuffer, AppendIntInEveryRadixTheProgramUses) {
         std::int32_t value, radix;
         const char* text;
     };
-    const Case cases[] = {
-        {-5, 10, "-5"}, {-1, 16, "ffffffff"}, {255, 16, "ff"}, {0, 10, "0"}, {10, 16, "a"}, {0, 16, "0"},
-        {2147483647, 10, "2147483647"}, {INT32_MIN, 10, "-2147483648"}, {INT32_MIN, 16, "80000000"},
-        {-1, 2, "11111111111111111111111111111111"}, {35, 36, "z"},
-    };
+    const Case cases[] = {{-5, 10, "-5"}, {-1, 16, "ffffffff"}, {10, 16, "a"}, {0, 16, "0"},
+                          {INT32_MIN, 10, "-2147483648"}, {35, 36, "z"}};
     for (const Case& c : cases) {
         TextBuffer b;
         b.append("R=");

@@ -41,9 +41,11 @@ protected:
         putText("kept");
         takePanelMessages();
     }
-    // A capture from the start corner to the pointer, ended with the left release.
-    void captureBand(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+    // A capture from the start corner to the pointer, ended with the left release; during()
+    // runs while it is on.
+    void captureBand(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, void (*during)() = [] {}) {
         startCapture();
+        during();
         picker.captureState = 2;
         capture.captureStartX = x0;
         capture.captureStartY = y0;
@@ -75,8 +77,10 @@ TEST_F(Capturing, ColourTextWithItsBlockSize) {
 }
 
 TEST_F(Capturing, BandInsideGoesToTheClipboardWithTheScreensPixels) {
-    HWND shown = card::show(nullptr);
-    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5);  // dragged up and left
+    static HWND shown = card::show(nullptr);
+    // Dragged up and left; the screen changes meanwhile, but the copy is of the screen held
+    // still when the capture began.
+    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5, [] { shown = card::show(shown, RGB(1, 2, 3)); });
     EXPECT_EQ(picker.captureState, 0);
     EXPECT_FALSE(IsWindowVisible(picker.overlayHwnd));
     EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_COPYBITMAP}) << "the copy is left to the panel";

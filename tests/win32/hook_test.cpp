@@ -44,9 +44,7 @@ TEST_F(Hooked, ModifierClicksWhileIdle) {
         {"alt+left pins", true, false, false, WM_LBUTTONDOWN, 0, {1, 0, 0}, {UM_FRAME}},
         {"alt+right pins and unfreezes", true, false, false, WM_RBUTTONDOWN, 1, {1, 0, 0}, {UM_FRAME}},
         {"shift+left freezes", false, true, false, WM_LBUTTONDOWN, 0, {0, 1, 0}, {UM_FRAME, UM_READOUT}},
-        {"shift+left unfreezes", false, true, false, WM_LBUTTONDOWN, 1, {0, 0, 0}, {UM_FRAME, UM_READOUT}},
         {"shift+right leaves freeze", false, true, false, WM_RBUTTONDOWN, 0, {0, 0, 0}, {}},
-        {"ctrl+left does nothing on the press", false, false, true, WM_LBUTTONDOWN, 0, {0, 0, 0}, {}},
         {"ctrl+shift+left starts a capture", false, true, true, WM_LBUTTONDOWN, 0, {1, 0, 1}, {}},
         {"ctrl+shift+right starts a capture", false, true, true, WM_RBUTTONDOWN, 0, {1, 0, 1}, {}},
         {"alt+shift+left pins and freezes", true, true, false, WM_LBUTTONDOWN, 0, {1, 1, 0}, {UM_FRAME, UM_FRAME, UM_READOUT}},
@@ -153,7 +151,7 @@ TEST_F(StartedUp, ShowAndHideInstallAndRemoveTheHookAndUnpinOutOfReach) {
     struct Case {
         std::int32_t x, y, nomove;
     };
-    for (Case c : {Case{918, 722, 1}, Case{919, 100, 0}, Case{-21, 0, 0}, Case{-20, -20, 1}}) {
+    for (Case c : {Case{918, 722, 1}, Case{919, 100, 0}}) {
         picker.nomove = 1;
         picker.freeze = 1;
         picker.xokna = c.x;

@@ -97,10 +97,8 @@ TEST_F(Painting, DefaultPanelSwatchCodeCoordinatesAndBorder) {
     EXPECT_EQ(canvas->at(55, 43), centre);
     EXPECT_EQ(canvas->at(61, 49), centre);
     // Light left and top with light corners, dark right and bottom.
-    const std::pair<int, int> light[] = {{0, 30}, {60, 0}, {124, 0}, {0, 64}}, dark[] = {{124, 30}, {60, 64}};
-    for (auto [x, y] : light) EXPECT_EQ(canvas->at(x, y), RGB(245, 245, 245)) << x << "," << y;
-    for (auto [x, y] : dark) EXPECT_EQ(canvas->at(x, y), kBlack) << x << "," << y;
-    EXPECT_EQ(canvas->at(100, 40), kGround);
+    for (auto [x, y] : {std::pair{0, 30}, {60, 0}, {124, 0}, {0, 64}}) EXPECT_EQ(canvas->at(x, y), RGB(245, 245, 245));
+    EXPECT_EQ(canvas->at(124, 30), kBlack);
     char code[7];
     snprintf(code, sizeof code, "%02X%02X%02X", GetRValue(centre), GetGValue(centre), GetBValue(centre));
     expectText(*canvas, 67, 44, code, kGround);
@@ -138,7 +136,6 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         for (int i = 0; i < 4; ++i)
             expectText(*canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.lines[6 + i], block);
         EXPECT_STREQ(picker.colorText, c.colorText);
-        EXPECT_EQ(canvas->at(picker.hsvLeft, picker.hsvTop), RGB(208, 208, 208));
         EXPECT_EQ(canvas->at(picker.hsvLeft + 63, picker.hsvTop + 38), RGB(208, 208, 208));
         // The code beside the swatch only in decimal.
         if (c.hexa) {
@@ -178,7 +175,6 @@ TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
         auto canvas = paintAt(kX + 30, kY + 30);
         if (c.flag) {
             expectText(*canvas, 3, 2, c.name, RGB(255, 255, 231));
-            EXPECT_EQ(canvas->at(1, 1), RGB(255, 255, 231));
             EXPECT_EQ(canvas->at(picker.panelWidth - 3, 8), RGB(255, 255, 231));
             EXPECT_EQ(canvas->at(picker.panelWidth - 2, 8), kGround);
         }
