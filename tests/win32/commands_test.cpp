@@ -104,68 +104,82 @@ TEST(Menu, CommandIdsInOrderAndTheTextsInCyrillic) {
     DestroyMenu(menu);
 }
 
-TEST_F(Commands, EveryMenuCommandChangesItsSettingCheckMarksAndPanel) {
-    // sir, cellSize, velikost, showhexa, readoutRadix, showcoord, showhsv, convertcolflag, nomove, show
-    using Expected = std::array<std::int32_t, 10>;
+// Each step sends one message to the panel, as the system would, and checks the state, the
+// check marks, what is posted to the panel and the window's size and visibility after it.
+TEST_F(Commands, EveryCommandAndClickThroughThePanelWindowProcedure) {
+    // sir, cellSize, velikost, showhexa, readoutRadix, showcoord, showhsv, convertcolflag, nomove, show,
+    // moveform, freeze (1 before every step)
+    using State = std::array<std::int32_t, 12>;
     struct Step {
         const char* what;
-        UINT command;
-        std::int32_t freezeBefore;
-        Expected state;
+        std::uint8_t about;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        State state;
         std::set<UINT> checks;
-        bool frame;  // UM_FRAME posted
+        std::vector<UINT> posted;
     };
     using namespace cmd;
+    const std::set<UINT> start = {PipetteNormal, WindowNormal, Coordinates, PaletteNormal};
+    const std::set<UINT> later = {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk};
+    const std::vector<UINT> frame = {UM_FRAME};
     const Step steps[] = {
-        {"pipette max", PipetteMax, 0, {7, 7, 0, 0, 10, 1, 0, 0, 0, 0}, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, true},
-        {"pipette min", PipetteMin, 0, {15, 3, 0, 0, 10, 1, 0, 0, 0, 0}, {PipetteMin, WindowNormal, Coordinates, PaletteNormal}, true},
-        {"pipette normal", PipetteNormal, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0}, {PipetteNormal, WindowNormal, Coordinates, PaletteNormal}, true},
-        {"window max", WindowMax, 0, {9, 5, 10, 0, 10, 1, 0, 0, 0, 0}, {PipetteNormal, WindowMax, Coordinates, PaletteNormal}, true},
-        {"window min", WindowMin, 0, {9, 5, -2, 0, 10, 1, 0, 0, 0, 0}, {PipetteNormal, WindowMin, Coordinates, PaletteNormal}, true},
-        {"window normal", WindowNormal, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0}, {PipetteNormal, WindowNormal, Coordinates, PaletteNormal}, true},
-        {"hex on", HexValues, 0, {9, 5, 0, 1, 16, 1, 0, 0, 0, 0}, {PipetteNormal, WindowNormal, Coordinates, PaletteNormal, HexValues}, true},
-        {"hex off", HexValues, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0}, {PipetteNormal, WindowNormal, Coordinates, PaletteNormal}, true},
-        {"coordinates off", Coordinates, 0, {9, 5, 0, 0, 10, 0, 0, 0, 0, 0}, {PipetteNormal, WindowNormal, PaletteNormal}, true},
-        {"hsv on", HsvCmyk, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, true},
-        {"web palette", PaletteWeb, 0, {9, 5, 0, 0, 10, 0, 1, 1, 0, 0}, {PipetteNormal, WindowNormal, PaletteWeb, HsvCmyk}, true},
-        {"grey", PaletteGray, 0, {9, 5, 0, 0, 10, 0, 1, 2, 0, 0}, {PipetteNormal, WindowNormal, PaletteGray, HsvCmyk}, true},
-        {"invert", PaletteInvert, 0, {9, 5, 0, 0, 10, 0, 1, 3, 0, 0}, {PipetteNormal, WindowNormal, PaletteInvert, HsvCmyk}, true},
-        {"no filter", PaletteNormal, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, true},
-        {"attach pins and unfreezes", AttachToCursor, 1, {9, 5, 0, 0, 10, 0, 1, 0, 1, 0}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, true},
-        {"attach again releases", AttachToCursor, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, true},
-        {"show", ShowHide, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, false},
-        {"hide", ShowHide, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, false},
-        {"unknown id", 40000, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0}, {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk}, false},
+        {"pipette max", 0, WM_COMMAND, PipetteMax, 0, {7, 7, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, frame},
+        {"pipette min", 0, WM_COMMAND, PipetteMin, 0, {15, 3, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteMin, WindowNormal, Coordinates, PaletteNormal}, frame},
+        {"pipette normal", 0, WM_COMMAND, PipetteNormal, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, start, frame},
+        {"window max", 0, WM_COMMAND, WindowMax, 0, {9, 5, 10, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowMax, Coordinates, PaletteNormal}, frame},
+        {"window min", 0, WM_COMMAND, WindowMin, 0, {9, 5, -2, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowMin, Coordinates, PaletteNormal}, frame},
+        {"window normal", 0, WM_COMMAND, WindowNormal, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, start, frame},
+        {"hex on", 0, WM_COMMAND, HexValues, 0, {9, 5, 0, 1, 16, 1, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, Coordinates, PaletteNormal, HexValues}, frame},
+        {"hex off", 0, WM_COMMAND, HexValues, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, start, frame},
+        {"coordinates off", 0, WM_COMMAND, Coordinates, 0, {9, 5, 0, 0, 10, 0, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteNormal}, frame},
+        {"hsv on", 0, WM_COMMAND, HsvCmyk, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, frame},
+        {"web palette", 0, WM_COMMAND, PaletteWeb, 0, {9, 5, 0, 0, 10, 0, 1, 1, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteWeb, HsvCmyk}, frame},
+        {"grey", 0, WM_COMMAND, PaletteGray, 0, {9, 5, 0, 0, 10, 0, 1, 2, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteGray, HsvCmyk}, frame},
+        {"invert", 0, WM_COMMAND, PaletteInvert, 0, {9, 5, 0, 0, 10, 0, 1, 3, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteInvert, HsvCmyk}, frame},
+        {"no filter", 0, WM_COMMAND, PaletteNormal, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, frame},
+        {"attach pins and unfreezes", 0, WM_COMMAND, AttachToCursor, 0, {9, 5, 0, 0, 10, 0, 1, 0, 1, 0, 0, 0}, later, frame},
+        {"attach again releases", 0, WM_COMMAND, AttachToCursor, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 0}, later, frame},
+        {"show", 0, WM_COMMAND, ShowHide, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 0}, later, {}},
+        {"hide", 0, WM_COMMAND, ShowHide, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, {}},
+        {"unknown id", 0, WM_COMMAND, 40000, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, {}},
+        {"tray double click shows", 0, UM_TRAY, 0, WM_LBUTTONDBLCLK, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 0}, later, {}},
+        {"other tray clicks do nothing", 0, UM_TRAY, 0, WM_LBUTTONDOWN, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"press on the panel starts a drag", 0, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3), {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 1, 0}, later, {UM_FRAME, UM_READOUT}},
+        {"and the release ends it", 0, WM_LBUTTONUP, 0, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        // While the about window is open only a double click on the panel acts.
+        {"about: command", 1, WM_COMMAND, PipetteMax, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"about: tray", 1, UM_TRAY, 0, WM_LBUTTONDBLCLK, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"about: press", 1, WM_LBUTTONDOWN, 0, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"about: double click hides", 1, WM_LBUTTONDBLCLK, 0, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, {}},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
-        picker.freeze = s.freezeBefore;
-        command(s.command);
-        const Expected got = {picker.sir, picker.cellSize, picker.velikost, picker.showhexa, picker.readoutRadix,
-                              picker.showcoord, picker.showhsv, picker.convertcolflag, picker.nomove, picker.show};
+        picker.aboutActive = s.about;
+        picker.freeze = 1;
+        SendMessageA(picker.panelHwnd, s.message, s.wParam, s.lParam);
+        const State got = {picker.sir, picker.cellSize, picker.velikost, picker.showhexa, picker.readoutRadix,
+                           picker.showcoord, picker.showhsv, picker.convertcolflag, picker.nomove, picker.show,
+                           picker.moveform, picker.freeze};
         EXPECT_EQ(got, s.state);
-        EXPECT_EQ(picker.freeze, 0);
         EXPECT_EQ(checkedItems(), s.checks);
-        EXPECT_EQ(IsWindowVisible(picker.panelHwnd) != 0, picker.show != 0);
-        EXPECT_EQ(picker.hookHandle != nullptr, picker.show != 0);
-        const std::vector<UINT> posted = takePanelMessages();
-        EXPECT_EQ(posted == std::vector<UINT>{UM_FRAME}, s.frame);
-        // The window has the size the new settings lay out.
-        PickerState fresh = picker;
+        EXPECT_EQ(takePanelMessages(), s.posted);
+        EXPECT_EQ(IsWindowVisible(picker.panelHwnd) && picker.hookHandle, picker.show != 0);
+        PickerState fresh = picker;  // the window has the size the settings lay out
         computeLayout(fresh);
         RECT r;
         GetWindowRect(picker.panelHwnd, &r);
-        EXPECT_EQ(r.right - r.left, fresh.panelWidth);
-        EXPECT_EQ(r.bottom - r.top, fresh.panelHeight);
+        EXPECT_EQ((std::array{r.right - r.left, r.bottom - r.top}), (std::array<LONG, 2>{fresh.panelWidth, fresh.panelHeight}));
     }
 }
 
-TEST_F(Commands, TrayAndPanelClicksShowHideAndOpenThePopups) {
-    for (std::int32_t shown : {1, 1, 0}) {
-        SendMessageA(picker.panelHwnd, UM_TRAY, 0, shown == picker.show ? WM_LBUTTONDOWN : WM_LBUTTONDBLCLK);
-        EXPECT_EQ(picker.show, shown) << "a double click toggles; other messages on the icon do nothing";
-        EXPECT_EQ(IsWindowVisible(picker.panelHwnd) != 0, shown != 0);
-    }
+TEST_F(Commands, TrayAndPanelPopupsOpenWhereTheyShould) {
+    EXPECT_EQ(SendMessageA(picker.panelHwnd, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+    picker.aboutActive = 1;
+    EXPECT_FALSE(sendWatchingForPopup(WM_RBUTTONDOWN, 0, 0).open);
+    EXPECT_FALSE(sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP).open);
+    picker.aboutActive = 0;
     SetCursorPos(500, 300);
     SeenPopup popup = sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP);
     EXPECT_EQ(popup.menu, GetSubMenu(picker.appMenu, 0));
@@ -192,29 +206,6 @@ TEST_F(Commands, TrayAndPanelClicksShowHideAndOpenThePopups) {
     }
 }
 
-TEST_F(Commands, WhileTheAboutWindowIsOpenOnlyTheDoubleClickActs) {
-    picker.aboutActive = 1;
-    picker.moveform = 1;
-    for (UINT id : {cmd::PipetteMax, cmd::ShowHide}) command(id);
-    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_LBUTTONDBLCLK);
-    SendMessageA(picker.panelHwnd, WM_LBUTTONUP, 0, 0);
-    EXPECT_FALSE(sendWatchingForPopup(WM_RBUTTONDOWN, 0, 0).open);
-    EXPECT_FALSE(sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP).open);
-    EXPECT_EQ(picker.sir, 9);
-    EXPECT_EQ(picker.show, 0);
-    EXPECT_EQ(picker.moveform, 1);
-    EXPECT_TRUE(takePanelMessages().empty());
-    SendMessageA(picker.panelHwnd, WM_LBUTTONDBLCLK, 0, 0);
-    EXPECT_EQ(picker.show, 1);
-    picker.aboutActive = 0;
-    // Without it a press on the panel starts a drag, and unfreezes; the release ends it.
-    picker.freeze = 1;
-    SendMessageA(picker.panelHwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3));
-    EXPECT_EQ(picker.freeze, 0);
-    SendMessageA(picker.panelHwnd, WM_LBUTTONUP, 0, 0);
-    EXPECT_EQ(picker.moveform, 0);
-    EXPECT_EQ(SendMessageA(picker.panelHwnd, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
-}
 
 struct Stored {
     const char* what;

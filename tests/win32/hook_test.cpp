@@ -31,14 +31,20 @@ protected:
 
 }  // namespace
 
-TEST_F(Hooked, ModifierClicksWhileIdle) {
+// One event each, from idle: modifier clicks anywhere, the Ctrl release that asks the panel
+// for the text copy (opening the clipboard may wait on another program, so never here), and
+// the gates: the about window open, the panel hidden, a negative hook code.
+TEST_F(Hooked, ModifierClicksReleasesAndGates) {
     struct Case {
         const char* what;
         bool alt, shift, ctrl;
-        UINT button;
+        UINT message;
         std::int32_t freezeBefore;
         std::array<std::int32_t, 3> after;  // nomove, freeze, captureState
         std::vector<UINT> posted;
+        std::uint8_t about = 0;
+        std::int32_t show = 1;
+        int code = HC_ACTION;
     };
     const Case cases[] = {
         {"alt+left pins", true, false, false, WM_LBUTTONDOWN, 0, {1, 0, 0}, {UM_FRAME}},
@@ -49,15 +55,26 @@ TEST_F(Hooked, ModifierClicksWhileIdle) {
         {"ctrl+shift+right starts a capture", false, true, true, WM_RBUTTONDOWN, 0, {1, 0, 1}, {}},
         {"alt+shift+left pins and freezes", true, true, false, WM_LBUTTONDOWN, 0, {1, 1, 0}, {UM_FRAME, UM_FRAME, UM_READOUT}},
         {"alt+ctrl+shift pins, then captures", true, true, true, WM_LBUTTONDOWN, 0, {1, 0, 1}, {UM_FRAME}},
+        {"ctrl release copies", false, false, true, WM_LBUTTONUP, 0, {0, 0, 0}, {UM_COPYTEXT}},
+        {"ctrl+shift release does not", false, true, true, WM_LBUTTONUP, 0, {0, 0, 0}, {}},
+        {"plain release does not", false, false, false, WM_LBUTTONUP, 0, {0, 0, 0}, {}},
+        {"about window open", true, false, true, WM_LBUTTONDOWN, 0, {0, 0, 0}, {}, 1},
+        {"panel hidden", true, false, true, WM_LBUTTONUP, 0, {0, 0, 0}, {}, 0, 0},
+        {"negative code", true, true, true, WM_LBUTTONDOWN, 0, {0, 0, 0}, {}, 0, 1, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         picker.nomove = 0;
         picker.freeze = c.freezeBefore;
+        picker.aboutActive = c.about;
+        picker.show = c.show;
         setModifiers(c.alt, c.shift, c.ctrl);
-        hook(c.button, 300, 300);
+        hook(c.message, 300, 300, c.code);
+        hook(WM_MOUSEMOVE, 500, 400, c.code);
         EXPECT_EQ((std::array{picker.nomove, picker.freeze, picker.captureState}), c.after);
-        EXPECT_EQ(takePanelMessages(), c.posted);
+        std::vector<UINT> expected = c.posted;
+        if (c.show && !c.about && c.code >= 0 && !picker.captureState) expected.push_back(UM_READOUT);  // the move
+        EXPECT_EQ(takePanelMessages(), expected);
         if (picker.captureState) {
             // A right press cancels, and the pin comes back as it was: 1 after alt toggled it.
             setModifiers(false, false, false);
@@ -65,22 +82,6 @@ TEST_F(Hooked, ModifierClicksWhileIdle) {
             EXPECT_EQ(picker.captureState, 0);
             EXPECT_EQ(picker.nomove, c.alt ? 1 : 0);
         }
-    }
-}
-
-TEST_F(Hooked, NothingChangesWhileGatedOff) {
-    struct Case {
-        std::uint8_t about;
-        std::int32_t show;
-        int code;
-    };
-    for (const Case& c : {Case{1, 1, HC_ACTION}, Case{0, 0, HC_ACTION}, Case{0, 1, -1}}) {
-        picker.aboutActive = c.about;
-        picker.show = c.show;
-        setModifiers(true, true, true);
-        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_LBUTTONUP}) hook(message, 500, 400, c.code);
-        EXPECT_EQ((std::array{picker.cursorX, picker.nomove, picker.captureState}), (std::array{0, 0, 0}));
-        EXPECT_TRUE(takePanelMessages().empty());
     }
 }
 
@@ -100,23 +101,6 @@ TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
     EXPECT_EQ(GetForegroundWindow(), own);
     EXPECT_EQ(GetActiveWindow(), own);
     DestroyWindow(own);
-}
-
-// The copy itself is left to the panel: opening the clipboard may wait on another program.
-TEST_F(Hooked, CtrlReleaseAsksThePanelForTheTextCopy) {
-    struct Case {
-        bool shift, ctrl;
-        std::int32_t captureState;
-        std::vector<UINT> posted;
-    };
-    for (const Case& c : {Case{false, true, 0, {UM_COPYTEXT}}, Case{true, true, 0, {}}, Case{false, false, 0, {}},
-                          Case{false, true, 1, {}}}) {
-        picker.captureState = c.captureState;
-        setModifiers(false, c.shift, c.ctrl);
-        hook(WM_LBUTTONUP, 300, 300);
-        EXPECT_EQ(takePanelMessages(), c.posted) << c.shift << c.ctrl << c.captureState;
-    }
-    picker.captureState = 0;
 }
 
 TEST_F(Hooked, CaptureAdvancesThroughItsStatesFromTheHook) {
