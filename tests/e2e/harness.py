@@ -4,6 +4,7 @@ and the means to drive and watch them as a person would (xdotool, xclip, import)
 Every wait is bounded; teardown ends every Wine process of the prefix even when a test
 fails or hangs, so the next scenario starts clean."""
 
+import collections
 import os
 import subprocess
 import sys
@@ -20,13 +21,9 @@ def testcard_colour(x, y):
     return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
 
 
-class ScenarioFailed(AssertionError):
-    pass
-
-
 def check(condition, message):
     if not condition:
-        raise ScenarioFailed(message)
+        raise AssertionError(message)
 
 
 def wait_until(predicate, timeout=20.0, interval=0.2, what="condition"):
@@ -34,17 +31,12 @@ def wait_until(predicate, timeout=20.0, interval=0.2, what="condition"):
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
         if time.monotonic() > deadline:
-            raise ScenarioFailed(f"timed out after {timeout:.0f} s waiting for {what}")
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(interval)
     return value
 
 
-class Window:
-    def __init__(self, line):
-        self.visible, self.x, self.y, self.w, self.h = (int(v) for v in line.split())
-
-    def __repr__(self):
-        return f"Window(visible={self.visible}, {self.x},{self.y} {self.w}x{self.h})"
+Window = collections.namedtuple("Window", "visible x y w h")
 
 
 class Session:
@@ -107,7 +99,7 @@ class Session:
 
     def window(self, cls, title=None):
         rc, out = self.probe(*(("find", cls, title) if title else ("window", cls)))
-        return Window(out.strip()) if rc == 0 else None
+        return Window(*map(int, out.split())) if rc == 0 else None
 
     def tray_shown(self):
         w = self.window("Shell_TrayWnd")

@@ -48,21 +48,6 @@ TEST(TextBuffer, GrowsByAThousandWhenTextAndTenSpareBytesReachTheCapacity) {
     EXPECT_EQ(b.length, 7);
 }
 
-TEST(TextBuffer, AppendIntInEveryRadixTheProgramUses) {
-    struct Case {
-        std::int32_t value, radix;
-        const char* text;
-    };
-    const Case cases[] = {{-5, 10, "-5"}, {-1, 16, "ffffffff"}, {10, 16, "a"}, {0, 16, "0"},
-                          {INT32_MIN, 10, "-2147483648"}, {35, 36, "z"}};
-    for (const Case& c : cases) {
-        TextBuffer b;
-        b.append("R=");
-        b.appendInt(c.value, c.radix);
-        EXPECT_EQ(text(b), std::string("R=") + c.text);
-    }
-}
-
 TEST(TextBuffer, FailedAllocationKeepsTheTextAndWorksAgainLater) {
     TextBuffer b;
     b.assign("kept");

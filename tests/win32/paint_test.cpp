@@ -89,28 +89,6 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
     }
 }
 
-TEST_F(Painting, DefaultPanelSwatchCodeCoordinatesAndBorder) {
-    auto canvas = paintAt(kX + 30, kY + 20);
-    ASSERT_EQ(picker.panelWidth, 125);
-    const COLORREF centre = card::colour(kX + 30, kY + 20);
-    for (auto [x, y] : {std::pair{54, 42}, {62, 42}, {54, 50}, {62, 50}}) EXPECT_EQ(canvas->at(x, y), kBlack);
-    EXPECT_EQ(canvas->at(55, 43), centre);
-    EXPECT_EQ(canvas->at(61, 49), centre);
-    // Light left and top with light corners, dark right and bottom.
-    for (auto [x, y] : {std::pair{0, 30}, {60, 0}, {124, 0}, {0, 64}}) EXPECT_EQ(canvas->at(x, y), RGB(245, 245, 245));
-    EXPECT_EQ(canvas->at(124, 30), kBlack);
-    char code[7];
-    snprintf(code, sizeof code, "%02X%02X%02X", GetRValue(centre), GetGValue(centre), GetBValue(centre));
-    expectText(*canvas, 67, 44, code, kGround);
-    expectText(*canvas, 5, 55, "(230,220)              ", kGround);
-    // While a band is dragged the line also gives its size.
-    picker.captureState = 2;
-    capture.captureWidth = 1000;
-    capture.captureHeight = 700;
-    canvas = paintAt(1023, 767);
-    expectText(*canvas, 5, 55, "(1023,767) W=1000 H=700", kGround);
-}
-
 TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
     cardWindow = card::show(cardWindow, RGB(255, 128, 0));
     struct Case {
@@ -127,6 +105,9 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         picker.showhexa = c.hexa;
         picker.readoutRadix = c.hexa ? 16 : 10;
         picker.showhsv = 1;
+        picker.captureState = 2;  // a band being dragged: the coordinates line gives its size
+        capture.captureWidth = 60;
+        capture.captureHeight = 7;
         auto canvas = paintAt(kX + 30, kY + 30);
         const COLORREF block = RGB(176, 176, 176);
         for (int i = 0; i < 3; ++i) {
@@ -136,6 +117,7 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         for (int i = 0; i < 4; ++i)
             expectText(*canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.lines[6 + i], block);
         EXPECT_STREQ(picker.colorText, c.colorText);
+        expectText(*canvas, 5, picker.magnifierTop + picker.magnifierSize + 5, "(230,230) W=60 H=7     ", kGround);
         EXPECT_EQ(canvas->at(picker.hsvLeft + 63, picker.hsvTop + 38), RGB(208, 208, 208));
         // The code beside the swatch only in decimal.
         if (c.hexa) {

@@ -1,5 +1,5 @@
 // Start-up pieces against the real Win32 API under Wine: window classes and windows,
-// resources as the program loads them, the tray icon and shutdown.
+// resources as the program loads them.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -79,25 +79,4 @@ TEST_F(StartedUp, GlyphBitmapHoldsEveryGlyphOfTheFontSourceWhereTheProgramLooks)
         ++glyphs;
     }
     EXPECT_EQ(glyphs, 42);
-}
-
-TEST_F(StartedUp, TrayIconIsAddedAndDeleted) {
-    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, 0));
-    ASSERT_NE(icon, nullptr);
-    EXPECT_TRUE(trayIcon(NIM_ADD, icon, kAppTitle));
-    // The shell keeps its own copy: trayIcon has released the one it was given.
-    ICONINFO info = {};
-    EXPECT_FALSE(GetIconInfo(icon, &info));
-    EXPECT_TRUE(trayIcon(NIM_DELETE, nullptr, nullptr));
-}
-
-TEST_F(StartedUp, ShutdownReleasesEveryResourceItMade) {
-    releaseResources();
-    EXPECT_FALSE(IsMenu(picker.appMenu));
-    BITMAP info;
-    EXPECT_EQ(GetObjectA(picker.skinBitmap, sizeof info, &info), 0);
-    EXPECT_EQ(GetObjectA(picker.glyphBitmap, sizeof info, &info), 0);
-    // The shared system arrow must survive.
-    ICONINFO arrow = {};
-    EXPECT_TRUE(GetIconInfo(picker.arrowCursor, &arrow));
 }
