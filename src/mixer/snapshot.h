@@ -1,5 +1,6 @@
 // The mixer's frozen 16-bit (5-5-5) copy of the screen and its match mask. The pixel
-// arithmetic works on plain memory here; snapshot_win.cpp makes the DIB section.
+// arithmetic works on plain memory here, so it is tested and measured natively;
+// snapshot_win.cpp makes the DIB section, fills it from the screen and shows it.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +10,11 @@
 struct Snapshot {
     std::int32_t width = 0;           // pixels per row
     std::int32_t height = 0;          // rows
+    std::int32_t stride = 0;          // pixels from one row to the next: rows are padded to 4 bytes
     HDC__* memoryDC = nullptr;        // memory DC with the DIB section selected
     HBITMAP__* bitmap = nullptr;      // the DIB section
     std::uint16_t* pixels = nullptr;  // bottom-up 5-5-5 pixels of the DIB section
-    std::uint8_t* mask = nullptr;     // one bit per pixel, set for a match
+    std::uint8_t* mask = nullptr;     // one bit per visible pixel, set for a match
 };
 
 extern Snapshot snapshot;
@@ -20,6 +22,22 @@ extern Colour matchTarget;  // target colour of the latest markMatches
 
 std::uint16_t toRgb555(Colour colour);
 Colour fromRgb555(std::uint16_t pixel);
+
+// Pixels per row of a 16-bit DIB of this width: rows are padded to a multiple of 4 bytes.
+std::int32_t snapshotStride(std::int32_t width);
+// Bytes of the match mask: one bit per visible pixel, and 10 spare.
+std::int64_t maskBytes(std::int32_t width, std::int32_t height);
+
+// Marks every pixel whose 5-bit channels each lie within the tolerance of the target's
+// (at least equal), and inverts a checkerboard of the marked ones so that they show. With
+// restore, the pixels the previous call inverted are inverted back first, so the captured
+// colours are compared. Pixel i of the visible pixels, in memory order, owns mask bit i; the
+// checkerboard counter runs over visible pixels only, so the padding of odd widths is never
+// touched and never shifts a row.
+void markMatches(Snapshot& s, Colour target, std::int32_t tolerance, bool restore);
+
+// Writes the colour into every marked pixel.
+void recolorMarked(Snapshot& s, Colour colour);
 
 // The snapshot's colour at screen position (x, y); the invalid-colour marker 0xFFFFFFFF
 // for a position outside the snapshot or when none is held.
