@@ -181,6 +181,10 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case UM_FRAME: repaint(window, false, false); break;
     case UM_COPYTEXT: copyColorText(); break;
     case UM_COPYBITMAP: copyCaptureBitmap(); break;
+    case UM_MIXERRELEASE: mixerRelease(wParam != 0); break;
+    case WM_MOUSEMOVE:
+        if (picker.mixerActive) mixerPanelMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        break;
     case UM_SITE: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case UM_MAIL: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     default: break;

@@ -119,6 +119,7 @@ inline constexpr unsigned UM_MAIL = 0x8000 + 104;     // open a mail message to 
 // a low-level hook that overruns its time.
 inline constexpr unsigned UM_COPYTEXT = 0x8000 + 105;   // the shown colour as text
 inline constexpr unsigned UM_COPYBITMAP = 0x8000 + 106; // the band's pixels, cut on the release
+inline constexpr unsigned UM_MIXERRELEASE = 0x8000 + 107; // the mixer's recolouring; wParam: after a pick
 
 // Menu command ids.
 namespace cmd {

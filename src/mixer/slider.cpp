@@ -32,3 +32,19 @@ std::int32_t SliderControl::endDrag() {
     dragging = 0;
     return thumb;
 }
+
+bool SliderControl::moveThumb(std::int32_t px, std::int32_t py) {
+    const std::int32_t old = thumb;
+    thumb = px - x;
+    const std::int64_t v = std::int64_t{scale} * thumb / 100 + (py & 1);
+    if (v < 0) {
+        value = 0;
+        thumb = 0;
+    } else if (v > maximum) {
+        value = maximum;
+        thumb = length;
+    } else {
+        value = static_cast<std::int32_t>(v);
+    }
+    return thumb != old;
+}

@@ -23,6 +23,15 @@ public:
     // Starts a drag when the point is on the thumb; a miss ends one.
     bool hitTest(std::int32_t px, std::int32_t py);
     std::int32_t endDrag();
+    // While dragging: the thumb to the pointer, the value from it (plus the pointer row's
+    // parity, which reaches the values between two thumb positions), both clamped together at
+    // the ends. Returns whether the thumb moved.
+    bool moveThumb(std::int32_t px, std::int32_t py);
+    // The Win32 side: moveThumb with the old thumb erased and the new one drawn on the
+    // window; setValue likewise; and a plain redraw.
+    bool dragTo(HWND__* window, std::int32_t px, std::int32_t py);
+    void setValueAndRedraw(HWND__* window, std::int32_t newValue);
+    void paint(HWND__* window);
     // Draws the line, the thumb and the value text, or erases the thumb in the panel's
     // ground colour (visible false). The context must be a Win32 HDC.
     void draw(HDC__* dc, bool visible);

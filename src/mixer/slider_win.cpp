@@ -45,3 +45,28 @@ void SliderControl::draw(HDC__* dc, bool visible) {
     SetBkColor(dc, kPanelGround);
     drawField(dc, x + length + 6, y, shown, 3, 0);
 }
+
+bool SliderControl::dragTo(HWND__* window, std::int32_t px, std::int32_t py) {
+    if (!dragging) return false;
+    HDC dc = GetDC(window);
+    if (!dc) return false;
+    draw(dc, false);
+    const bool moved = moveThumb(px, py);
+    draw(dc, true);
+    ReleaseDC(window, dc);
+    return moved;
+}
+
+void SliderControl::setValueAndRedraw(HWND__* window, std::int32_t newValue) {
+    HDC dc = GetDC(window);
+    draw(dc, false);
+    setValue(newValue);
+    draw(dc, true);
+    if (dc) ReleaseDC(window, dc);
+}
+
+void SliderControl::paint(HWND__* window) {
+    HDC dc = GetDC(window);
+    draw(dc, true);
+    if (dc) ReleaseDC(window, dc);
+}

@@ -7,7 +7,6 @@
 
 #include "app/picker_state.h"
 #include "capture/capture_state.h"
-#include "display/font.h"
 #include "display/paint_win.h"
 #include "tracking/layout.h"
 #include "win32_fixture.h"
@@ -40,20 +39,6 @@ protected:
         return canvas;
     }
 };
-
-// Checks the glyphs of text at (x, y) against the loaded font: ink black, ground as given.
-void expectText(const Canvas& canvas, int x, int y, const std::string& text, COLORREF ground) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const GlyphCell cell = glyphCell(text[i]);
-        for (int row = 0; row < 6; ++row)
-            for (int column = 0; column < 5; ++column) {
-                const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == kBlack;
-                const int px = x + 5 * static_cast<int>(i) + column, py = y + row;
-                ASSERT_EQ(canvas.at(px, py), ink ? kBlack : ground)
-                    << "glyph " << i << " of \"" << text << "\" at (" << px << ", " << py << ")";
-            }
-    }
-}
 
 }  // namespace
 

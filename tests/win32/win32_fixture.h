@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "app/app_win.h"
 #include "app/picker_state.h"
+#include "display/font.h"
 
 class StartedUp : public ::testing::Test {
 protected:
@@ -33,7 +35,7 @@ inline void setModifiers(bool alt, bool shift, bool ctrl) {
 inline std::vector<UINT> takePanelMessages() {
     std::vector<UINT> posted;
     MSG message;
-    while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_COPYBITMAP, PM_REMOVE)) posted.push_back(message.message);
+    while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_MIXERRELEASE, PM_REMOVE)) posted.push_back(message.message);
     return posted;
 }
 
@@ -105,3 +107,17 @@ struct Canvas {
     }
     COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
 };
+
+// Checks the glyphs of text at (x, y) against the loaded font: ink black, ground as given.
+inline void expectText(const Canvas& canvas, int x, int y, const std::string& text, COLORREF ground) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const GlyphCell cell = glyphCell(text[i]);
+        for (int row = 0; row < 6; ++row)
+            for (int column = 0; column < 5; ++column) {
+                const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == RGB(0, 0, 0);
+                const int px = x + 5 * static_cast<int>(i) + column, py = y + row;
+                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground)
+                    << "glyph " << i << " of \"" << text << "\" at (" << px << ", " << py << ")";
+            }
+    }
+}
