@@ -111,7 +111,56 @@ def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
             check(p(x, y) == testcard_colour(x, y), f"screen at {x},{y} is {p(x, y)} after the capture")
 
 
+def mixer_recolours_the_frozen_screen(s):
+    s.show_panel()
+    tray = s.window("Shell_TrayWnd")
+    s.move(tray.x + tray.w - 12, tray.y + tray.h // 2)
+    s.xdotool("click", "3")
+    wait_until(lambda: (m := s.window("#32768")) and m.visible, what="the tray menu")
+    s.xdotool("key", "Down", "Down", "Return")  # "Микшер цветов"
+    overlay = wait_until(lambda: (w := s.window("Classname2")) and w.visible and w, what="the frozen screen")
+    check((overlay.x, overlay.y, overlay.w, overlay.h) == (0, 0, 1024, 768), f"overlay {overlay}")
+    five = lambda c: tuple(v >> 3 for v in c)
+
+    # Pick the block at (300, 300) and drag 18 pixels right: tolerance 18 / 3 = 6.
+    picked = five(testcard_colour(300, 300))
+    near = lambda x, y: all(abs(a - b) < 6 for a, b in zip(five(testcard_colour(x, y)), picked))
+    blocks = [(x, y) for y in range(8, 720, 16) for x in range(8, 1024, 16)]
+    matching = [b for b in blocks if near(*b) and five(testcard_colour(*b)) != picked]
+    other = next(b for b in blocks if not near(*b))
+    check(matching, "some other block lies within the tolerance")
+    s.move(300, 300)
+    s.xdotool("mousedown", "1")
+    for x in (306, 312, 318):
+        s.move(x, 300)
+    s.xdotool("mouseup", "1")
+    shows = lambda colour, points: (lambda p: all(five(p(*b)) == colour for b in points))(s.screen(0, 0, 1024, 768))
+    wait_until(lambda: shows(picked, matching[:5]), timeout=5, what="the matching blocks in the picked colour")
+    check(shows(five(testcard_colour(*other)), [other]), "a block beyond the tolerance changed")
+
+    # Drag the red slider 40 pixels right; once the pointer rests the marked pixels follow.
+    panel = s.window("Classname1")
+    check(panel.h == 123, f"the panel with its slider rows: {panel}")
+    thumb = (picked[0] * 8) * 100 // 199
+    s.move(panel.x + 15 + thumb, panel.y + 73)
+    s.xdotool("mousedown", "1")
+    for step in (10, 20, 30, 40):
+        s.move(panel.x + 15 + thumb + step, panel.y + 73)
+    red = min(255, 199 * (thumb + 40) // 100 + ((panel.y + 73) & 1))
+    mixed = (red >> 3, picked[1], picked[2])
+    wait_until(lambda: shows(mixed, matching[:5]), timeout=5, what=f"the marked pixels in the new mix {mixed}")
+    s.xdotool("mouseup", "1")
+
+    s.move(panel.x + 40, panel.y + 30)
+    s.xdotool("click", "--repeat", "2", "--delay", "80", "1")
+    wait_until(lambda: not s.window("Classname2").visible, what="the mixer to end")
+    live = s.screen(0, 0, 1024, 768)
+    check(all(live(*b) == testcard_colour(*b) for b in matching[:5]), "the live screen is back")
+
+
 if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [modifier_clicks_pin_release_and_freeze, drag_keeps_the_grabbed_point,
                                           ctrl_click_copies_the_colour_text,
-                                          ctrl_shift_drag_copies_the_pixels_inside_the_band]}))
+                                          ctrl_shift_drag_copies_the_pixels_inside_the_band,
+                                          mixer_recolours_the_frozen_screen]}))
+

@@ -66,6 +66,10 @@ TEST(Snapshot, MatchingIsBitIdenticalToThePlainWalk) {
             ASSERT_EQ(fast.memory, plain.memory) << "width " << w << " target " << target;
             ASSERT_EQ(fast.bits, plain.bits) << "width " << w << " target " << target;
         }
+        recolorMarked(fast, 0x00FF8040);
+        for (std::int32_t i = 0; i < w * 7; ++i)
+            if (plain.bits[i / 8] >> (i % 8) & 1) plain.memory[i / w * plain.stride + i % w] = toRgb555(0x00FF8040);
+        ASSERT_EQ(fast.memory, plain.memory) << "recoloured, width " << w;
     }
 }
 

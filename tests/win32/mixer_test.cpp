@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "mixer/mixer_state.h"
 #include "mixer/mixer_win.h"
@@ -89,6 +90,13 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         EXPECT_TRUE(IsWindowVisible(picker.overlayHwnd));
         EXPECT_NE(snapshot.pixels, nullptr);
         SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);  // chosen again: nothing happens
+        // A release after a pick leaves the whole-screen work to the panel, out of the hook.
+        picker.mixerPicking = 1;
+        takePanelMessages();
+        MSLLHOOKSTRUCT event = {};
+        pointerHook(HC_ACTION, WM_LBUTTONUP, reinterpret_cast<LPARAM>(&event));
+        EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_MIXERRELEASE});
+        EXPECT_FALSE(picker.mixerPicking);
         SendMessageA(picker.panelHwnd, WM_RBUTTONDOWN, 0, 0);       // leaves instead of opening the menu
         EXPECT_FALSE(picker.mixerActive);
         EXPECT_EQ((std::array{picker.nomove, picker.panelHeight}), (std::array{pinned, height}));
