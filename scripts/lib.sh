@@ -83,7 +83,13 @@ setup_prefix() {
     fi
 }
 
-start_wineserver() { wineserver -p >/dev/null 2>&1; }
+# One persistent wineserver for the prefix, on our display: one left running from an earlier
+# session (perhaps on another display) is ended first.
+start_wineserver() {
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1
+}
 
 # The virtual desktop, started on its own with no inherited output: a desktop that a test
 # program started implicitly would hold the test's output pipe open after the test ended.

@@ -1,4 +1,18 @@
+// The about window's page geometry: where it sits and what a press on it does.
 #pragma once
+
+#include <cstdint>
 
 // Centres the about window horizontally and 80 pixels above the vertical centre.
 void placeAboutWindow();
+
+// What a press at (x, y) of the about window's client area does on the page shown (1 the
+// help page, 0 the about page): the links post the web and mail requests (a point on the
+// row the two share posts both), the right-hand button flips the page, anything else closes.
+struct AboutPress {
+    bool site, mail, toggle;
+};
+AboutPress aboutPress(std::uint8_t page, std::int32_t x, std::int32_t y);
+
+// Whether the pointer at (x, y) is over a link, which shows the link cursor.
+bool overAboutLink(std::uint8_t page, std::int32_t x, std::int32_t y);

@@ -14,8 +14,9 @@
 
 namespace {
 
-constexpr const char* kSiteAddress = "https://www.korvex.example/tintspot";
-constexpr const char* kMailAddress = "mailto:mail@korvex.example";
+// As the about page shows them.
+constexpr const char* kSiteAddress = "https://korvex.example/";
+constexpr const char* kMailAddress = "mailto:k@korvex.example";
 
 HMENU popupMenu() { return GetSubMenu(picker.appMenu, 0); }
 

@@ -3,6 +3,7 @@ Shift+click freezes it, a drag moves it, Ctrl+click copies the colour as text, a
 Ctrl+Shift+click with a drag copies the screen inside the band. What the other programs of
 the X desktop find on the clipboard is read with xclip."""
 
+import os
 import struct
 import subprocess
 import sys
@@ -16,11 +17,15 @@ def clipboard(target="UTF8_STRING"):
 
 
 def bmp_pixels(data):
-    """(width, height, pixel(x, y) -> (r, g, b)) of an uncompressed 24- or 32-bit BMP file."""
+    """(width, height, pixel(x, y) -> (r, g, b)) of an uncompressed bottom-up BMP file of 8 bits
+    a pixel with a palette, or of 24 or 32 bits."""
     offset, = struct.unpack_from("<I", data, 10)
-    width, height, _, bpp = struct.unpack_from("<iiHH", data, 18)
+    header, width, height, _, bpp = struct.unpack_from("<IiiHH", data, 14)
     stride = (width * bpp + 31) // 32 * 4
     at = lambda x, y: offset + (height - 1 - y) * stride + x * bpp // 8
+    if bpp == 8:
+        palette = lambda i: 14 + header + 4 * i
+        return width, height, lambda x, y: tuple(data[palette(data[at(x, y)]) + k] for k in (2, 1, 0))
     return width, height, lambda x, y: (data[at(x, y) + 2], data[at(x, y) + 1], data[at(x, y)])
 
 
@@ -113,11 +118,7 @@ def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
 
 def mixer_recolours_the_frozen_screen(s):
     s.show_panel()
-    tray = s.window("Shell_TrayWnd")
-    s.move(tray.x + tray.w - 12, tray.y + tray.h // 2)
-    s.xdotool("click", "3")
-    wait_until(lambda: (m := s.window("#32768")) and m.visible, what="the tray menu")
-    s.xdotool("key", "Down", "Down", "Return")  # "Микшер цветов"
+    s.tray_menu("Down", "Down")  # "Микшер цветов"
     overlay = wait_until(lambda: (w := s.window("Classname2")) and w.visible and w, what="the frozen screen")
     check((overlay.x, overlay.y, overlay.w, overlay.h) == (0, 0, 1024, 768), f"overlay {overlay}")
     five = lambda c: tuple(v >> 3 for v in c)
@@ -158,9 +159,35 @@ def mixer_recolours_the_frozen_screen(s):
     check(all(live(*b) == testcard_colour(*b) for b in matching[:5]), "the live screen is back")
 
 
+def help_window_shows_both_pages_and_closes(s):
+    s.show_panel()
+    s.tray_menu("Down", "Down", "Down")  # "Помощь"
+    about = wait_until(lambda: s.window("Classname2", "Tintspot 3.0"), what="the about window")
+    check((about.visible, about.x, about.y) == (1, 400, 162), f"the about window at {about}")
+    _, _, skin = bmp_pixels(open(os.path.join(os.environ["PICTURES_DIR"], "skin.bmp"), "rb").read())
+
+    def page_shows(left):  # the page from the skin's left (about) or right (help) half
+        p = s.screen(about.cx, about.cy, 223, 283)
+        white = lambda x, y: left == 0 and x >= 35 and 188 <= y < 234
+        return all(p(about.cx + x, about.cy + y) == ((255, 255, 255) if white(x, y) else skin(left + x, y))
+                   for y in range(0, 283, 3) for x in range(0, 223, 2))
+    wait_until(lambda: page_shows(223), timeout=5, what="the help page")
+    s.move(about.cx + 160, about.cy + 258)  # the right-hand button
+    s.xdotool("click", "1")
+    wait_until(lambda: page_shows(0), timeout=5, what="the about page")
+    s.move(about.cx + 100, about.cy + 60)
+    s.xdotool("click", "1")
+    overlay = wait_until(lambda: (w := s.window("Classname2", "")) and not w.visible and w, what="the window to close")
+    check((overlay.w, overlay.h) == (1, 1), f"the overlay is a 1 x 1 popup again: {overlay}")
+    # (Wine reports the release's point relative to the closed window; the next move is right.)
+    s.move(600, 400)
+    s.panel_at(610, 410, "the panel shown again, following the pointer")
+
+
 if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [modifier_clicks_pin_release_and_freeze, drag_keeps_the_grabbed_point,
                                           ctrl_click_copies_the_colour_text,
                                           ctrl_shift_drag_copies_the_pixels_inside_the_band,
-                                          mixer_recolours_the_frozen_screen]}))
+                                          mixer_recolours_the_frozen_screen, help_window_shows_both_pages_and_closes]}))
+
 

@@ -36,7 +36,7 @@ def wait_until(predicate, timeout=20.0, interval=0.2, what="condition"):
     return value
 
 
-Window = collections.namedtuple("Window", "visible x y w h")
+Window = collections.namedtuple("Window", "visible x y w h cx cy")
 
 
 class Session:
@@ -100,6 +100,14 @@ class Session:
     def window(self, cls, title=None):
         rc, out = self.probe(*(("find", cls, title) if title else ("window", cls)))
         return Window(*map(int, out.split())) if rc == 0 else None
+
+    def tray_menu(self, *keys):
+        """Opens the tray icon's menu and chooses with the keyboard: keys, then Return."""
+        tray = self.window("Shell_TrayWnd")
+        self.move(tray.x + tray.w - 12, tray.y + tray.h // 2)  # the first icon, at the right end
+        self.xdotool("click", "3")
+        wait_until(lambda: (m := self.window("#32768")) and m.visible, what="the tray menu")
+        self.xdotool("key", *keys, "Return")
 
     def tray_shown(self):
         w = self.window("Shell_TrayWnd")

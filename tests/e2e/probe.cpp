@@ -1,7 +1,8 @@
 // The end-to-end tests' eyes on the Windows side. Windows inside a Wine virtual desktop
 // are not X windows, so the harness asks this small console program, run in the same
 // desktop, about them:
-//   probe window CLASS         -> "visible x y width height" of the first top-level window
+//   probe window CLASS         -> "visible x y width height clientx clienty" of the first
+//                                 top-level window, in screen coordinates
 //   probe find CLASS TITLE     -> the same for a window of that class and title
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
@@ -26,8 +27,10 @@ int printWindow(HWND window) {
     }
     RECT r;
     GetWindowRect(window, &r);
-    std::printf("%d %ld %ld %ld %ld\n", IsWindowVisible(window) ? 1 : 0, r.left, r.top, r.right - r.left,
-                r.bottom - r.top);
+    POINT client = {0, 0};
+    ClientToScreen(window, &client);
+    std::printf("%d %ld %ld %ld %ld %ld %ld\n", IsWindowVisible(window) ? 1 : 0, r.left, r.top, r.right - r.left,
+                r.bottom - r.top, client.x, client.y);
     return 0;
 }
 
