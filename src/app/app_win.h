@@ -18,6 +18,9 @@ void releaseResources();                 // the shutdown order for what loadReso
 // Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
 // its own copy).
 BOOL trayIcon(DWORD action, HICON icon, const char* tip);
+// Adds the tray icon; at start-up, and again whenever the taskbar is created anew (Explorer
+// restarted), which removes every icon.
+void addTrayIcon();
 // The record trayIcon hands to the shell; exposed so that the tests can check it.
 NOTIFYICONDATAA makeTrayRecord(HICON icon, const char* tip);
 

@@ -18,6 +18,9 @@ namespace {
 constexpr const char* kSiteAddress = "https://korvex.example/";
 constexpr const char* kMailAddress = "mailto:k@korvex.example";
 
+// Broadcast to every top-level window when the taskbar is created anew (Explorer restarted).
+const UINT kTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+
 HMENU popupMenu() { return GetSubMenu(picker.appMenu, 0); }
 
 void toggleShown() {
@@ -139,6 +142,7 @@ void setMenuCheck(UINT command, bool checked) {
 }
 
 LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTaskbarCreated) addTrayIcon();
     switch (message) {
     case WM_DESTROY: PostQuitMessage(0); break;
     case WM_PAINT: {
@@ -179,7 +183,12 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         if (!picker.aboutActive) onTray(window, lParam);
         break;
     case UM_READOUT: repaint(window, true, lParam != 0); break;
-    case UM_FRAME: repaint(window, false, false); break;
+    case UM_FRAME:
+        // The frame's background covers the magnifier and readouts: they are painted again at
+        // once, not at the next pointer move (a frozen panel keeps its picture).
+        repaint(window, false, false);
+        if (!picker.freeze) repaint(window, true, false);
+        break;
     case UM_COPYTEXT: copyColorText(); break;
     case UM_COPYBITMAP: copyCaptureBitmap(); break;
     case UM_MIXERRELEASE: mixerRelease(wParam != 0); break;

@@ -72,7 +72,9 @@ void registerWindowClasses(HINSTANCE instance) {
 
 bool createWindows(HINSTANCE instance) {
     picker.appInstance = instance;
-    picker.panelHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, panelClassName, nullptr, WS_POPUP, CW_USEDEFAULT, 0,
+    // Never activated, neither by a click nor by being shown: the panel must not take the
+    // keyboard from the application the user works in.
+    picker.panelHwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, panelClassName, nullptr, WS_POPUP, CW_USEDEFAULT, 0,
                                        CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (!picker.panelHwnd) return false;
     picker.overlayHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, overlayClassName, nullptr, WS_POPUP, CW_USEDEFAULT,
@@ -128,6 +130,12 @@ NOTIFYICONDATAA makeTrayRecord(HICON icon, const char* tip) {
     return record;
 }
 
+void addTrayIcon() {
+    // A private copy of the icon: trayIcon destroys what it is given.
+    HICON icon = static_cast<HICON>(LoadImageA(picker.appInstance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, 0));
+    trayIcon(NIM_ADD, icon, kAppTitle);
+}
+
 BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
     NOTIFYICONDATAA record = makeTrayRecord(icon, tip);
     const BOOL result = Shell_NotifyIconA(action, &record);
@@ -147,9 +155,7 @@ int runTintspot(HINSTANCE instance) {
     if (!createWindows(instance)) return 1;
     loadResources(instance);
 
-    // A private copy of the icon: trayIcon destroys what it is given.
-    HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, 0));
-    trayIcon(NIM_ADD, icon, kAppTitle);
+    addTrayIcon();
 
     loadSettings();
     layoutPanel();

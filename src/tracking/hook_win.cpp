@@ -82,7 +82,8 @@ void onLeftRelease() {
 
 bool showPanel() {
     picker.freeze = 0;
-    ShowWindow(picker.panelHwnd, SW_SHOW);
+    // Shown without activation: whatever the user types into keeps the keyboard.
+    ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(picker.panelHwnd);
     picker.show = 1;
     picker.hookHandle = SetWindowsHookExA(WH_MOUSE_LL, pointerHook, picker.appInstance, 0);
@@ -102,7 +103,7 @@ void hidePanel() {
     picker.show = 0;
 }
 
-void applyPanelVisibility() { ShowWindow(picker.panelHwnd, picker.show == 1 ? SW_SHOW : SW_HIDE); }
+void applyPanelVisibility() { ShowWindow(picker.panelHwnd, picker.show == 1 ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
 void pointerEvent(int code, UINT message, LONG x, LONG y) {
     if (code < 0 || picker.aboutActive || picker.show == 0) return;

@@ -4,6 +4,7 @@
 //   probe window CLASS         -> "visible x y width height clientx clienty" of the first
 //                                 top-level window, in screen coordinates
 //   probe find CLASS TITLE     -> the same for a window of that class and title
+//   probe foreground           -> the class of the foreground window
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
@@ -67,6 +68,12 @@ int main(int argc, char** argv) {
     const char* what = argv[1];
     if (std::strcmp(what, "window") == 0 && argc == 3) return printWindow(FindWindowA(argv[2], nullptr));
     if (std::strcmp(what, "find") == 0 && argc == 4) return printWindow(FindWindowA(argv[2], argv[3]));
+    if (std::strcmp(what, "foreground") == 0) {
+        char cls[256] = {};
+        GetClassNameA(GetForegroundWindow(), cls, sizeof cls);
+        std::puts(cls);
+        return 0;
+    }
     if (std::strcmp(what, "statictext") == 0 && argc == 3) {
         HWND dialog = FindWindowA("#32770", argv[2]);
         if (!dialog) return 2;

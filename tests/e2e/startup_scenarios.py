@@ -31,14 +31,17 @@ def first_run_tray_pin_exit_and_next_run(s):
     wait_until(s.tray_shown, what="the tray icon")
     panel, overlay = s.window("Classname1"), s.window("Classname2")
     check(not panel.visible and overlay and not overlay.visible, f"first run shows {panel}, {overlay}")
+    # The card stands for the application the user types into: it keeps the keyboard.
+    in_front = lambda: s.probe("foreground")[1].strip()
+    check(in_front() == "TintspotTestCard", f"{in_front()} is in front before the panel shows")
 
     tray = s.window("Shell_TrayWnd")
     s.move(tray.x + tray.w - 12, tray.y + tray.h // 2)  # the first icon, at the right end
     s.xdotool("click", "--repeat", "2", "--delay", "80", "1")
     wait_until(lambda: (w := s.window("Classname1")) and w.visible, timeout=10, what="the panel to show")
     s.move(400, 300)
-    wait_until(lambda: (w := s.window("Classname1")) and (w.x, w.y) == (410, 310), timeout=5,
-               what="the panel beside the pointer")
+    s.panel_at(410, 310, "the panel beside the pointer")
+    check(in_front() == "TintspotTestCard", f"the tray double click gave the keyboard to {in_front()}")
     s.xdotool("keydown", "alt")
     s.xdotool("click", "1")
     s.xdotool("keyup", "alt")
@@ -57,6 +60,7 @@ def first_run_tray_pin_exit_and_next_run(s):
     s.start_tintspot()
     panel = wait_until(lambda: (w := s.window("Classname1")) and w.visible and w, what="the panel at the next start")
     check((panel.x, panel.y) == (410, 310), f"the pinned panel reopened at {panel}")
+    check(in_front() == "TintspotTestCard", f"showing the panel at start gave the keyboard to {in_front()}")
 
 
 if __name__ == "__main__":

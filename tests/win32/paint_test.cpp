@@ -9,6 +9,7 @@
 #include "capture/capture_state.h"
 #include "display/paint_win.h"
 #include "tracking/layout.h"
+#include "tracking/tracking_win.h"
 #include "win32_fixture.h"
 
 namespace {
@@ -156,4 +157,19 @@ TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
             EXPECT_EQ(canvas->at(5 + 30, top + i * 5 + 1), c.offScreen) << i;
         }
     }
+}
+
+// A frame repaint (a pin, any setting) refills the background; the readouts follow at once.
+TEST_F(Painting, FrameRepaintsArePaintedOverWithTheReadouts) {
+    picker.cursorX = kX + 30;
+    picker.cursorY = kY + 30;
+    picker.xokna = 500;
+    picker.yokna = 400;
+    picker.nomove = 1;
+    layoutPanel();
+    showPanel();
+    SendMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+    HDC dc = GetDC(picker.panelHwnd);
+    EXPECT_EQ(GetPixel(dc, 55, 43), card::colour(kX + 30, kY + 30)) << "the swatch";
+    ReleaseDC(picker.panelHwnd, dc);
 }

@@ -80,3 +80,11 @@ TEST_F(StartedUp, GlyphBitmapHoldsEveryGlyphOfTheFontSourceWhereTheProgramLooks)
     }
     EXPECT_EQ(glyphs, 42);
 }
+
+TEST_F(StartedUp, TrayIconComesBackWhenTheTaskbarIsCreatedAnew) {
+    addTrayIcon();
+    EXPECT_TRUE(trayIcon(NIM_DELETE, nullptr, nullptr));
+    SendMessageA(picker.panelHwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(trayIcon(NIM_DELETE, nullptr, nullptr)) << "added again";
+    EXPECT_FALSE(trayIcon(NIM_DELETE, nullptr, nullptr));
+}
