@@ -32,6 +32,8 @@ void setMenuCheck(UINT command, bool checked);
 
 void loadSettings();
 void saveSettings();
+// Opens the machine-wide settings key; the tests replace it to see it denied.
+extern LONG (*openMachineSettingsKey)(REGSAM access, HKEY* key);
 
 // The about window, one of the overlay window's three uses.
 void openAbout();

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "tracking/layout.h"
+
 const SettingEntry kSettings[13] = {
     {"xokna", &PickerState::xokna},       {"yokna", &PickerState::yokna},
     {"showhexa", &PickerState::showhexa}, {"convertcolflag", &PickerState::convertcolflag},
@@ -28,6 +30,16 @@ std::int32_t parseStoredInt(const char* text) {
 }
 
 std::vector<unsigned> applyLoadedSettings(PickerState& state) {
+    // On/off settings are read as on or off: a stored 2 would toggle between 2 and 3 and
+    // never turn off. No drag survives a restart.
+    for (std::int32_t PickerState::*flag : {&PickerState::showhexa, &PickerState::showhsv, &PickerState::showcoord,
+                                            &PickerState::nomove, &PickerState::freeze, &PickerState::show})
+        state.*flag = state.*flag != 0;
+    state.moveform = 0;
+    if (state.sir == 15) state.cellSize = 3;
+    if (state.sir == 9) state.cellSize = 5;
+    if (state.sir == 7) state.cellSize = 7;
+    useUsableMagnifier(state);  // the check marks then show the sizes in use
     std::vector<unsigned> checks;
     if (state.convertcolflag >= 0 && state.convertcolflag <= 3)
         checks.push_back(cmd::PaletteNormal + static_cast<unsigned>(state.convertcolflag));
@@ -40,15 +52,8 @@ std::vector<unsigned> applyLoadedSettings(PickerState& state) {
         state.readoutRadix = 16;
         checks.push_back(cmd::HexValues);
     }
-    if (state.sir == 15) {
-        state.cellSize = 3;
-        checks.push_back(cmd::PipetteMin);
-    } else if (state.sir == 9) {
-        state.cellSize = 5;
-        checks.push_back(cmd::PipetteNormal);
-    } else if (state.sir == 7) {
-        state.cellSize = 7;
-        checks.push_back(cmd::PipetteMax);
-    }
+    if (state.sir == 15) checks.push_back(cmd::PipetteMin);
+    if (state.sir == 9) checks.push_back(cmd::PipetteNormal);
+    if (state.sir == 7) checks.push_back(cmd::PipetteMax);
     return checks;
 }

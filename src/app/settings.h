@@ -19,6 +19,7 @@ extern const SettingEntry kSettings[13];
 // digits up to the first non-digit; no digits give 0. Values beyond 32 bits saturate.
 std::int32_t parseStoredInt(const char* text);
 
-// Derives cellSize and readoutRadix from freshly loaded settings and returns the menu
-// commands to check, in the order they are checked. Every item starts unchecked.
+// Makes freshly loaded settings safe to run with (on/off settings 0 or 1, no drag under way,
+// a usable magnifier), derives cellSize and readoutRadix, and returns the menu commands to
+// check, in the order they are checked. Every item starts unchecked.
 std::vector<unsigned> applyLoadedSettings(PickerState& state);

@@ -1,22 +1,47 @@
 // The settings in the registry: read once at start-up, written once at exit.
+//
+// They live under HKEY_CURRENT_USER, which every user may write; the machine-wide key under
+// HKEY_LOCAL_MACHINE, which a standard user (or an administrator under UAC) may only read,
+// is read when the user has none of their own and written too where it can be opened for
+// writing, so that a machine-wide key that exists keeps its meaning.
 #include "app/app_win.h"
 #include "app/settings.h"
 #include "display/text_buffer.h"
 
 namespace {
+
 constexpr const char* kSettingsKey = "Software\\Korvex\\Tintspot";
+
+LONG openMachineKey(REGSAM access, HKEY* key) {
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, access, key);
 }
+
+void writeSettings(HKEY key) {
+    for (const SettingEntry& entry : kSettings) {
+        sharedText.clear();
+        sharedText.appendInt(picker.*entry.field, 10);
+        RegSetValueExA(key, entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(sharedText.data),
+                       static_cast<DWORD>(sharedText.length + 1));
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace
+
+LONG (*openMachineSettingsKey)(REGSAM access, HKEY* key) = openMachineKey;
 
 void loadSettings() {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS ||
+        openMachineSettingsKey(KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
         char buffer[1000];
         for (const SettingEntry& entry : kSettings) {
-            DWORD size = 999;
-            // A missing or over-long value keeps the field's value at load rather than
-            // turning into a number read from whatever the buffer held before.
-            if (RegQueryValueExA(key, entry.name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) !=
-                ERROR_SUCCESS)
+            DWORD size = 999, type = REG_NONE;
+            // A value that is missing, over-long or not text keeps the field's value at load
+            // rather than becoming a number read from whatever the buffer holds.
+            if (RegQueryValueExA(key, entry.name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+                    ERROR_SUCCESS ||
+                type != REG_SZ)
                 continue;
             buffer[size] = 0;  // the stored text need not be terminated
             picker.*entry.field = parseStoredInt(buffer);
@@ -28,14 +53,8 @@ void loadSettings() {
 
 void saveSettings() {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    for (const SettingEntry& entry : kSettings) {
-        sharedText.clear();
-        sharedText.appendInt(picker.*entry.field, 10);
-        RegSetValueExA(key, entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(sharedText.data),
-                       static_cast<DWORD>(sharedText.length + 1));
-    }
-    RegCloseKey(key);
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS)
+        writeSettings(key);
+    if (openMachineSettingsKey(KEY_SET_VALUE, &key) == ERROR_SUCCESS) writeSettings(key);
 }

@@ -11,23 +11,30 @@ namespace {
 // sum below inside 32 bits even before the screen size is known.
 constexpr std::int64_t kLargestMagnifier = INT32_MAX - 1000;
 
+// The smallest magnifier the menu makes (9 or 7 pixels a side in 5- or 7-pixel cells, the
+// smallest window): below it the readouts beside it would overlap.
+constexpr std::int64_t kSmallestMagnifier = 35;
+
+}  // namespace
+
 bool magnifierUsable(const PickerState& s) {
     const std::int64_t n = std::int64_t{s.sir} + s.velikost;
     if (n < 1 || s.cellSize < 1) return false;
     const std::int64_t size = std::int64_t{s.cellSize} * n;
-    if (size > kLargestMagnifier) return false;
+    if (size < kSmallestMagnifier || size > kLargestMagnifier) return false;
     if (s.screenWidth > 0 && s.screenHeight > 0 && size > std::min(s.screenWidth, s.screenHeight)) return false;
     return true;
 }
 
-}  // namespace
+void useUsableMagnifier(PickerState& s) {
+    if (magnifierUsable(s)) return;
+    s.sir = 9;
+    s.velikost = 0;
+    s.cellSize = 5;
+}
 
 void computeLayout(PickerState& s) {
-    if (!magnifierUsable(s)) {
-        s.sir = 9;
-        s.velikost = 0;
-        s.cellSize = 5;
-    }
+    useUsableMagnifier(s);
 
     s.swatchSize = 8;
     s.swatchGap = 4;

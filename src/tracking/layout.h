@@ -7,7 +7,12 @@
 // Recomputes every geometry field of s from its settings, and places the colour sliders
 // while the mixer runs. Moving the window and repainting are left to layoutPanel.
 //
-// Stored settings are not range-checked on load, so a sample count below 1, or a
-// magnifier larger than the screen, first puts sir, velikost and cellSize back to their
-// start-up values (9, 0, 5). Every value the menu offers passes untouched.
+// Stored sizes that give no usable magnifier first fall back (useUsableMagnifier).
 void computeLayout(PickerState& s);
+
+// A magnifier is usable from the smallest the menu makes (35 pixels a side) up to the
+// screen's smaller side; every value the menu offers passes. Stored settings may give
+// anything else, which puts sir, velikost and cellSize back to their start-up values
+// (9, 0, 5).
+bool magnifierUsable(const PickerState& s);
+void useUsableMagnifier(PickerState& s);

@@ -21,7 +21,12 @@ std::int64_t placeAxis(std::int64_t v, std::int64_t cursor, std::int64_t gap, st
                        std::int64_t screen, bool dragging) {
     if (-kSnap < v && v < kSnap) v = 0;
     if (screen - kSnap < v + size && v + size < screen + kSnap) v = screen - size;
-    if (!dragging && v > screen - size) v = cursor - size - gap;
+    if (!dragging && v > screen - size) {
+        v = cursor - size - gap;
+        // A panel too large for either side of the pointer stays wholly on the screen when
+        // it fits there at all, rather than hanging its readouts off the near edge.
+        if (size <= screen) v = std::clamp<std::int64_t>(v, 0, screen - size);
+    }
     return v;
 }
 

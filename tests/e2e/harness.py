@@ -11,7 +11,8 @@ import sys
 import tempfile
 import time
 
-KEY = r"HKEY_LOCAL_MACHINE\Software\Korvex\Tintspot"
+KEY = r"HKEY_CURRENT_USER\Software\Korvex\Tintspot"
+MACHINE_KEY = r"HKEY_LOCAL_MACHINE\Software\Korvex\Tintspot"
 LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
 
 
@@ -90,10 +91,11 @@ class Session:
             return done.returncode, out.read().replace("\r", "")
 
     def store_settings(self, **values):
-        """Replaces the stored settings with these values, through a .reg file."""
+        """Replaces the user's stored settings with these values, and removes the machine's."""
         path = os.path.join(self.workdir, "settings.reg")
         with open(path, "w") as f:
-            f.write(f"REGEDIT4\n\n[-{KEY}]\n[{KEY}]\n" + "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
+            f.write(f"REGEDIT4\n\n[-{MACHINE_KEY}]\n[-{KEY}]\n[{KEY}]\n" +
+                    "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
         subprocess.run(["wine", "regedit", "/S", path], check=True, timeout=30, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 

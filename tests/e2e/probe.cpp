@@ -8,7 +8,7 @@
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
-//   probe regget NAME          -> the stored setting: its type, its length in characters as
+//   probe regget NAME          -> the user's stored setting: its type, its length in characters as
 //                                 stored, and its text
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
 #include <windows.h>
@@ -48,7 +48,7 @@ int regCommand(int argc, char** argv) {
     if (std::strcmp(what, "regget") == 0 && argc == 3) {
         // Read as stored, in UTF-16: the size then tells whether the terminator was stored.
         HKEY key;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return 2;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return 2;
         wchar_t name[100] = {}, value[1000] = {};
         MultiByteToWideChar(CP_ACP, 0, argv[2], -1, name, 100);
         DWORD size = sizeof value - 2, type = 0;

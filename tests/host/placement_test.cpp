@@ -36,11 +36,16 @@ TEST(Placement, FollowingSnapsStrictlyInsideSevenPixelsAndFlipsPastTheFarEdge) {
         {-4, -17, 0, 0, -7},       // 6 from the near edge snaps, 7 does not
         {300, 300, 2, 310, 310},   // only a pin of exactly 1 holds the panel
         {300, 300, 1, 5, 6},       // pinned: the saved corner
+        {500, 400, 3, 0, 0},       // (3: a 602 x 565 panel) flips only as far as the screen's edges
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cursorX << "," << c.cursorY);
         PickerState s = at(c.cursorX, c.cursorY);
         s.nomove = c.nomove;
+        if (c.nomove == 3) {
+            s.panelWidth = 602;
+            s.panelHeight = 565;
+        }
         s.xokna = 5;
         s.yokna = 6;
         s.dragOffsetX = 77;

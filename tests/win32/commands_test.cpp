@@ -5,6 +5,7 @@
 
 #include <array>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "app/app_win.h"
@@ -72,14 +73,13 @@ class Commands : public StartedUp {
 protected:
     void SetUp() override {
         StartedUp::SetUp();
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
         loadSettings();
         layoutPanel();
         takePanelMessages();
     }
     void TearDown() override {
         hidePanel();
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
     }
     void command(UINT id) { SendMessageA(picker.panelHwnd, WM_COMMAND, id, 0); }
 };
@@ -204,33 +204,95 @@ TEST_F(Commands, TrayAndPanelPopupsOpenWhereTheyShould) {
 }
 
 
+// Settings stored by the user, as the next start finds them, and as the exit writes them back.
 struct Stored {
     const char* what;
-    std::vector<std::pair<const char*, const char*>> values;
-    std::int32_t sir, cellSize, velikost, radix;
+    std::vector<std::pair<const char*, const char*>> values;  // text; null stores a REG_DWORD 5
+    std::array<std::int32_t, 8> state;  // sir, cellSize, velikost, readoutRadix, showhexa, showcoord, nomove, moveform
     std::set<UINT> checks;
+    std::vector<std::pair<const char*, const char*>> written;
 };
 void PrintTo(const Stored& stored, std::ostream* out) { *out << stored.what; }
 class StoredSettings : public StartedUp, public ::testing::WithParamInterface<Stored> {};
 
-TEST_P(StoredSettings, SetFieldsAndCheckMarksAtStartUp) {
+std::string storedText(HKEY root, const char* name) {
+    char text[100] = {};
+    DWORD size = sizeof text;
+    return RegGetValueA(root, kKey, name, RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS ? text : "(none)";
+}
+
+void store(HKEY root, const std::vector<std::pair<const char*, const char*>>& values) {
+    HKEY key;
+    RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    const DWORD five = 5;
+    for (auto [name, value] : values)
+        if (value)
+            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
+        else
+            RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&five), sizeof five);
+    RegCloseKey(key);
+}
+
+TEST_P(StoredSettings, AreMadeSafeAndSetFieldsAndCheckMarksAtStartUp) {
     const Stored& c = GetParam();
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-    HKEY key;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-    for (auto [name, value] : c.values)
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
-    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    store(HKEY_CURRENT_USER, c.values);
     loadSettings();
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-    EXPECT_EQ((std::array{picker.sir, picker.cellSize, picker.velikost, picker.readoutRadix}),
-              (std::array{c.sir, c.cellSize, c.velikost, c.radix}));
+    EXPECT_EQ((std::array{picker.sir, picker.cellSize, picker.velikost, picker.readoutRadix, picker.showhexa,
+                          picker.showcoord, picker.nomove, picker.moveform}),
+              c.state);
     EXPECT_EQ(checkedItems(), c.checks);
+    saveSettings();
+    for (auto [name, text] : c.written) EXPECT_EQ(storedText(HKEY_CURRENT_USER, name), text) << name;
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
 }
 
 using namespace cmd;
 INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
-    Stored{"every item on", {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"},
-           {"sir", "15"}}, 15, 3, 10, 16, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin}},
+    Stored{"every item on", {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
+           {15, 3, 10, 16, 1, 1, 0, 0}, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin},
+           {{"sir", "15"}, {"velikost", "10"}}},
     Stored{"the other sizes", {{"showcoord", "0"}, {"velikost", "-2"}, {"sir", "7"}, {"convertcolflag", "1"}},
-           7, 7, -2, 10, {PaletteWeb, WindowMin, PipetteMax}}));
+           {7, 7, -2, 10, 0, 0, 0, 0}, {PaletteWeb, WindowMin, PipetteMax}, {{"velikost", "-2"}}},
+    Stored{"odd values that harm nothing", {{"convertcolflag", "4"}, {"sir", "11"}, {"showhexa", "2"}},
+           {11, 5, 0, 16, 1, 1, 0, 0}, {WindowNormal, Coordinates, HexValues}, {{"showhexa", "1"}, {"convertcolflag", "4"}}},
+    Stored{"flags beyond 1 and a drag", {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}},
+           {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal},
+           {{"nomove", "1"}, {"showcoord", "1"}, {"show", "1"}, {"moveform", "0"}}},
+    Stored{"a magnifier too small", {{"sir", "9"}, {"velikost", "-5"}}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}, {{"velikost", "0"}}},
+    Stored{"a number that is not text", {{"sir", nullptr}, {"velikost", "10"}}, {9, 5, 10, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowMax, Coordinates, PipetteNormal}, {{"sir", "9"}}}));
+
+// A standard user may read the machine-wide key but not write it: the user's own key is read
+// first and always written; the machine's is read when the user has none and written when
+// it can be opened for writing.
+TEST_F(StartedUp, UserSettingsFirstMachineSettingsWhenAllowed) {
+    struct Case {
+        const char* user;
+        const char* machine;
+        bool machineDenied;
+        std::int32_t loaded;
+        const char* machineAfter;
+    };
+    for (Case c : {Case{nullptr, "7", false, 7, "15"}, Case{"9", "7", false, 9, "15"}, Case{nullptr, "7", true, 9, "7"}}) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        if (c.user) store(HKEY_CURRENT_USER, {{"sir", c.user}});
+        store(HKEY_LOCAL_MACHINE, {{"sir", c.machine}});
+        openMachineSettingsKey = c.machineDenied ? [](REGSAM, HKEY*) -> LONG { return ERROR_ACCESS_DENIED; }
+                                                 : [](REGSAM access, HKEY* key) -> LONG {
+                                                       return RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, access, key);
+                                                   };
+        picker.sir = 0;
+        loadSettings();
+        EXPECT_EQ(picker.sir, c.loaded);
+        picker.sir = 15;
+        saveSettings();
+        EXPECT_EQ(storedText(HKEY_CURRENT_USER, "sir"), "15");
+        EXPECT_EQ(storedText(HKEY_LOCAL_MACHINE, "sir"), c.machineAfter);
+    }
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+}
