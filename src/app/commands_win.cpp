@@ -192,6 +192,9 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case UM_COPYTEXT: copyColorText(); break;
     case UM_COPYBITMAP: copyCaptureBitmap(); break;
     case UM_MIXERRELEASE: mixerRelease(wParam != 0); break;
+    case WM_TIMER:
+        if (wParam == kHookWatchTimer) watchHook();
+        break;
     case WM_MOUSEMOVE:
         if (picker.mixerActive) mixerPanelMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;

@@ -80,16 +80,49 @@ void onLeftRelease() {
 
 }  // namespace
 
+namespace {
+
+// The system removes a low-level hook that overruns its time, without a word; from then on
+// the panel would never follow the pointer again. A timer compares where the pointer is with
+// where the hook last saw it, and installs the hook anew once they have differed for two
+// ticks in a row (one could be a move the hook is about to report).
+constexpr UINT kHookWatchPeriod = 250;  // ms
+struct HookWatch {
+    POINT seen = {};  // the pointer as the hook last reported it
+    int misses = 0;   // ticks in a row on which the pointer was elsewhere
+};
+HookWatch watch;
+
+bool installHook() {
+    picker.hookHandle = SetWindowsHookExA(WH_MOUSE_LL, pointerHook, picker.appInstance, 0);
+    if (!picker.hookHandle) picker.hookHandle = SetWindowsHookExA(WH_JOURNALRECORD, journalHook, picker.appInstance, 0);
+    return picker.hookHandle != nullptr;
+}
+
+}  // namespace
+
+void watchHook() {
+    POINT pointer = {};
+    if (!picker.hookHandle || !GetCursorPos(&pointer)) return;
+    watch.misses = pointer.x == watch.seen.x && pointer.y == watch.seen.y ? 0 : watch.misses + 1;
+    if (watch.misses < 2) return;
+    watch.misses = 0;
+    UnhookWindowsHookEx(picker.hookHandle);  // fails harmlessly if the system removed it already
+    if (!installHook()) return;
+    watch.seen = pointer;
+    pointerEvent(HC_ACTION, WM_MOUSEMOVE, pointer.x, pointer.y);  // catch up with the pointer
+}
+
 bool showPanel() {
     picker.freeze = 0;
     // Shown without activation: whatever the user types into keeps the keyboard.
     ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(picker.panelHwnd);
     picker.show = 1;
-    picker.hookHandle = SetWindowsHookExA(WH_MOUSE_LL, pointerHook, picker.appInstance, 0);
-    if (!picker.hookHandle)
-        picker.hookHandle = SetWindowsHookExA(WH_JOURNALRECORD, journalHook, picker.appInstance, 0);
-    if (!picker.hookHandle) return false;
+    if (!installHook()) return false;
+    GetCursorPos(&watch.seen);
+    watch.misses = 0;
+    SetTimer(picker.panelHwnd, kHookWatchTimer, kHookWatchPeriod, nullptr);
     // A panel pinned somewhere no longer reachable (another screen size, a drag past the
     // edge) follows the pointer again.
     if (picker.nomove == 1 && !pointInRect(keepInsideRect(picker), picker.xokna, picker.yokna)) picker.nomove = 0;
@@ -97,6 +130,7 @@ bool showPanel() {
 }
 
 void hidePanel() {
+    KillTimer(picker.panelHwnd, kHookWatchTimer);
     if (picker.hookHandle) UnhookWindowsHookEx(picker.hookHandle);
     picker.hookHandle = nullptr;
     ShowWindow(picker.panelHwnd, SW_HIDE);
@@ -122,6 +156,7 @@ void pointerEvent(int code, UINT message, LONG x, LONG y) {
 LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        watch.seen = event->pt;
         pointerEvent(code, static_cast<UINT>(wParam), event->pt.x, event->pt.y);
     }
     return CallNextHookEx(picker.hookHandle, code, wParam, lParam);
@@ -130,6 +165,7 @@ LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK journalHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0) {
         const auto* event = reinterpret_cast<const EVENTMSG*>(lParam);
+        watch.seen = {static_cast<LONG>(event->paramL), static_cast<LONG>(event->paramH)};
         pointerEvent(code, event->message, static_cast<LONG>(event->paramL), static_cast<LONG>(event->paramH));
     }
     return CallNextHookEx(picker.hookHandle, code, wParam, lParam);

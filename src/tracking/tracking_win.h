@@ -3,8 +3,12 @@
 
 #include <windows.h>
 
+// Showing the panel installs the hook and starts a timer on the panel that installs it anew
+// if the system drops it (watchHook, on each tick).
 bool showPanel();
 void hidePanel();
+inline constexpr UINT_PTR kHookWatchTimer = 2;
+void watchHook();
 void applyPanelVisibility();
 
 // What the hook does with one pointer event of the desktop: the message (WM_MOUSEMOVE,

@@ -151,3 +151,29 @@ TEST_F(StartedUp, ShowAndHideInstallAndRemoveTheHookAndUnpinOutOfReach) {
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
     EXPECT_EQ(picker.hookHandle, nullptr) << "visibility alone never installs the hook";
 }
+
+// The system drops a hook that overran its time without telling; the panel's timer notices
+// the pointer moving unseen and installs the hook again.
+TEST_F(StartedUp, AHookRemovedBehindTheProgramsBackIsInstalledAgain) {
+    layoutPanel();
+    SetCursorPos(100, 100);
+    showPanel();
+    UnhookWindowsHookEx(picker.hookHandle);
+    SetCursorPos(300, 200);
+    SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
+    SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
+    EXPECT_EQ((std::array{picker.cursorX, picker.cursorY, picker.xokna}), (std::array{300, 200, 310})) << "caught up";
+    // And the new hook reports what the pointer does.
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = 400 * 65536 / GetSystemMetrics(SM_CXSCREEN);
+    move.mi.dy = 300 * 65536 / GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+    MSG m;
+    for (int i = 0; i < 50 && picker.cursorX != 400; ++i) {
+        PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);
+        Sleep(10);
+    }
+    EXPECT_EQ(picker.cursorX, 400);
+}
