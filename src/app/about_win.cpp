@@ -3,6 +3,7 @@
 #include "app/about.h"
 #include "app/app_win.h"
 #include "app/picker_state.h"
+#include "display/scoped_gdi_win.h"
 #include "mixer/mixer_win.h"
 #include "tracking/tracking_win.h"
 
@@ -19,10 +20,8 @@ void paintAbout(HDC dc) {
 }
 
 void repaintAbout() {
-    HDC dc = GetDC(picker.overlayHwnd);
-    if (!dc) return;
-    paintAbout(dc);
-    ReleaseDC(picker.overlayHwnd, dc);
+    const ScopedGetDC dc(picker.overlayHwnd);
+    if (dc) paintAbout(dc);
 }
 
 void closeAbout() {

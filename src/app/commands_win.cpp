@@ -7,6 +7,7 @@
 #include "app/popup_position.h"
 #include "capture/capture_win.h"
 #include "display/paint_win.h"
+#include "display/scoped_gdi_win.h"
 #include "mixer/mixer_win.h"
 #include "tracking/tracking_win.h"
 
@@ -122,13 +123,12 @@ void onTray(HWND window, LPARAM mouseMessage) {
 }
 
 void repaint(HWND window, bool readouts, bool preview) {
-    HDC dc = GetDC(window);
+    const ScopedGetDC dc(window);
     if (!dc) return;
     if (readouts)
         paintReadouts(dc, preview);
     else
         paintFrame(dc);
-    ReleaseDC(window, dc);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/picker_state.h"
 #include "capture/capture_win.h"
 #include "display/paint_win.h"
+#include "display/scoped_gdi_win.h"
 #include "mixer/mixer_win.h"
 #include "resource_ids.h"
 #include "tracking/tracking_win.h"
@@ -17,10 +18,8 @@ char overlayClassName[100];
 
 void loadBitmapIntoDC(HINSTANCE instance, int id, HBITMAP& bitmap, HDC& dc) {
     bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(id));
-    HDC overlayDC = GetDC(picker.overlayHwnd);
-    dc = CreateCompatibleDC(overlayDC);
+    dc = CreateCompatibleDC(ScopedGetDC(picker.overlayHwnd));
     SelectObject(dc, bitmap);
-    ReleaseDC(picker.overlayHwnd, overlayDC);
 }
 
 // LoadImage without LR_SHARED: these handles are destroyed at shutdown, which is only
@@ -85,10 +84,11 @@ bool createWindows(HINSTANCE instance) {
 void loadResources(HINSTANCE instance) {
     picker.appMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_APP_MENU));
 
-    HDC screen = GetDC(nullptr);
-    picker.screenWidth = GetDeviceCaps(screen, HORZRES);
-    picker.screenHeight = GetDeviceCaps(screen, VERTRES);
-    ReleaseDC(nullptr, screen);
+    {
+        const ScopedGetDC screen(nullptr);
+        picker.screenWidth = GetDeviceCaps(screen, HORZRES);
+        picker.screenHeight = GetDeviceCaps(screen, VERTRES);
+    }
 
     placeAboutWindow();
 

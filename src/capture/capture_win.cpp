@@ -13,6 +13,7 @@
 #include "capture/capture.h"
 #include "capture/capture_state.h"
 #include "display/paint_win.h"
+#include "display/scoped_gdi_win.h"
 #include "tracking/tracking_win.h"
 
 namespace {
@@ -37,7 +38,7 @@ void releasePicture() {
 
 void takePicture() {
     releasePicture();
-    HDC screen = GetDC(nullptr);
+    const ScopedGetDC screen(nullptr);
     if (!screen) return;
     picture.dc = CreateCompatibleDC(screen);
     picture.bitmap = CreateCompatibleBitmap(screen, picker.screenWidth, picker.screenHeight);
@@ -45,28 +46,22 @@ void takePicture() {
         picture.previous = SelectObject(picture.dc, picture.bitmap);
         BitBlt(picture.dc, 0, 0, picker.screenWidth, picker.screenHeight, screen, 0, 0, SRCCOPY);
     }
-    ReleaseDC(nullptr, screen);
     if (!picture.previous) releasePicture();
 }
 
 // A bitmap of the screen's pixels in r, from the picture (or the screen itself when no
 // picture could be taken); null when it cannot be made.
 HBITMAP cutBitmap(const Rect& r) {
-    HDC screen = GetDC(nullptr);
+    const ScopedGetDC screen(nullptr);
     if (!screen) return nullptr;
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-    HDC memory = CreateCompatibleDC(screen);
-    if (bitmap && memory) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, picture.dc ? picture.dc : screen, r.left, r.top,
+    const ScopedMemoryDC memory(screen);
+    // Handed on to the clipboard when made: owned here only until then.
+    HBITMAP bitmap = memory ? CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top) : nullptr;
+    if (bitmap) {
+        const ScopedSelect selected(memory, bitmap);
+        BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, picture.dc ? picture.dc : HDC(screen), r.left, r.top,
                SRCCOPY);
-        SelectObject(memory, previous);
-    } else if (bitmap) {
-        DeleteObject(bitmap);
-        bitmap = nullptr;
     }
-    if (memory) DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return bitmap;
 }
 

@@ -8,6 +8,7 @@
 #include "display/colour.h"
 #include "display/font_win.h"
 #include "display/readouts.h"
+#include "display/scoped_gdi_win.h"
 #include "display/text_buffer.h"
 #include "mixer/slider.h"
 #include "mixer/snapshot.h"
@@ -66,9 +67,8 @@ void fillBackground(HDC dc, Colour colour, int left, int top, int right, int bot
 
 void fillSolid(HDC dc, Colour colour, int left, int top, int right, int bottom) {
     const RECT area = {left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
+    const ScopedGdiObject brush(CreateSolidBrush(colour));
+    FillRect(dc, &area, static_cast<HBRUSH>(brush.get()));
 }
 
 // The invalid-colour marker, unfiltered, is not a colour: a cell off the screen shows black.
@@ -197,23 +197,21 @@ void paintValues(HDC dc, bool preview) {
 }
 
 void drawBorder(HDC dc) {
-    HPEN light = CreatePen(PS_SOLID, 1, kBorderLight);
-    HGDIOBJ previous = SelectObject(dc, light);
-    MoveToEx(dc, 0, picker.panelHeight, nullptr);
-    LineTo(dc, 0, 0);
-    LineTo(dc, picker.panelWidth, 0);
     Colour darkColour = kBorderDark;
     if (picker.nomove) darkColour = kBorderPinned;
     if (picker.freeze) darkColour = kBorderFrozen;  // frozen wins
-    HPEN dark = CreatePen(PS_SOLID, 1, darkColour);
-    SelectObject(dc, dark);
+    const ScopedGdiObject light(CreatePen(PS_SOLID, 1, kBorderLight)), dark(CreatePen(PS_SOLID, 1, darkColour));
+    {
+        const ScopedSelect pen(dc, light.get());
+        MoveToEx(dc, 0, picker.panelHeight, nullptr);
+        LineTo(dc, 0, 0);
+        LineTo(dc, picker.panelWidth, 0);
+    }
+    const ScopedSelect pen(dc, dark.get());
     // Lines leave out their end points: the top-right and bottom-left corners stay light.
     MoveToEx(dc, picker.panelWidth - 1, 1, nullptr);
     LineTo(dc, picker.panelWidth - 1, picker.panelHeight - 1);
     LineTo(dc, 0, picker.panelHeight - 1);
-    SelectObject(dc, previous);
-    DeleteObject(light);
-    DeleteObject(dark);
 }
 
 const char* filterName(std::int32_t flag) {
@@ -259,11 +257,9 @@ void paintFrame(HDC dc) {
     if (picker.showhsv) {
         const RECT block = {picker.hsvLeft, picker.hsvTop, picker.hsvLeft + 63, picker.hsvTop + 38};
         fillBackground(dc, kHsvFill, block.left, block.top, block.right, block.bottom);
-        HPEN pen = CreatePen(PS_SOLID, 1, kHsvOutline);
-        HGDIOBJ previous = SelectObject(dc, pen);
+        const ScopedGdiObject pen(CreatePen(PS_SOLID, 1, kHsvOutline));
+        const ScopedSelect selected(dc, pen.get());
         outlineRect(dc, block);
-        SelectObject(dc, previous);
-        DeleteObject(pen);
     }
     if (picker.mixerActive) {
         SetBkColor(dc, kPanelGround);
@@ -277,7 +273,7 @@ void paintFrame(HDC dc) {
 
 void paintReadouts(HDC dc, bool preview) {
     if (picker.freeze) return;
-    HDC screen = GetDC(nullptr);
+    const ScopedGetDC screen(nullptr);
     if (!screen) return;
 
     if (preview) {
@@ -298,6 +294,5 @@ void paintReadouts(HDC dc, bool preview) {
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);
     }
-    ReleaseDC(nullptr, screen);
     paintValues(dc, preview);
 }

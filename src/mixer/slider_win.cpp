@@ -2,6 +2,7 @@
 // erasing is drawing again in that colour.
 #include "app/picker_state.h"
 #include "display/font_win.h"
+#include "display/scoped_gdi_win.h"
 #include "mixer/slider.h"
 
 #include <windows.h>
@@ -15,24 +16,21 @@ void SliderControl::draw(HDC__* dc, bool visible) {
         SetBkColor(dc, kPanelGround);
         ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
     }
-    HPEN line = CreatePen(PS_SOLID, 1, 0x00000000);
-    HGDIOBJ kept = SelectObject(dc, line);
-    MoveToEx(dc, x, y, nullptr);
-    LineTo(dc, x + length, y);
-    HPEN ground = nullptr;
-    if (!visible) {
-        ground = CreatePen(PS_SOLID, 1, kPanelGround);
-        SelectObject(dc, ground);
+    {
+        const ScopedGdiObject line(CreatePen(PS_SOLID, 1, 0x00000000)), ground(CreatePen(PS_SOLID, 1, kPanelGround));
+        const ScopedSelect linePen(dc, line.get());
+        MoveToEx(dc, x, y, nullptr);
+        LineTo(dc, x + length, y);
+        // Erasing draws the old thumb again in the ground colour; a slider with its own box
+        // has had it covered already.
+        const ScopedSelect thumbPen(dc, visible ? line.get() : ground.get());
+        if (!(showPercent && !visible)) {
+            MoveToEx(dc, x + thumb, y + 1, nullptr);
+            LineTo(dc, x + thumb - 4, y + 8);
+            LineTo(dc, x + thumb + 4, y + 8);
+            LineTo(dc, x + thumb, y + 1);
+        }
     }
-    if (!(showPercent && !visible)) {
-        MoveToEx(dc, x + thumb, y + 1, nullptr);
-        LineTo(dc, x + thumb - 4, y + 8);
-        LineTo(dc, x + thumb + 4, y + 8);
-        LineTo(dc, x + thumb, y + 1);
-    }
-    SelectObject(dc, kept);
-    DeleteObject(line);
-    if (ground) DeleteObject(ground);
     if (!visible) return;
 
     if (value < 0) value = 0;
@@ -48,25 +46,21 @@ void SliderControl::draw(HDC__* dc, bool visible) {
 
 bool SliderControl::dragTo(HWND__* window, std::int32_t px, std::int32_t py) {
     if (!dragging) return false;
-    HDC dc = GetDC(window);
+    const ScopedGetDC dc(window);
     if (!dc) return false;
     draw(dc, false);
     const bool moved = moveThumb(px, py);
     draw(dc, true);
-    ReleaseDC(window, dc);
     return moved;
 }
 
 void SliderControl::setValueAndRedraw(HWND__* window, std::int32_t newValue) {
-    HDC dc = GetDC(window);
+    const ScopedGetDC dc(window);
     draw(dc, false);
     setValue(newValue);
     draw(dc, true);
-    if (dc) ReleaseDC(window, dc);
 }
 
 void SliderControl::paint(HWND__* window) {
-    HDC dc = GetDC(window);
-    draw(dc, true);
-    if (dc) ReleaseDC(window, dc);
+    draw(ScopedGetDC(window), true);
 }

@@ -2,6 +2,7 @@
 // pixel passes themselves are in snapshot.cpp and work on its memory directly.
 #include <new>
 
+#include "display/scoped_gdi_win.h"
 #include "mixer/mixer_win.h"
 #include "mixer/snapshot.h"
 
@@ -12,8 +13,8 @@ bool createSnapshot(HWND window, std::int32_t width, std::int32_t height) {
     snapshot.height = height;
     snapshot.stride = snapshotStride(width);
     snapshot.mask = new (std::nothrow) std::uint8_t[static_cast<std::size_t>(maskBytes(width, height))]();
-    HDC dc = snapshot.mask ? GetDC(window) : nullptr;
-    if (dc) {
+    const ScopedGetDC dc(snapshot.mask ? window : nullptr);
+    if (snapshot.mask && dc) {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
@@ -25,7 +26,6 @@ bool createSnapshot(HWND window, std::int32_t width, std::int32_t height) {
         snapshot.memoryDC = CreateCompatibleDC(dc);
         snapshot.bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         snapshot.pixels = static_cast<std::uint16_t*>(bits);
-        ReleaseDC(window, dc);
     }
     // A snapshot is held whole or not at all: the mixer does not start on half of one.
     if (!snapshot.memoryDC || !snapshot.bitmap || !SelectObject(snapshot.memoryDC, snapshot.bitmap)) {
@@ -36,18 +36,18 @@ bool createSnapshot(HWND window, std::int32_t width, std::int32_t height) {
 }
 
 void grabScreen(HWND window) {
-    HDC dc = GetDC(window);
+    const ScopedGetDC dc(window);
     if (!dc) return;
     BitBlt(snapshot.memoryDC, 0, 0, snapshot.width, snapshot.height, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
     GdiFlush();  // the copy must be complete before its memory is read
 }
 
 void showSnapshot(HWND window) {
-    HDC dc = GetDC(window);
-    if (!dc) return;
-    BitBlt(dc, 0, 0, snapshot.width, snapshot.height, snapshot.memoryDC, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
+    {
+        const ScopedGetDC dc(window);
+        if (!dc) return;
+        BitBlt(dc, 0, 0, snapshot.width, snapshot.height, snapshot.memoryDC, 0, 0, SRCCOPY);
+    }
     GdiFlush();
 }
 
