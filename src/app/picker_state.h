@@ -120,6 +120,9 @@ inline constexpr unsigned UM_MAIL = 0x8000 + 104;     // open a mail message to 
 inline constexpr unsigned UM_COPYTEXT = 0x8000 + 105;   // the shown colour as text
 inline constexpr unsigned UM_COPYBITMAP = 0x8000 + 106; // the band's pixels, cut on the release
 inline constexpr unsigned UM_MIXERRELEASE = 0x8000 + 107; // the mixer's recolouring; wParam: after a pick
+// Moving a window costs a millisecond and more, and every post a round trip: the hook asks
+// for the panel to be placed and repainted, at most once until the panel has done it.
+inline constexpr unsigned UM_PLACE = 0x8000 + 108;       // place the panel, then its readouts
 
 // Menu command ids.
 namespace cmd {

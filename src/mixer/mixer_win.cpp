@@ -119,7 +119,7 @@ void mixerHookMove() {
             ++mixer.mixerDirty;
             break;
         }
-    if (picker.captureState == 0) placePanel();
+    if (picker.captureState == 0) askForPlacement();
 }
 
 void mixerHookRelease() {

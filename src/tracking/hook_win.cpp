@@ -24,6 +24,8 @@ bool keyDown(int key) { return GetKeyState(key) < 0 || GetAsyncKeyState(key) < 0
 
 void post(UINT message) { PostMessageA(picker.panelHwnd, message, 0, 0); }
 
+bool placementAsked = false;  // a UM_PLACE is on its way to the panel
+
 void onMove(LONG x, LONG y) {
     mixer.mixerTicks = 0;
     picker.cursorX = x;
@@ -38,10 +40,7 @@ void onMove(LONG x, LONG y) {
         capture.crosshairX = -2;
         capture.crosshairY = -2;
     }
-    if (picker.captureState == 0) {
-        placePanel();
-        post(UM_READOUT);
-    }
+    if (picker.captureState == 0) askForPlacement();  // the panel then repaints its readouts too
 }
 
 void onPress(bool left) {
@@ -100,6 +99,17 @@ bool installHook() {
 }
 
 }  // namespace
+
+void askForPlacement() {
+    if (placementAsked) return;
+    placementAsked = true;
+    post(UM_PLACE);
+}
+
+void placeAsAsked() {
+    placementAsked = false;
+    placePanel();
+}
 
 void watchHook() {
     POINT pointer = {};

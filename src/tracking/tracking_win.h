@@ -22,4 +22,8 @@ LRESULT CALLBACK journalHook(int code, WPARAM wParam, LPARAM lParam);
 
 void layoutPanel();
 void placePanel();
+// The hook only asks for the panel to be placed (UM_PLACE); the panel's window procedure
+// places it and repaints the readouts. Asking again before that has happened asks nothing.
+void askForPlacement();
+void placeAsAsked();
 void beginPanelDrag(int pressX, int pressY);

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/app_win.h"
 #include "app/picker_state.h"
+#include "tracking/tracking_win.h"
 #include "display/font.h"
 
 class StartedUp : public ::testing::Test {
@@ -31,11 +33,13 @@ inline void setModifiers(bool alt, bool shift, bool ctrl) {
     SetKeyboardState(keys);
 }
 
-// Removes and returns the private messages posted to the panel, in order.
+// Removes and returns the private messages posted to the panel, in order; a placement asked
+// for is carried out, as the panel would.
 inline std::vector<UINT> takePanelMessages() {
     std::vector<UINT> posted;
     MSG message;
-    while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_MIXERRELEASE, PM_REMOVE)) posted.push_back(message.message);
+    while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_PLACE, PM_REMOVE)) posted.push_back(message.message);
+    if (std::find(posted.begin(), posted.end(), UM_PLACE) != posted.end()) placeAsAsked();
     return posted;
 }
 
