@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <climits>
 
 #include "mixer/slider.h"
 #include "tracking/layout.h"
@@ -76,28 +75,5 @@ TEST(Layout, WorkedResults) {
         EXPECT_EQ(colorSliders[i].x, 15);
         EXPECT_EQ(colorSliders[i].y, 69 + 14 * i);
         EXPECT_EQ(colorSliders[i].length, 128);
-    }
-}
-
-TEST(Layout, UnusableStoredSizesFallBackToTheStartUpMagnifier) {
-    struct Case {
-        const char* what;
-        std::int32_t cellSize, sir, velikost, screen;
-        bool fallback;
-    };
-    const Case cases[] = {
-        {"no samples", 5, 9, -9, 768, true},
-        {"sum beyond 32 bits", 3, INT32_MAX, 10, 768, true},
-        {"larger than the screen", 5, 9, 150, 768, true},
-        {"screen size not known yet", 5, 9, 150, 0, false},
-        {"odd sir off the menu", 5, 11, 0, 768, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const PickerState s = laidOut({c.cellSize, c.sir, c.velikost, 0, 0, 1, 0, 0}, c.screen);
-        const std::array<std::int32_t, 3> kept = {s.sir, s.velikost, s.cellSize};
-        EXPECT_EQ(kept, (c.fallback ? std::array<std::int32_t, 3>{9, 0, 5}
-                                    : std::array<std::int32_t, 3>{c.sir, c.velikost, c.cellSize}));
-        EXPECT_EQ(s.magnifierSize, s.cellSize * (s.sir + s.velikost));
     }
 }

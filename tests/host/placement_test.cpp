@@ -78,17 +78,3 @@ TEST(Placement, ADragKeepsTheGrabbedPointUnderThePointerAndSnapsButNeverFlips) {
     beginDragOffsets(s);
     EXPECT_EQ(s.dragOffsetX, INT32_MAX);
 }
-
-TEST(Placement, KeepInsideRectangleAllowsTwentyPixelsOverEachEdge) {
-    PickerState s = at(0, 0);
-    s.panelWidth = 100;
-    s.panelHeight = 80;
-    const Rect r = keepInsideRect(s);
-    struct Case {
-        std::int32_t x, y;
-        bool inside;
-    };
-    for (Case c : {Case{943, 707, true}, Case{-20, -20, true}, Case{944, 100, false}, Case{-21, 0, false},
-                   Case{0, 708, false}, Case{0, -21, false}})
-        EXPECT_EQ(pointInRect(r, c.x, c.y), c.inside) << c.x << "," << c.y;
-}
