@@ -14,6 +14,9 @@ void registerWindowClasses(HINSTANCE instance);
 bool createWindows(HINSTANCE instance);
 void loadResources(HINSTANCE instance);  // menu, screen size, bitmaps, cursors
 void releaseResources();                 // the shutdown order for what loadResources made
+// The primary monitor's size, and the about window's place from it; at start-up and again
+// whenever the displays change.
+void readScreenSize();
 
 // Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
 // its own copy).

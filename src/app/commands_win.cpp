@@ -192,6 +192,10 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case UM_COPYTEXT: copyColorText(); break;
     case UM_COPYBITMAP: copyCaptureBitmap(); break;
     case UM_MIXERRELEASE: mixerRelease(wParam != 0); break;
+    case WM_DISPLAYCHANGE:
+        readScreenSize();
+        layoutPanel();
+        break;
     case UM_PLACE:
         placeAsAsked();
         if (picker.captureState == 0 && !picker.mixerActive) repaint(window, true, false);

@@ -84,13 +84,7 @@ bool createWindows(HINSTANCE instance) {
 void loadResources(HINSTANCE instance) {
     picker.appMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_APP_MENU));
 
-    {
-        const ScopedGetDC screen(nullptr);
-        picker.screenWidth = GetDeviceCaps(screen, HORZRES);
-        picker.screenHeight = GetDeviceCaps(screen, VERTRES);
-    }
-
-    placeAboutWindow();
+    readScreenSize();
 
     loadBitmapIntoDC(instance, IDB_SKIN, picker.skinBitmap, picker.skinDC);
     loadBitmapIntoDC(instance, IDB_GLYPHS, picker.glyphBitmap, picker.glyphDC);
@@ -100,6 +94,15 @@ void loadResources(HINSTANCE instance) {
     picker.selectCursor = loadCursor(instance, IDC_SELECT);
     picker.toleranceCursor = loadCursor(instance, IDC_TOLERANCE);
     picker.arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+}
+
+void readScreenSize() {
+    {
+        const ScopedGetDC screen(nullptr);
+        picker.screenWidth = GetDeviceCaps(screen, HORZRES);
+        picker.screenHeight = GetDeviceCaps(screen, VERTRES);
+    }
+    placeAboutWindow();
 }
 
 void releaseResources() {

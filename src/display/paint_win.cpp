@@ -130,8 +130,10 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
 void paintStretched(HDC dc, HDC screen, int n, int h) {
     StretchBlt(dc, picker.magnifierLeft, picker.magnifierTop, picker.magnifierSize, picker.magnifierSize, screen,
                picker.cursorX - h, picker.cursorY - h, n, n, SRCCOPY);
+    RECT area;
+    GetClipBox(screen, &area);
     CellRect margins[4];
-    const int count = stretchedMargins(picker, margins);
+    const int count = stretchedMargins(picker, {area.left, area.top, area.right, area.bottom}, margins);
     for (int i = 0; i < count; ++i)
         fillBackground(dc, 0x00000000, margins[i].left, margins[i].top, margins[i].right, margins[i].bottom);
 }

@@ -52,15 +52,15 @@ void buildCoordinatesLine(TextBuffer& t, std::int32_t x, std::int32_t y, bool ca
     if (t.length < kCoordinatesCells) t.appendCount(kBlanks, kCoordinatesCells - t.length);
 }
 
-int stretchedMargins(const PickerState& s, CellRect out[4]) {
+int stretchedMargins(const PickerState& s, const Rect& screen, CellRect out[4]) {
     const std::int64_t n = std::int64_t{s.sir} + s.velikost;
     if (n < kStretchedFrom) return 0;
     const std::int64_t half = n / 2;
     const std::int64_t cell = s.cellSize;
     const std::int64_t left = s.magnifierLeft, top = s.magnifierTop;
     const std::int64_t right = left + s.magnifierSize, bottom = top + s.magnifierSize;
-    // The pointer can lie off the primary screen (a second monitor), so a margin may be
-    // wider than the square; each one is clipped to it.
+    // A margin may be wider than the square (the pointer far from the screen's area): each
+    // one is clipped to it.
     const std::int64_t x = s.cursorX, y = s.cursorY;
 
     int count = 0;
@@ -73,10 +73,10 @@ int stretchedMargins(const PickerState& s, CellRect out[4]) {
             out[count++] = {static_cast<std::int32_t>(l), static_cast<std::int32_t>(t),
                             static_cast<std::int32_t>(r), static_cast<std::int32_t>(b)};
     };
-    if (x < half) add(left, top, left + (half - x) * cell, bottom);
-    if (x + half >= s.screenWidth) add(left + (half - x + s.screenWidth) * cell, top, right, bottom);
-    if (y < half) add(left, top, right, top + (half - y) * cell);
-    if (y + half >= s.screenHeight) add(left, top + (half - y + s.screenHeight) * cell, right, bottom);
+    if (x - half < screen.left) add(left, top, left + (screen.left - x + half) * cell, bottom);
+    if (x + half >= screen.right) add(left + (half - x + screen.right) * cell, top, right, bottom);
+    if (y - half < screen.top) add(left, top, right, top + (screen.top - y + half) * cell);
+    if (y + half >= screen.bottom) add(left, top + (half - y + screen.bottom) * cell, right, bottom);
     return count;
 }
 

@@ -27,9 +27,10 @@ struct CellRect {
 };
 
 // The parts of the stretched magnifier view (36 or more screen pixels per side) that lie
-// beyond the screen and are painted black, clipped to the magnifier square, in panel
-// coordinates. Returns how many of out were filled; 0 for the cell-by-cell view.
-int stretchedMargins(const PickerState& s, CellRect out[4]);
+// beyond the screen's area (the rectangle all monitors span, as the screen's context holds it,
+// the same area the cell-by-cell view reads) and are painted black, clipped to the magnifier
+// square, in panel coordinates. Returns how many of out were filled; 0 for the cell view.
+int stretchedMargins(const PickerState& s, const Rect& screen, CellRect out[4]);
 
 // Cells per side of the cell-by-cell view: sir + velikost, but never more than the
 // magnifier square holds. An even count would otherwise paint one cell past the square.

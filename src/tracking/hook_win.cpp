@@ -135,7 +135,9 @@ bool showPanel() {
     SetTimer(picker.panelHwnd, kHookWatchTimer, kHookWatchPeriod, nullptr);
     // A panel pinned somewhere no longer reachable (another screen size, a drag past the
     // edge) follows the pointer again.
-    if (picker.nomove == 1 && !pointInRect(keepInsideRect(picker), picker.xokna, picker.yokna)) picker.nomove = 0;
+    if (picker.nomove == 1 &&
+        !pointInRect(keepInsideRect(picker, monitorAt(picker.xokna, picker.yokna)), picker.xokna, picker.yokna))
+        picker.nomove = 0;
     return true;
 }
 

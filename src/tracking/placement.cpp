@@ -15,24 +15,27 @@ std::int32_t clampTo32(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
-// One axis of the follow position: snap to the near and far edges, then flip to the
-// pointer's other side when the panel would still run off the far edge.
-std::int64_t placeAxis(std::int64_t v, std::int64_t cursor, std::int64_t gap, std::int64_t size,
-                       std::int64_t screen, bool dragging) {
-    if (-kSnap < v && v < kSnap) v = 0;
-    if (screen - kSnap < v + size && v + size < screen + kSnap) v = screen - size;
-    if (!dragging && v > screen - size) {
+// One axis of the follow position within the monitor's [low, high): snap to its near and
+// far edges, then flip to the pointer's other side when the panel would still run off the
+// far edge.
+std::int64_t placeAxis(std::int64_t v, std::int64_t cursor, std::int64_t gap, std::int64_t size, std::int64_t low,
+                       std::int64_t high, bool dragging) {
+    if (low - kSnap < v && v < low + kSnap) v = low;
+    if (high - kSnap < v + size && v + size < high + kSnap) v = high - size;
+    if (!dragging && v > high - size) {
         v = cursor - size - gap;
-        // A panel too large for either side of the pointer stays wholly on the screen when
+        // A panel too large for either side of the pointer stays wholly on the monitor when
         // it fits there at all, rather than hanging its readouts off the near edge.
-        if (size <= screen) v = std::clamp<std::int64_t>(v, 0, screen - size);
+        if (size <= high - low) v = std::clamp<std::int64_t>(v, low, high - size);
     }
     return v;
 }
 
 }  // namespace
 
-PanelPosition computePanelPosition(PickerState& s) {
+PanelPosition computePanelPosition(PickerState& s) { return computePanelPosition(s, {0, 0, s.screenWidth, s.screenHeight}); }
+
+PanelPosition computePanelPosition(PickerState& s, const Rect& monitor) {
     const bool dragging = s.moveform != 0;
     if (!dragging) {
         s.dragOffsetX = 0;
@@ -41,8 +44,8 @@ PanelPosition computePanelPosition(PickerState& s) {
     }
     const std::int64_t x = std::int64_t{s.cursorX} + s.cursorGap + s.dragOffsetX;
     const std::int64_t y = std::int64_t{s.cursorY} + s.cursorGap + s.dragOffsetY;
-    return {clampTo32(placeAxis(x, s.cursorX, s.cursorGap, s.panelWidth, s.screenWidth, dragging)),
-            clampTo32(placeAxis(y, s.cursorY, s.cursorGap, s.panelHeight, s.screenHeight, dragging))};
+    return {clampTo32(placeAxis(x, s.cursorX, s.cursorGap, s.panelWidth, monitor.left, monitor.right, dragging)),
+            clampTo32(placeAxis(y, s.cursorY, s.cursorGap, s.panelHeight, monitor.top, monitor.bottom, dragging))};
 }
 
 void beginDragOffsets(PickerState& s) {
@@ -50,12 +53,12 @@ void beginDragOffsets(PickerState& s) {
     s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - s.cursorY - s.cursorGap);
 }
 
-Rect keepInsideRect(const PickerState& s) {
+Rect keepInsideRect(const PickerState& s, const Rect& monitor) {
     Rect r;
-    r.left = static_cast<std::int32_t>(-kKeepInsideSlack);
-    r.top = static_cast<std::int32_t>(-kKeepInsideSlack);
-    r.right = clampTo32(std::int64_t{s.screenWidth} - s.panelWidth + kKeepInsideSlack);
-    r.bottom = clampTo32(std::int64_t{s.screenHeight} - s.panelHeight + kKeepInsideSlack);
+    r.left = clampTo32(std::int64_t{monitor.left} - kKeepInsideSlack);
+    r.top = clampTo32(std::int64_t{monitor.top} - kKeepInsideSlack);
+    r.right = clampTo32(std::int64_t{monitor.right} - s.panelWidth + kKeepInsideSlack);
+    r.bottom = clampTo32(std::int64_t{monitor.bottom} - s.panelHeight + kKeepInsideSlack);
     return r;
 }
 

@@ -15,14 +15,17 @@ struct PanelPosition {
 // drag is under way; does not store the result in xokna, yokna (placePanel does, as it
 // moves the window).
 PanelPosition computePanelPosition(PickerState& s);
+// The same within one monitor's rectangle, in screen coordinates (which are negative left of
+// and above the primary monitor): the one the pointer is on.
+PanelPosition computePanelPosition(PickerState& s, const Rect& monitor);
 
 // Records where the panel was grabbed, so that a drag keeps that point under the pointer.
 // Uses the pointer position last seen by the hook.
 void beginDragOffsets(PickerState& s);
 
-// The area in which a pinned panel's saved corner may lie when the panel is shown again;
-// outside it the panel is released to follow the pointer.
-Rect keepInsideRect(const PickerState& s);
+// The area of a monitor in which a pinned panel's saved corner may lie when the panel is
+// shown again; outside it the panel is released to follow the pointer.
+Rect keepInsideRect(const PickerState& s, const Rect& monitor);
 
 // Half-open test: left <= x < right and top <= y < bottom.
 bool pointInRect(const Rect& r, std::int32_t x, std::int32_t y);

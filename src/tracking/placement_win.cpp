@@ -12,8 +12,16 @@ void layoutPanel() {
     PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
 }
 
+Rect monitorAt(std::int32_t x, std::int32_t y) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST), &info))
+        return {0, 0, picker.screenWidth, picker.screenHeight};
+    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
 void placePanel() {
-    const PanelPosition at = computePanelPosition(picker);
+    const PanelPosition at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
     picker.xokna = at.x;
     picker.yokna = at.y;
     // Asynchronous, never activating: the hook calls this on every pointer move.

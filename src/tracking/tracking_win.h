@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "app/picker_state.h"
+
 // Showing the panel installs the hook and starts a timer on the panel that installs it anew
 // if the system drops it (watchHook, on each tick).
 bool showPanel();
@@ -22,6 +24,8 @@ LRESULT CALLBACK journalHook(int code, WPARAM wParam, LPARAM lParam);
 
 void layoutPanel();
 void placePanel();
+// The full rectangle of the monitor at (x, y), or the nearest one.
+Rect monitorAt(std::int32_t x, std::int32_t y);
 // The hook only asks for the panel to be placed (UM_PLACE); the panel's window procedure
 // places it and repaints the readouts. Asking again before that has happened asks nothing.
 void askForPlacement();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 #include "tracking/placement.h"
@@ -77,4 +78,30 @@ TEST(Placement, ADragKeepsTheGrabbedPointUnderThePointerAndSnapsButNeverFlips) {
     s.cursorX = -100;
     beginDragOffsets(s);
     EXPECT_EQ(s.dragOffsetX, INT32_MAX);
+}
+
+// On several monitors the panel keeps to the one under the pointer (its full rectangle, in
+// screen coordinates that are negative left of and above the primary one).
+TEST(Placement, OnTheMonitorUnderThePointer) {
+    struct Case {
+        Rect monitor;
+        std::int32_t cursorX, cursorY, x, y;
+    };
+    const Rect right = {1024, 0, 1824, 600}, left = {-1280, 0, 0, 1024}, above = {0, -900, 1600, 0};
+    const Case cases[] = {
+        {right, 1500, 300, 1510, 310},  {right, 1690, 300, 1699, 310},   // follows; snaps to its right edge
+        {right, 1696, 300, 1561, 310},  {right, 1500, 560, 1510, 485},   // flips at its right and lower edges
+        {left, -130, 500, -125, 510},   {left, -100, 500, -235, 510},    // left of the primary
+        {above, 800, -72, 810, -65},    {above, 800, -50, 810, -125},    // above it
+    };
+    for (const Case& c : cases) {
+        PickerState s = at(c.cursorX, c.cursorY);
+        const PanelPosition p = computePanelPosition(s, c.monitor);
+        EXPECT_EQ((std::array{p.x, p.y}), (std::array{c.x, c.y})) << c.cursorX << "," << c.cursorY;
+    }
+    // A pin holds anywhere on its monitor, 20 pixels over its edges at most.
+    PickerState s = at(0, 0);
+    EXPECT_TRUE(pointInRect(keepInsideRect(s, right), 1718, -20));
+    EXPECT_FALSE(pointInRect(keepInsideRect(s, right), 1719, 300));
+    EXPECT_FALSE(pointInRect(keepInsideRect(s, right), 1003, 300));
 }

@@ -42,9 +42,8 @@ TEST(Readouts, StretchedViewBlackensWhatLiesBeyondTheScreen) {
         {"top-left corner", 0, 0, {{5, 5, 131, 264}, {5, 5, 264, 131}}},
         {"below the screen, clipped to the square", 500, 900, {{5, 5, 264, 264}}},
     };
+    Rect screen = {0, 0, 1024, 768};
     PickerState s;
-    s.screenWidth = 1024;
-    s.screenHeight = 768;
     s.cellSize = 7;
     s.sir = 7;
     s.velikost = 30;  // 37 samples, 259 pixels
@@ -55,13 +54,20 @@ TEST(Readouts, StretchedViewBlackensWhatLiesBeyondTheScreen) {
         s.cursorY = c.cursorY;
         CellRect out[4];
         std::vector<std::array<std::int32_t, 4>> got;
-        for (int i = 0, n = stretchedMargins(s, out); i < n; ++i)
+        for (int i = 0, n = stretchedMargins(s, screen, out); i < n; ++i)
             got.push_back({out[i].left, out[i].top, out[i].right, out[i].bottom});
         EXPECT_EQ(got, c.margins);
     }
+    // With a monitor left of the primary one the area reaches into negative x.
+    screen = {-1280, 0, 1024, 768};
+    CellRect out[4];
+    s.cursorY = 400;
+    for (auto [x, margins] : {std::pair{0, 0}, std::pair{-1280, 1}}) {
+        s.cursorX = x;
+        EXPECT_EQ(stretchedMargins(s, screen, out), margins) << x;
+    }
     // Up to 35 samples the view is cell by cell and has no margins.
     s.velikost = 28;
-    s.cursorX = 0;
-    CellRect out[4];
-    EXPECT_EQ(stretchedMargins(s, out), 0);
+    s.cursorX = -1280;
+    EXPECT_EQ(stretchedMargins(s, screen, out), 0);
 }

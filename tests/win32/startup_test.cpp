@@ -88,3 +88,11 @@ TEST_F(StartedUp, TrayIconComesBackWhenTheTaskbarIsCreatedAnew) {
     EXPECT_TRUE(trayIcon(NIM_DELETE, nullptr, nullptr)) << "added again";
     EXPECT_FALSE(trayIcon(NIM_DELETE, nullptr, nullptr));
 }
+
+TEST_F(StartedUp, ADisplayChangeIsFollowed) {
+    picker.screenWidth = picker.screenHeight = 1;
+    picker.cursorX = picker.cursorY = 500;
+    SendMessageA(picker.panelHwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ((std::array{picker.screenWidth, picker.screenHeight, picker.aboutRect.left, picker.xokna}),
+              (std::array{1024, 768, 400, 510}));
+}
