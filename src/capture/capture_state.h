@@ -12,10 +12,15 @@ struct CaptureState {
     std::int32_t captureWidth = 0;    // captureRect's width and height
     std::int32_t captureHeight = 0;
     Rect drawnBandRect;               // the band currently inverted on the overlay; empty if none
-    std::int32_t crosshairX = -1;     // crosshair on the overlay: -1 none, -2 draw at next paint
-    std::int32_t crosshairY = -1;
-    std::uint8_t crosshairShown = 0;  // a crosshair was drawn in state 1 and must be erased
+    // Where the crosshair's lines are inverted on the overlay, while crosshairDrawn. (Flags,
+    // not marker values: with a monitor left of or above the primary one every coordinate
+    // may be a real one.)
+    std::int32_t crosshairX = 0;
+    std::int32_t crosshairY = 0;
+    std::uint8_t crosshairArmed = 0;  // the pointer has moved: the next paint draws the crosshair
+    std::uint8_t crosshairDrawn = 0;  // its lines are inverted on the overlay and must be erased
     std::int32_t captureSavedNomove = 0;  // nomove when the capture began
+    Rect screenArea;                  // what the overlay covers: every monitor, screen coordinates
 };
 
 extern CaptureState capture;

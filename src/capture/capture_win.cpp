@@ -36,15 +36,21 @@ void releasePicture() {
     picture = {};
 }
 
+int areaWidth() { return capture.screenArea.right - capture.screenArea.left; }
+int areaHeight() { return capture.screenArea.bottom - capture.screenArea.top; }
+
+// Of every monitor: where no monitor shows anything the picture stays black.
 void takePicture() {
     releasePicture();
     const ScopedGetDC screen(nullptr);
     if (!screen) return;
     picture.dc = CreateCompatibleDC(screen);
-    picture.bitmap = CreateCompatibleBitmap(screen, picker.screenWidth, picker.screenHeight);
+    picture.bitmap = CreateCompatibleBitmap(screen, areaWidth(), areaHeight());
     if (picture.dc && picture.bitmap) {
         picture.previous = SelectObject(picture.dc, picture.bitmap);
-        BitBlt(picture.dc, 0, 0, picker.screenWidth, picker.screenHeight, screen, 0, 0, SRCCOPY);
+        PatBlt(picture.dc, 0, 0, areaWidth(), areaHeight(), BLACKNESS);
+        BitBlt(picture.dc, 0, 0, areaWidth(), areaHeight(), screen, capture.screenArea.left, capture.screenArea.top,
+               SRCCOPY);
     }
     if (!picture.previous) releasePicture();
 }
@@ -59,8 +65,11 @@ HBITMAP cutBitmap(const Rect& r) {
     HBITMAP bitmap = memory ? CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top) : nullptr;
     if (bitmap) {
         const ScopedSelect selected(memory, bitmap);
-        BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, picture.dc ? picture.dc : HDC(screen), r.left, r.top,
-               SRCCOPY);
+        if (picture.dc)
+            BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, picture.dc, r.left - capture.screenArea.left,
+                   r.top - capture.screenArea.top, SRCCOPY);
+        else
+            BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
     }
     return bitmap;
 }
@@ -76,17 +85,23 @@ bool handToClipboard(UINT format, HANDLE data) {
     return taken;
 }
 
+// The overlay's client coordinates are the screen's moved by the area's corner.
 void invertCrosshair(HDC dc) {
-    MoveToEx(dc, 0, capture.crosshairY, nullptr);
-    LineTo(dc, picker.screenWidth, capture.crosshairY);
-    MoveToEx(dc, capture.crosshairX, 0, nullptr);
-    LineTo(dc, capture.crosshairX, picker.screenHeight);
+    const int x = capture.crosshairX - capture.screenArea.left, y = capture.crosshairY - capture.screenArea.top;
+    MoveToEx(dc, 0, y, nullptr);
+    LineTo(dc, areaWidth(), y);
+    MoveToEx(dc, x, 0, nullptr);
+    LineTo(dc, x, areaHeight());
 }
 
 bool isEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
-// The all-zero rectangle draws nothing: its outline has no length.
-void outlineBand(HDC dc, const Rect& r) { outlineRect(dc, {r.left, r.top, r.right, r.bottom}); }
+// The all-zero rectangle means no band: nothing is drawn.
+void outlineBand(HDC dc, const Rect& r) {
+    if (r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0) return;
+    const Rect& a = capture.screenArea;
+    outlineRect(dc, {r.left - a.left, r.top - a.top, r.right - a.left, r.bottom - a.top});
+}
 
 }  // namespace
 
@@ -95,12 +110,13 @@ void startCapture() {
     picker.nomove = 1;  // the panel stays put during the capture
     capture.drawnBandRect = {};
     capture.captureRect = {};
-    capture.crosshairY = -1;
-    capture.crosshairX = -1;
+    capture.crosshairArmed = 0;
+    capture.crosshairDrawn = 0;
+    capture.screenArea = allMonitors();
     takePicture();  // before the overlay covers the screen
     overlayFilled = false;
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, 0, 0, picker.screenWidth, picker.screenHeight,
-                 SWP_ASYNCWINDOWPOS);
+    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, capture.screenArea.left, capture.screenArea.top, areaWidth(),
+                 areaHeight(), SWP_ASYNCWINDOWPOS);
     ShowWindow(picker.overlayHwnd, SW_SHOW);
     SetCapture(picker.overlayHwnd);
     // Lifts the panel back above the overlay.
@@ -119,23 +135,23 @@ void updateCaptureRect() {
 // exactly what the previous one drew and the screen beneath comes back unchanged.
 void paintCaptureOverlay(HDC dc) {
     if (!overlayFilled && picture.dc) {
-        BitBlt(dc, 0, 0, picker.screenWidth, picker.screenHeight, picture.dc, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, areaWidth(), areaHeight(), picture.dc, 0, 0, SRCCOPY);
         overlayFilled = true;
     }
     if (picker.captureState == 1) {
-        capture.crosshairShown = 1;
-        if (capture.crosshairX != -1) {
+        if (capture.crosshairArmed) {
             SetROP2(dc, R2_NOTXORPEN);
-            invertCrosshair(dc);
+            if (capture.crosshairDrawn) invertCrosshair(dc);
             capture.crosshairX = picker.cursorX;
             capture.crosshairY = picker.cursorY;
             invertCrosshair(dc);
+            capture.crosshairDrawn = 1;
         }
         capture.drawnBandRect = {};
     } else if (picker.captureState == 2) {
         SetROP2(dc, R2_NOTXORPEN);
-        if (isEmpty(capture.drawnBandRect) && capture.crosshairShown) invertCrosshair(dc);
-        capture.crosshairShown = 0;
+        if (isEmpty(capture.drawnBandRect) && capture.crosshairDrawn) invertCrosshair(dc);
+        capture.crosshairDrawn = 0;
         outlineBand(dc, capture.drawnBandRect);
         capture.drawnBandRect = capture.captureRect;
         outlineBand(dc, capture.captureRect);
@@ -206,7 +222,7 @@ LRESULT captureSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_MOUSEMOVE:
         SetCursor(picker.selectCursor);
         if (picker.captureState != 0) {
-            const RECT all = {0, 0, picker.screenWidth, picker.screenHeight};
+            const RECT all = {0, 0, areaWidth(), areaHeight()};
             InvalidateRect(window, &all, FALSE);
         }
         return 0;

@@ -58,11 +58,17 @@ void refresh(HWND overlay) {
 
 }  // namespace
 
+Rect (*mixerArea)() = allMonitors;
+
 void enterMixer() {
     // Entering twice would overwrite savedNomove with the forced 1 and pin the panel for good.
     if (picker.mixerActive) return;
     // Without a snapshot there is nothing to mix on: the mode is not entered at all.
-    if (!createSnapshot(nullptr, picker.screenWidth, picker.screenHeight)) return;
+    // Every monitor freezes: the snapshot is of the rectangle they all span.
+    const Rect area = mixerArea();
+    if (!createSnapshot(nullptr, area.right - area.left, area.bottom - area.top)) return;
+    snapshot.originX = area.left;
+    snapshot.originY = area.top;
     picker.mixerActive = 1;
     picker.mixerStarting = 1;
     SetWindowPos(picker.panelHwnd, HWND_TOP, -10, -10, 2, 2, 0);
@@ -74,7 +80,7 @@ void enterMixer() {
     // the copy instead.
     grabScreen(nullptr);
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, 0, 0, picker.screenWidth, picker.screenHeight,
+    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, area.left, area.top, snapshot.width, snapshot.height,
                  SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     showSnapshot(picker.overlayHwnd);
     layoutPanel();
@@ -109,7 +115,7 @@ void mixerHookMove() {
     if (picker.mixerStarting) return;
     if (picker.mixerPicking) {
         const std::int32_t old = mixer.tolerance;
-        toleranceSlider.dragTo(picker.overlayHwnd, picker.cursorX, picker.cursorY);
+        toleranceSlider.dragTo(picker.overlayHwnd, picker.cursorX - snapshot.originX, picker.cursorY - snapshot.originY);
         mixer.tolerance = toleranceSlider.getValue() / 3;
         if (mixer.tolerance != old) ++mixer.mixerDirty;
         return;
@@ -154,8 +160,9 @@ LRESULT mixerSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
     case WM_MOUSEMOVE:
-        picker.cursorX = LOWORD(lParam);
-        picker.cursorY = HIWORD(lParam);
+        // The overlay's client coordinates, moved by its corner to the screen's.
+        picker.cursorX = LOWORD(lParam) + snapshot.originX;
+        picker.cursorY = HIWORD(lParam) + snapshot.originY;
         if (picker.mixerPicking) {
             SetCursor(picker.toleranceCursor);
         } else {

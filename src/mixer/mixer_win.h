@@ -14,6 +14,8 @@ void recolorMarked(HWND window, Colour colour);
 void freeSnapshot();
 
 void enterMixer();
+// What the mixer freezes: every monitor; the tests replace it to see a snapshot fail.
+extern Rect (*mixerArea)();
 void exitMixer();
 // The mouse hook hands pointer moves and left releases to the mixer while it runs.
 void mixerHookMove();

@@ -38,7 +38,9 @@ bool createSnapshot(HWND window, std::int32_t width, std::int32_t height) {
 void grabScreen(HWND window) {
     const ScopedGetDC dc(window);
     if (!dc) return;
-    BitBlt(snapshot.memoryDC, 0, 0, snapshot.width, snapshot.height, dc, 0, 0, SRCCOPY);
+    // The screen's context holds every monitor in screen coordinates; a window's, its own.
+    BitBlt(snapshot.memoryDC, 0, 0, snapshot.width, snapshot.height, dc, window ? 0 : snapshot.originX,
+           window ? 0 : snapshot.originY, SRCCOPY);
     GdiFlush();  // the copy must be complete before its memory is read
 }
 

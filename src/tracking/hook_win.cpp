@@ -35,11 +35,7 @@ void onMove(LONG x, LONG y) {
         return;
     }
     if (picker.captureState == 2) updateCaptureRect();
-    if (picker.captureState == 1 && capture.crosshairX < 0) {
-        // Arms the crosshair: the overlay's next paint draws it.
-        capture.crosshairX = -2;
-        capture.crosshairY = -2;
-    }
+    if (picker.captureState == 1) capture.crosshairArmed = 1;  // the overlay's next paint draws it
     if (picker.captureState == 0) askForPlacement();  // the panel then repaints its readouts too
 }
 

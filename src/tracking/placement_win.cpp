@@ -20,6 +20,11 @@ Rect monitorAt(std::int32_t x, std::int32_t y) {
     return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
+Rect allMonitors() {
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 void placePanel() {
     const PanelPosition at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
     picker.xokna = at.x;

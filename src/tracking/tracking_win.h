@@ -26,6 +26,8 @@ void layoutPanel();
 void placePanel();
 // The full rectangle of the monitor at (x, y), or the nearest one.
 Rect monitorAt(std::int32_t x, std::int32_t y);
+// The rectangle all monitors span (the virtual screen), in screen coordinates.
+Rect allMonitors();
 // The hook only asks for the panel to be placed (UM_PLACE); the panel's window procedure
 // places it and repaints the readouts. Asking again before that has happened asks nothing.
 void askForPlacement();

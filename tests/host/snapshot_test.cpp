@@ -116,8 +116,9 @@ TEST(Snapshot, PixelsReadBackFromTheBottomUpRowsAsColours) {
     s.memory[0] = toRgb555(0x000000FF);  // the first row in memory is the bottom of the screen
     s.memory[4] = toRgb555(0x00FF0000);  // the second row starts after one pixel of padding
     snapshot = s;
-    EXPECT_EQ(snapshotPixel(0, 1), 0x000000F8u);
-    EXPECT_EQ(snapshotPixel(0, 0), 0x00F80000u);
-    EXPECT_EQ(snapshotPixel(3, 0), 0xFFFFFFFFu);
+    snapshot.originX = -3;  // a monitor left of the primary one
+    EXPECT_EQ(snapshotPixel(-3, 1), 0x000000F8u);
+    EXPECT_EQ(snapshotPixel(-3, 0), 0x00F80000u);
+    EXPECT_EQ(snapshotPixel(0, 0), 0xFFFFFFFFu);
     snapshot = Snapshot{};
 }

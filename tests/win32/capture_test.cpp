@@ -137,8 +137,9 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
 // Each paint undoes what the last one drew: after crosshair moves and band changes only
 // the current band's outline differs from the picture beneath, and it is inverted.
 TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
-    picker.screenWidth = 120;
-    picker.screenHeight = 100;
+    // The monitors' area starts left of and above the primary one: the overlay's pixel (x, y)
+    // shows screen pixel (x - 20, y - 10).
+    capture.screenArea = {-20, -10, 100, 90};
     Canvas overlay(120, 100), original(120, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 120; ++x) {
@@ -147,23 +148,23 @@ TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
         }
     auto paintAt = [&](std::int32_t state, std::int32_t x, std::int32_t y) {
         picker.captureState = state;
-        picker.cursorX = x;
-        picker.cursorY = y;
+        picker.cursorX = x - 20;
+        picker.cursorY = y - 10;
         paintCaptureOverlay(overlay.dc);
     };
-    capture.crosshairX = capture.crosshairY = -1;
+    capture.crosshairArmed = 0;
     paintAt(1, 50, 40);
     EXPECT_EQ(overlay.at(10, 40), original.at(10, 40)) << "nothing before the first move";
-    capture.crosshairX = capture.crosshairY = -2;  // the hook arms it
+    capture.crosshairArmed = 1;  // the hook arms it
     paintAt(1, 50, 40);
     EXPECT_EQ(overlay.at(10, 40), original.at(10, 40) ^ 0xFFFFFF);
     EXPECT_EQ(overlay.at(50, 90), original.at(50, 90) ^ 0xFFFFFF);
     paintAt(1, 60, 70);
     EXPECT_EQ(overlay.at(10, 40), original.at(10, 40));
     EXPECT_EQ(overlay.at(10, 70), original.at(10, 70) ^ 0xFFFFFF);
-    capture.captureRect = {20, 30, 80, 90};
+    capture.captureRect = {0, 20, 60, 80};
     paintAt(2, 80, 90);
-    capture.captureRect = {25, 35, 70, 60};
+    capture.captureRect = {5, 25, 50, 50};
     paintAt(2, 70, 60);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 120; ++x) {

@@ -114,7 +114,7 @@ TEST_F(Hooked, CaptureAdvancesThroughItsStatesFromTheHook) {
     EXPECT_EQ(picker.captureState, 1);
     EXPECT_EQ(picker.moveform, 0);
     hook(WM_MOUSEMOVE, 100, 120);
-    EXPECT_EQ(capture.crosshairX, -2) << "the first move arms the crosshair";
+    EXPECT_TRUE(capture.crosshairArmed) << "the first move arms the crosshair";
     EXPECT_TRUE(takePanelMessages().empty()) << "no readouts, no placement while the overlay shows";
     hook(WM_LBUTTONDOWN, 999, 999);  // the start corner is the last move's position
     hook(WM_MOUSEMOVE, 40, 150);

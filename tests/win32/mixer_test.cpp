@@ -104,7 +104,7 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         EXPECT_EQ(snapshot.pixels, nullptr);
     }
     // No snapshot to be had: the mode is not entered and nothing changes.
-    picker.screenWidth = -1;
+    mixerArea = [] { return Rect{0, 0, 0, 0}; };
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
     EXPECT_FALSE(picker.mixerActive || IsWindowVisible(picker.overlayHwnd));
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
