@@ -27,6 +27,7 @@ ensure_packages() {
     command -v Xvfb >/dev/null || need+=(xvfb)
     command -v xdotool >/dev/null || need+=(xdotool)
     command -v xclip >/dev/null || need+=(xclip)
+    command -v Xephyr >/dev/null || need+=(xserver-xephyr)
     command -v import >/dev/null || need+=(imagemagick)
     local wine_missing=0
     command -v wine >/dev/null || wine_missing=1

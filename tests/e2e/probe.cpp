@@ -5,6 +5,8 @@
 //                                 top-level window, in screen coordinates
 //   probe find CLASS TITLE     -> the same for a window of that class and title
 //   probe foreground           -> the class of the foreground window
+//   probe clipbitmap           -> the clipboard's bitmap: "width height", then a row of
+//                                 rrggbb words for every row of pixels
 //   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
 //   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -68,6 +71,28 @@ int main(int argc, char** argv) {
     const char* what = argv[1];
     if (std::strcmp(what, "window") == 0 && argc == 3) return printWindow(FindWindowA(argv[2], nullptr));
     if (std::strcmp(what, "find") == 0 && argc == 4) return printWindow(FindWindowA(argv[2], argv[3]));
+    if (std::strcmp(what, "clipbitmap") == 0) {
+        if (!OpenClipboard(nullptr)) return 2;
+        HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        BITMAP info = {};
+        if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) {
+            CloseClipboard();
+            return 2;
+        }
+        BITMAPINFO header = {};
+        header.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        std::vector<unsigned> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
+        HDC screen = GetDC(nullptr);
+        GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        CloseClipboard();
+        std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
+        for (long y = 0; y < info.bmHeight; ++y) {
+            for (long x = 0; x < info.bmWidth; ++x) std::printf("%06x ", pixels[y * info.bmWidth + x] & 0xFFFFFF);
+            std::puts("");
+        }
+        return 0;
+    }
     if (std::strcmp(what, "foreground") == 0) {
         char cls[256] = {};
         GetClassNameA(GetForegroundWindow(), cls, sizeof cls);

@@ -47,10 +47,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     cls.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     cls.lpszClassName = "TintspotTestCard";
     RegisterClassA(&cls);
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN) - kTaskbarRows;
-    HWND window = CreateWindowExA(0, cls.lpszClassName, "Test card", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
-                                  nullptr, nullptr, instance, nullptr);
+    // Over every monitor: outside a virtual desktop Wine sees the pointer only over its windows.
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN) - kTaskbarRows;
+    HWND window = CreateWindowExA(0, cls.lpszClassName, "Test card", WS_POPUP | WS_VISIBLE, GetSystemMetrics(SM_XVIRTUALSCREEN),
+                                  GetSystemMetrics(SM_YVIRTUALSCREEN), width, height, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) DispatchMessageA(&message);
