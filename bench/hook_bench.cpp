@@ -38,9 +38,7 @@ void dispatch() {
 
 int main() {
     HINSTANCE self = GetModuleHandleA(nullptr);
-    registerWindowClasses(self);
-    if (!createWindows(self)) return 1;
-    loadResources(self);
+    if (!createWindowsAndResources(self)) return 1;
     layoutPanel();
     showPanel();
     constexpr int kMoves = 10000;

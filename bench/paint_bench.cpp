@@ -30,9 +30,7 @@ double median(std::vector<double> v) {
 
 int main() {
     HINSTANCE self = GetModuleHandleA(nullptr);
-    registerWindowClasses(self);
-    if (!createWindows(self)) return 1;
-    loadResources(self);
+    if (!createWindowsAndResources(self)) return 1;
     picker.sir = 15;
     picker.cellSize = 3;
     picker.velikost = 10;

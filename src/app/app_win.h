@@ -14,6 +14,8 @@ void registerWindowClasses(HINSTANCE instance);
 bool createWindows(HINSTANCE instance);
 void loadResources(HINSTANCE instance);  // menu, screen size, bitmaps, cursors
 void releaseResources();                 // the shutdown order for what loadResources made
+// The three above in their order; false when a window cannot be made.
+bool createWindowsAndResources(HINSTANCE instance);
 // The primary monitor's size, and the about window's place from it; at start-up and again
 // whenever the displays change.
 void readScreenSize();

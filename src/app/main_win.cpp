@@ -96,6 +96,13 @@ void loadResources(HINSTANCE instance) {
     picker.arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
 }
 
+bool createWindowsAndResources(HINSTANCE instance) {
+    registerWindowClasses(instance);
+    if (!createWindows(instance)) return false;
+    loadResources(instance);
+    return true;
+}
+
 void readScreenSize() {
     {
         const ScopedGetDC screen(nullptr);
@@ -154,9 +161,7 @@ LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 int runTintspot(HINSTANCE instance) {
     refuseSecondInstance();
-    registerWindowClasses(instance);
-    if (!createWindows(instance)) return 1;
-    loadResources(instance);
+    if (!createWindowsAndResources(instance)) return 1;
 
     addTrayIcon();
 

@@ -17,9 +17,7 @@ class StartedUp : public ::testing::Test {
 protected:
     void SetUp() override {
         HINSTANCE self = GetModuleHandleA(nullptr);
-        registerWindowClasses(self);
-        ASSERT_TRUE(createWindows(self));
-        loadResources(self);
+        ASSERT_TRUE(createWindowsAndResources(self));
     }
 };
 
