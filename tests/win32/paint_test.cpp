@@ -1,35 +1,29 @@
-// Panel painting, pixel-exact: known colours are put on the screen with a window of the
-// test's own, the panel is painted into a memory context and read back.
-#include <gtest/gtest.h>
-
+// The panel and the mixer's sliders painted into memory contexts and read back pixel by pixel,
+// with known colours put on the screen by a window of the test's own.
 #include <memory>
-#include <string>
 
-#include "app/picker_state.h"
 #include "capture/capture_state.h"
 #include "display/paint_win.h"
+#include "mixer/slider.h"
 #include "tracking/layout.h"
-#include "tracking/tracking_win.h"
 #include "win32_fixture.h"
 
 namespace {
 
-constexpr COLORREF kGround = RGB(192, 192, 192), kBlack = RGB(0, 0, 0), kUnpainted = Canvas::kUnpainted;
-COLORREF inverted(COLORREF c) { return c ^ 0x00FFFFFF; }
+constexpr COLORREF kGround = RGB(192, 192, 192), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 using card::kX;
 using card::kY;
 
 class Painting : public StartedUp {
 protected:
     HWND cardWindow = nullptr;
-
     void SetUp() override {
         StartedUp::SetUp();
         cardWindow = card::show(nullptr);
     }
     void TearDown() override { DestroyWindow(cardWindow); }
 
-    // Lays the panel out at the pointer position and paints frame and readouts.
+    // Lays the panel out with the pointer at (x, y) and paints frame and readouts.
     std::unique_ptr<Canvas> paintAt(int x, int y) {
         computeLayout(picker);
         picker.cursorX = x;
@@ -44,49 +38,34 @@ protected:
 }  // namespace
 
 TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
-    struct Case {
-        std::int32_t sir, cellSize, velikost;
-    };
-    for (Case c : {Case{9, 5, 0}, Case{15, 3, 10}, Case{7, 7, -2}, Case{9, 5, 10}, Case{10, 5, 0}}) {
-        SCOPED_TRACE(testing::Message() << c.sir << "/" << c.cellSize << "/" << c.velikost);
-        picker.sir = c.sir;
-        picker.cellSize = c.cellSize;
-        picker.velikost = c.velikost;
+    for (auto [sir, cellSize, velikost] : {std::array{9, 5, 0}, {15, 3, 10}, {7, 7, -2}, {10, 5, 0}}) {
+        SCOPED_TRACE(testing::Message() << sir << "/" << cellSize << "/" << velikost);
+        picker.sir = sir;
+        picker.cellSize = cellSize;
+        picker.velikost = velikost;
         auto canvas = paintAt(kX + 31, kY + 29);
-        const int h = (c.sir + c.velikost) / 2;
+        const int h = (sir + velikost) / 2, left = picker.magnifierLeft, top = picker.magnifierTop;
         for (int py = 0; py < picker.magnifierSize; ++py)
             for (int px = 0; px < picker.magnifierSize; ++px) {
-                const int x = picker.magnifierLeft + px, y = picker.magnifierTop + py;
-                const bool onMark = (x == picker.crossX && y >= picker.crossY - 8 && y <= picker.crossY + 8) ||
-                                    (y == picker.crossY && x >= picker.crossX - 8 && x <= picker.crossX + 8);
-                // The even count 10 draws only the 9 cells the square holds.
-                COLORREF want = px / c.cellSize < 9 || c.sir != 10
-                                    ? card::colour(picker.cursorX - h + px / c.cellSize, picker.cursorY - h + py / c.cellSize)
-                                    : canvas->at(x, y);
-                if (onMark && !(x == picker.crossX && y == picker.crossY)) want = inverted(want);
+                const int x = left + px, y = top + py, dx = std::abs(x - picker.crossX), dy = std::abs(y - picker.crossY);
+                if (sir == 10 && px / cellSize >= 9) continue;  // the even count draws only the 9 cells that fit
+                COLORREF want = card::colour(picker.cursorX - h + px / cellSize, picker.cursorY - h + py / cellSize);
+                if ((dx == 0 && dy <= 8) != (dy == 0 && dx <= 8)) want ^= 0xFFFFFF;  // the mark, not its centre
                 ASSERT_EQ(canvas->at(x, y), want) << "panel pixel " << x << "," << y;
             }
         // The outline just outside the view; nothing painted past it.
-        const int edge = picker.magnifierLeft + picker.magnifierSize;
-        EXPECT_EQ(canvas->at(edge, picker.magnifierTop + 3), kBlack);
-        EXPECT_EQ(canvas->at(picker.magnifierLeft - 1, edge - 1), kBlack);
-        EXPECT_EQ(canvas->at(edge + 1, picker.magnifierTop + 3), kGround);
+        const int edge = left + picker.magnifierSize;
+        EXPECT_EQ((std::array{canvas->at(edge, top + 3), canvas->at(left - 1, edge - 1), canvas->at(edge + 1, top + 3)}),
+                  (std::array{kBlack, kBlack, kGround}));
         EXPECT_EQ(picker.currentColor, card::colour(picker.cursorX, picker.cursorY));
     }
 }
 
 TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
     cardWindow = card::show(cardWindow, RGB(255, 128, 0));
-    struct Case {
-        std::int32_t hexa;
-        const char* lines[10];  // R, G, B, H, S, V, C, M, Y, K
-        const char* colorText;
-    };
-    const Case cases[] = {
-        {0, {"R=255", "G=128", "B=  0", "H= 30", "S=100", "V=100", "C=  0", "M= 50", "Y=100", "K=  0"}, "255,128,0"},
-        {1, {"R=FF", "G=80", "B=00", "H=01E", "S=064", "V=064", "C=00", "M=32", "Y=64", "K=00"}, "FF8000"},
-    };
-    for (const Case& c : cases) {
+    struct Case { std::int32_t hexa; const char* lines[10]; const char* colorText; };  // R G B, H S V, C M Y K
+    for (const Case& c : {Case{0, {"R=255", "G=128", "B=  0", "H= 30", "S=100", "V=100", "C=  0", "M= 50", "Y=100", "K=  0"}, "255,128,0"},
+                          Case{1, {"R=FF", "G=80", "B=00", "H=01E", "S=064", "V=064", "C=00", "M=32", "Y=64", "K=00"}, "FF8000"}}) {
         SCOPED_TRACE(c.hexa);
         picker.showhexa = c.hexa;
         picker.readoutRadix = c.hexa ? 16 : 10;
@@ -95,18 +74,15 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         capture.captureWidth = 60;
         capture.captureHeight = 7;
         auto canvas = paintAt(kX + 30, kY + 30);
-        const COLORREF block = RGB(176, 176, 176);
-        for (int i = 0; i < 3; ++i) {
-            expectText(*canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
-            expectText(*canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.lines[3 + i], block);
+        for (int i = 0; i < 4; ++i) {
+            if (i < 3) expectText(*canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
+            if (i < 3) expectText(*canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.lines[3 + i], RGB(176, 176, 176));
+            expectText(*canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.lines[6 + i], RGB(176, 176, 176));
         }
-        for (int i = 0; i < 4; ++i)
-            expectText(*canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.lines[6 + i], block);
         EXPECT_STREQ(picker.colorText, c.colorText);
         expectText(*canvas, 5, picker.magnifierTop + picker.magnifierSize + 5, "(230,230) W=60 H=7     ", kGround);
         EXPECT_EQ(canvas->at(picker.hsvLeft + 63, picker.hsvTop + 38), RGB(208, 208, 208));
-        // The code beside the swatch only in decimal.
-        if (c.hexa) {
+        if (c.hexa) {  // the code beside the swatch only in decimal
             EXPECT_EQ(canvas->at(picker.swatchLeft + 14, picker.swatchTop + 3), kGround);
         } else {
             expectText(*canvas, picker.swatchLeft + 13, picker.swatchTop + 2, "FF8000", kGround);
@@ -115,54 +91,39 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
 }
 
 TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {
-    struct Case {
-        std::int32_t nomove, freeze;
-        COLORREF dark;
-    };
-    for (Case c : {Case{1, 0, RGB(0, 0, 0x96)}, Case{0, 1, RGB(0x96, 0, 0)}, Case{1, 1, RGB(0x96, 0, 0)}}) {
-        picker.nomove = c.nomove;
-        picker.freeze = c.freeze;
+    for (auto [nomove, freeze, dark] : {std::tuple{1, 0, RGB(0, 0, 0x96)}, {0, 1, RGB(0x96, 0, 0)}, {1, 1, RGB(0x96, 0, 0)}}) {
+        picker.nomove = nomove;
+        picker.freeze = freeze;
         auto canvas = paintAt(kX + 30, kY + 30);
-        EXPECT_EQ(canvas->at(124, 30), c.dark);
-        EXPECT_EQ(canvas->at(60, 64), c.dark);
-        EXPECT_EQ(canvas->at(100, 30), c.freeze ? kUnpainted : kGround) << "frozen frames skip the ground";
-        EXPECT_EQ(canvas->at(55, 43), c.freeze ? kUnpainted : picker.currentColor) << "and the readouts";
+        EXPECT_EQ((std::array{canvas->at(124, 30), canvas->at(60, 64)}), (std::array{dark, dark}));
+        // Frozen frames skip the ground and the readouts.
+        EXPECT_EQ(canvas->at(100, 30), freeze ? Canvas::kUnpainted : kGround);
+        EXPECT_EQ(canvas->at(55, 43), freeze ? Canvas::kUnpainted : picker.currentColor);
     }
 }
 
 TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
-    struct Case {
-        std::int32_t flag;
-        const char* name;
-        COLORREF offScreen;
-    };
-    for (Case c : {Case{0, "", kBlack}, Case{1, "WEB SAFE", RGB(255, 255, 255)}, Case{2, "GRAYSCALE", RGB(255, 255, 255)},
-                   Case{3, "INVERT", kBlack}}) {
-        SCOPED_TRACE(c.flag);
-        picker.convertcolflag = c.flag;
+    for (auto [flag, name, offScreen] : {std::tuple{0, "", kBlack}, {1, "WEB SAFE", kWhite}, {2, "GRAYSCALE", kWhite}, {3, "INVERT", kBlack}}) {
+        SCOPED_TRACE(flag);
+        picker.convertcolflag = flag;
         auto canvas = paintAt(kX + 30, kY + 30);
-        if (c.flag) {
-            expectText(*canvas, 3, 2, c.name, RGB(255, 255, 231));
-            EXPECT_EQ(canvas->at(picker.panelWidth - 3, 8), RGB(255, 255, 231));
-            EXPECT_EQ(canvas->at(picker.panelWidth - 2, 8), kGround);
+        if (flag) {
+            expectText(*canvas, 3, 2, name, RGB(255, 255, 231));
+            EXPECT_EQ((std::array{canvas->at(picker.panelWidth - 3, 8), canvas->at(picker.panelWidth - 2, 8)}), (std::array{RGB(255, 255, 231), kGround}));
         }
-        if (c.flag == 3) {
-            EXPECT_EQ(picker.currentColor, inverted(card::colour(picker.cursorX, picker.cursorY)));
+        if (flag == 3) {
+            EXPECT_EQ(picker.currentColor, card::colour(picker.cursorX, picker.cursorY) ^ 0xFFFFFF);
         }
-        // At (0, 1) the cells of x -4 .. -1 and y -3 .. -1 lie off the screen.
-        canvas = paintAt(0, 1);
-        const int top = picker.magnifierTop;
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(canvas->at(5 + i * 5 + 1, top + 30), c.offScreen) << i;
-            EXPECT_EQ(canvas->at(5 + 30, top + i * 5 + 1), c.offScreen) << i;
-        }
+        canvas = paintAt(0, 1);  // the cells of x -4 .. -1 and y -3 .. -1 lie off the screen
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ((std::array{canvas->at(6 + i * 5, picker.magnifierTop + 30), canvas->at(35, picker.magnifierTop + i * 5 + 1)}),
+                      (std::array{offScreen, offScreen})) << i;
     }
 }
 
 // A frame repaint (a pin, any setting) refills the background; the readouts follow at once.
 TEST_F(Painting, FrameRepaintsArePaintedOverWithTheReadouts) {
-    picker.cursorX = kX + 30;
-    picker.cursorY = kY + 30;
+    picker.cursorX = picker.cursorY = kX + 30;
     picker.xokna = 500;
     picker.yokna = 400;
     picker.nomove = 1;
@@ -172,4 +133,23 @@ TEST_F(Painting, FrameRepaintsArePaintedOverWithTheReadouts) {
     HDC dc = GetDC(picker.panelHwnd);
     EXPECT_EQ(GetPixel(dc, 55, 43), card::colour(kX + 30, kY + 30)) << "the swatch";
     ReleaseDC(picker.panelHwnd, dc);
+}
+
+TEST_F(StartedUp, SlidersDrawTheirLineThumbAndValue) {
+    struct Case { bool percent; std::int32_t radix, value; const char* text; };
+    for (Case c : {Case{false, 16, 255, "0FF"}, Case{false, 10, 9, "  9"}, Case{true, 10, 100, "100%"}, Case{true, 16, 0, "00%"}}) {
+        SliderControl slider;
+        slider.showPercent = c.percent;
+        slider.setGeometry(10, 10, c.percent ? 100 : 128, c.percent ? 100 : 255);
+        slider.setValue(c.value);
+        picker.readoutRadix = c.radix;
+        Canvas canvas(170, 24);
+        slider.draw(canvas.dc, true);
+        expectText(canvas, 10 + slider.length + 6, 10, c.text, kGround);
+        const int tip = 10 + slider.thumb;  // the line's end, the thumb's tip and base
+        EXPECT_EQ((std::array{canvas.at(10 + slider.length - 1, 10), canvas.at(tip, 11), canvas.at(tip, 18)}), (std::array{kBlack, kBlack, kBlack}));
+        slider.draw(canvas.dc, false);
+        EXPECT_EQ(canvas.at(tip, 18), kGround) << "erased in the ground colour";
+        EXPECT_EQ(canvas.at(6, 5), c.percent ? kGround : Canvas::kUnpainted) << "the percent box";
+    }
 }

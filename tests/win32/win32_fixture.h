@@ -1,27 +1,25 @@
-// The program started up in a test process: classes, windows and resources, on the Wine
-// desktop of 1024 x 768.
+// The program started up in a test process (classes, windows, resources, on the Wine desktop
+// of 1024 x 768), and what the tests use to drive and read it.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
 #include "app/app_win.h"
 #include "app/picker_state.h"
-#include "tracking/tracking_win.h"
 #include "display/font.h"
+#include "tracking/tracking_win.h"
 
 class StartedUp : public ::testing::Test {
 protected:
-    void SetUp() override {
-        HINSTANCE self = GetModuleHandleA(nullptr);
-        ASSERT_TRUE(createWindowsAndResources(self));
-    }
+    void SetUp() override { ASSERT_TRUE(createWindowsAndResources(GetModuleHandleA(nullptr))); }
 };
 
-// Sets the modifier keys as the thread's keyboard state, which GetKeyState reads.
+// The modifier keys as the thread's keyboard state, which GetKeyState reads.
 inline void setModifiers(bool alt, bool shift, bool ctrl) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
@@ -29,6 +27,12 @@ inline void setModifiers(bool alt, bool shift, bool ctrl) {
     keys[VK_SHIFT] = shift ? 0x80 : 0;
     keys[VK_CONTROL] = ctrl ? 0x80 : 0;
     SetKeyboardState(keys);
+}
+
+inline void hook(UINT message, LONG x = 0, LONG y = 0, int code = HC_ACTION) {
+    MSLLHOOKSTRUCT event = {};
+    event.pt = {x, y};
+    pointerHook(code, message, reinterpret_cast<LPARAM>(&event));
 }
 
 // Removes and returns the private messages posted to the panel, in order; a placement asked
@@ -41,8 +45,13 @@ inline std::vector<UINT> takePanelMessages() {
     return posted;
 }
 
-// A window of the test's own at (200, 200), 64 x 64, showing a known picture on the
-// screen: every pixel a different colour, or one flat colour.
+inline void pumpFor(int milliseconds) {
+    for (MSG m; milliseconds > 0; milliseconds -= 20, Sleep(20))
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+}
+
+// A window of the test's own at (200, 200), 64 x 64, showing every pixel in a different
+// colour, or one flat colour.
 namespace card {
 inline constexpr int kX = 200, kY = 200, kSide = 64;
 inline COLORREF colour(int x, int y) { return RGB((x - kX) * 3, (y - kY) * 3, 90 + (x + y) % 7 * 20); }
@@ -58,7 +67,7 @@ inline LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return 0;
 }
 
-// Shows the card (replacing the one given) and waits until the desktop shows it.
+// Shows the card (replacing the one given) and waits until the desktop shows all of it.
 inline HWND show(HWND previous, COLORREF flat = CLR_INVALID) {
     if (previous) DestroyWindow(previous);
     solid = flat;
@@ -67,16 +76,12 @@ inline HWND show(HWND previous, COLORREF flat = CLR_INVALID) {
     cls.hInstance = GetModuleHandleA(nullptr);
     cls.lpszClassName = "TestCard";
     RegisterClassA(&cls);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "TestCard", nullptr, WS_POPUP | WS_VISIBLE, kX,
-                                  kY, kSide, kSide, nullptr, nullptr, cls.hInstance, nullptr);
-    UpdateWindow(window);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "TestCard", nullptr, WS_POPUP | WS_VISIBLE, kX, kY,
+                                  kSide, kSide, nullptr, nullptr, cls.hInstance, nullptr);
     HDC screen = GetDC(nullptr);
-    const COLORREF expected = flat != CLR_INVALID ? flat : colour(kX + kSide - 1, kY + kSide - 1);
-    for (int i = 0; i < 100 && GetPixel(screen, kX + kSide - 1, kY + kSide - 1) != expected; ++i) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-        Sleep(20);
-    }
+    const int last = kX + kSide - 1;
+    for (int i = 0; i < 100 && GetPixel(screen, last, last) != (flat != CLR_INVALID ? flat : colour(last, last)); ++i)
+        pumpFor(20);
     ReleaseDC(nullptr, screen);
     return window;
 }
@@ -86,26 +91,20 @@ inline HWND show(HWND previous, COLORREF flat = CLR_INVALID) {
 // magenta, which nothing the program paints uses.
 struct Canvas {
     static constexpr COLORREF kUnpainted = RGB(255, 0, 255);
-    HDC dc;
+    HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap;
-    HGDIOBJ old;
     Canvas(int width, int height) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
         void* bits;
-        bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        SelectObject(dc, bitmap);
         SetBkColor(dc, kUnpainted);
         const RECT all = {0, 0, width, height};
         ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
     }
     ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
         DeleteDC(dc);
+        DeleteObject(bitmap);
     }
     COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
 };
@@ -118,8 +117,7 @@ inline void expectText(const Canvas& canvas, int x, int y, const std::string& te
             for (int column = 0; column < 5; ++column) {
                 const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == RGB(0, 0, 0);
                 const int px = x + 5 * static_cast<int>(i) + column, py = y + row;
-                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground)
-                    << "glyph " << i << " of \"" << text << "\" at (" << px << ", " << py << ")";
+                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground) << "\"" << text << "\" at " << px << "," << py;
             }
     }
 }

@@ -1,0 +1,344 @@
+// The panel window procedure driven as the system drives it, through the real windows and
+// menu: the commands, the tray callback, clicks, the about window; the check marks and
+// fields that stored settings give at start-up; the resources as the program loads them.
+#include <cctype>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "tracking/layout.h"
+#include "win32_fixture.h"
+
+namespace {
+
+constexpr const char* kKey = "Software\\Korvex\\Tintspot";
+
+// Command ids of the menu's items in order, submenus walked in place; only the checked ones
+// when asked.
+void collectIds(HMENU menu, bool onlyChecked, std::vector<UINT>& out) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            collectIds(sub, onlyChecked, out);
+        } else if (GetMenuItemID(menu, i) && (!onlyChecked || GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED)) {
+            out.push_back(GetMenuItemID(menu, i));
+        }
+    }
+}
+
+std::set<UINT> checkedItems() {
+    std::vector<UINT> ids;
+    collectIds(picker.appMenu, true, ids);
+    return {ids.begin(), ids.end()};
+}
+
+// Sends a message that may open a popup menu; a timer reads the popup from inside the menu's
+// modal loop and closes it. Gives the popup's rectangle and menu (none when none opened).
+std::pair<RECT, HMENU> seen;
+void CALLBACK readAndClosePopup(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (popup && IsWindowVisible(popup)) {
+        GetWindowRect(popup, &seen.first);
+        seen.second = reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1, 0, 0));  // MN_GETHMENU
+    }
+    EndMenu();
+}
+std::pair<RECT, HMENU> sendWatchingForPopup(UINT message, WPARAM wParam, LPARAM lParam) {
+    seen = {{}, nullptr};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, readAndClosePopup);
+    SendMessageA(picker.panelHwnd, message, wParam, lParam);
+    KillTimer(nullptr, timer);
+    return seen;
+}
+
+std::string storedText(HKEY root, const char* name) {
+    char text[100] = {};
+    DWORD size = sizeof text;
+    return RegGetValueA(root, kKey, name, RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS ? text : "(none)";
+}
+
+// Replaces the key's values; a null text stores a REG_DWORD 5.
+void store(HKEY root, const std::vector<std::pair<const char*, const char*>>& values) {
+    RegDeleteKeyA(root, kKey);
+    HKEY key;
+    RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    const DWORD five = 5;
+    for (auto [name, value] : values)
+        if (value)
+            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
+        else
+            RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&five), sizeof five);
+    RegCloseKey(key);
+}
+
+class Commands : public StartedUp {
+protected:
+    void SetUp() override {
+        StartedUp::SetUp();
+        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+        loadSettings();
+        layoutPanel();
+        takePanelMessages();
+    }
+    void TearDown() override { hidePanel(); }
+};
+
+}  // namespace
+
+TEST(Menu, CommandIdsInOrderAndTheTextsInCyrillic) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(133));
+    std::vector<UINT> ids;
+    collectIds(menu, false, ids);
+    EXPECT_EQ(ids, (std::vector<UINT>{32792, 32785, 32802, 32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805,
+                                      32806, 32807, 32794, 32793, 32809, 32778, 32781}));
+    wchar_t text[32] = {};  // the resource script is UTF-8; a wrong code page gives mojibake
+    GetMenuStringW(menu, 32781, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Выход");
+    DestroyMenu(menu);
+}
+
+// Each step sends one message to the panel, as the system would, and checks the state, the
+// check marks, what is posted to the panel, and the window's size and visibility after it.
+TEST_F(Commands, EveryCommandAndClickThroughThePanelWindowProcedure) {
+    // sir, cellSize, velikost, showhexa, readoutRadix, showcoord, showhsv, convertcolflag, nomove, show, moveform,
+    // freeze (1 before every step)
+    using State = std::array<std::int32_t, 12>;
+    struct Step { const char* what; std::uint8_t about; UINT message; WPARAM wParam; LPARAM lParam; State state; std::set<UINT> checks; std::vector<UINT> posted; };
+    using namespace cmd;
+    const std::set<UINT> start = {PipetteNormal, WindowNormal, Coordinates, PaletteNormal};
+    const std::set<UINT> later = {PipetteNormal, WindowNormal, PaletteNormal, HsvCmyk};
+    const std::vector<UINT> frame = {UM_FRAME};
+    const Step steps[] = {
+        {"pipette max", 0, WM_COMMAND, PipetteMax, 0, {7, 7, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, frame},
+        {"pipette min", 0, WM_COMMAND, PipetteMin, 0, {15, 3, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteMin, WindowNormal, Coordinates, PaletteNormal}, frame},
+        {"pipette normal", 0, WM_COMMAND, PipetteNormal, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, start, frame},
+        {"window max", 0, WM_COMMAND, WindowMax, 0, {9, 5, 10, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowMax, Coordinates, PaletteNormal}, frame},
+        {"window min", 0, WM_COMMAND, WindowMin, 0, {9, 5, -2, 0, 10, 1, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowMin, Coordinates, PaletteNormal}, frame},
+        {"window normal", 0, WM_COMMAND, WindowNormal, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, start, frame},
+        {"hex on", 0, WM_COMMAND, HexValues, 0, {9, 5, 0, 1, 16, 1, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, Coordinates, PaletteNormal, HexValues}, frame},
+        {"hex off", 0, WM_COMMAND, HexValues, 0, {9, 5, 0, 0, 10, 1, 0, 0, 0, 0, 0, 1}, start, frame},
+        {"coordinates off", 0, WM_COMMAND, Coordinates, 0, {9, 5, 0, 0, 10, 0, 0, 0, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteNormal}, frame},
+        {"hsv on", 0, WM_COMMAND, HsvCmyk, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, frame},
+        {"web palette", 0, WM_COMMAND, PaletteWeb, 0, {9, 5, 0, 0, 10, 0, 1, 1, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteWeb, HsvCmyk}, frame},
+        {"invert", 0, WM_COMMAND, PaletteInvert, 0, {9, 5, 0, 0, 10, 0, 1, 3, 0, 0, 0, 1}, {PipetteNormal, WindowNormal, PaletteInvert, HsvCmyk}, frame},
+        {"no filter", 0, WM_COMMAND, PaletteNormal, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, frame},
+        {"attach pins and unfreezes", 0, WM_COMMAND, AttachToCursor, 0, {9, 5, 0, 0, 10, 0, 1, 0, 1, 0, 0, 0}, later, frame},
+        {"attach again releases", 0, WM_COMMAND, AttachToCursor, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 0}, later, frame},
+        {"show", 0, WM_COMMAND, ShowHide, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 0}, later, {}},
+        {"hide", 0, WM_COMMAND, ShowHide, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, {}},
+        {"unknown id", 0, WM_COMMAND, 40000, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, {}},
+        {"tray double click shows", 0, UM_TRAY, 0, WM_LBUTTONDBLCLK, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 0}, later, {}},
+        {"other tray clicks do nothing", 0, UM_TRAY, 0, WM_LBUTTONDOWN, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"press on the panel starts a drag", 0, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3), {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 1, 0}, later, {UM_FRAME, UM_READOUT}},
+        {"and the release ends it", 0, WM_LBUTTONUP, 0, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        // While the about window is open only a double click on the panel acts.
+        {"about: command", 1, WM_COMMAND, PipetteMax, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"about: tray", 1, UM_TRAY, 0, WM_LBUTTONDBLCLK, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"about: press", 1, WM_LBUTTONDOWN, 0, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 1, 0, 1}, later, {}},
+        {"about: double click hides", 1, WM_LBUTTONDBLCLK, 0, 0, {9, 5, 0, 0, 10, 0, 1, 0, 0, 0, 0, 1}, later, {}},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        picker.aboutActive = s.about;
+        picker.freeze = 1;
+        SendMessageA(picker.panelHwnd, s.message, s.wParam, s.lParam);
+        EXPECT_EQ((State{picker.sir, picker.cellSize, picker.velikost, picker.showhexa, picker.readoutRadix, picker.showcoord,
+                         picker.showhsv, picker.convertcolflag, picker.nomove, picker.show, picker.moveform, picker.freeze}),
+                  s.state);
+        EXPECT_EQ(checkedItems(), s.checks);
+        EXPECT_EQ(takePanelMessages(), s.posted);
+        EXPECT_EQ(IsWindowVisible(picker.panelHwnd) && picker.hookHandle, picker.show != 0);
+        PickerState fresh = picker;  // the window has the size the settings lay out
+        computeLayout(fresh);
+        RECT r;
+        GetWindowRect(picker.panelHwnd, &r);
+        EXPECT_EQ((std::array{r.right - r.left, r.bottom - r.top}), (std::array<LONG, 2>{fresh.panelWidth, fresh.panelHeight}));
+    }
+}
+
+TEST_F(Commands, TrayAndPanelPopupsOpenWhereTheyShould) {
+    EXPECT_EQ(SendMessageA(picker.panelHwnd, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+    picker.aboutActive = 1;
+    EXPECT_FALSE(sendWatchingForPopup(WM_RBUTTONDOWN, 0, 0).second);
+    EXPECT_FALSE(sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP).second);
+    picker.aboutActive = 0;
+    SetCursorPos(500, 300);
+    auto [rect, menu] = sendWatchingForPopup(UM_TRAY, 0, WM_RBUTTONUP);
+    EXPECT_EQ((std::array{rect.left, rect.top}), (std::array<LONG, 2>{500 - 130, picker.screenHeight - 170}));
+    EXPECT_EQ(menu, GetSubMenu(picker.appMenu, 0));
+    // Left of the panel with a 5-pixel gap when the menu reports an item wider than 130 pixels
+    // (it does once the popup has been shown), unless that runs off the screen.
+    picker.nomove = 1;  // the hook must not move the panel while the menu is open
+    picker.xokna = 400;
+    picker.yokna = 200;
+    showPanel();
+    RECT item = {};
+    GetMenuItemRect(picker.panelHwnd, GetSubMenu(picker.appMenu, 0), 1, &item);
+    const LONG width = item.right - item.left;
+    ASSERT_GT(width, 130);
+    for (auto [xokna, x] : {std::pair{400L, 400 - width - 5}, std::pair{100L, 100L + picker.panelWidth}}) {
+        picker.xokna = xokna;
+        placePanel();
+        std::tie(rect, menu) = sendWatchingForPopup(WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
+        EXPECT_EQ((std::array{rect.left, rect.top}), (std::array<LONG, 2>{x, 200}));
+        EXPECT_EQ(menu, GetSubMenu(picker.appMenu, 0));
+    }
+}
+
+// Settings the user stored, as the next start finds them, and as the exit writes them back.
+struct Stored {
+    const char* what;
+    std::vector<std::pair<const char*, const char*>> values;
+    std::array<std::int32_t, 8> state;  // sir, cellSize, velikost, readoutRadix, showhexa, showcoord, nomove, moveform
+    std::set<UINT> checks;
+    std::vector<std::pair<const char*, const char*>> written;
+};
+void PrintTo(const Stored& stored, std::ostream* out) { *out << stored.what; }
+class StoredSettings : public StartedUp, public ::testing::WithParamInterface<Stored> {};
+
+TEST_P(StoredSettings, AreMadeSafeAndSetFieldsAndCheckMarksAtStartUp) {
+    const Stored& c = GetParam();
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    store(HKEY_CURRENT_USER, c.values);
+    loadSettings();
+    EXPECT_EQ((std::array{picker.sir, picker.cellSize, picker.velikost, picker.readoutRadix, picker.showhexa,
+                          picker.showcoord, picker.nomove, picker.moveform}),
+              c.state);
+    EXPECT_EQ(checkedItems(), c.checks);
+    saveSettings();
+    for (auto [name, text] : c.written) EXPECT_EQ(storedText(HKEY_CURRENT_USER, name), text) << name;
+}
+
+using namespace cmd;
+INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
+    Stored{"every item on", {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
+           {15, 3, 10, 16, 1, 1, 0, 0}, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin},
+           {{"sir", "15"}, {"velikost", "10"}}},
+    Stored{"odd values that harm nothing", {{"convertcolflag", "4"}, {"sir", "7"}, {"showhexa", "2"}, {"velikost", "-2"}},
+           {7, 7, -2, 16, 1, 1, 0, 0}, {WindowMin, Coordinates, HexValues, PipetteMax}, {{"showhexa", "1"}, {"convertcolflag", "4"}}},
+    Stored{"flags beyond 1 and a drag", {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}},
+           {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal},
+           {{"nomove", "1"}, {"showcoord", "1"}, {"show", "1"}, {"moveform", "0"}}},
+    Stored{"a magnifier too small, a number not text", {{"sir", nullptr}, {"velikost", "-5"}}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}, {{"velikost", "0"}, {"sir", "9"}}}));
+
+// A standard user may read the machine-wide key but not write it: the user's own key is read
+// first and always written; the machine's is read when the user has none and written when it
+// can be opened for writing.
+TEST_F(StartedUp, UserSettingsFirstMachineSettingsWhenAllowed) {
+    struct Case { const char* user; bool machineDenied; std::int32_t loaded; const char* machineAfter; };
+    for (Case c : {Case{nullptr, false, 7, "15"}, Case{"9", false, 9, "15"}, Case{nullptr, true, 9, "7"}}) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+        if (c.user) store(HKEY_CURRENT_USER, {{"sir", c.user}});
+        store(HKEY_LOCAL_MACHINE, {{"sir", "7"}});
+        openMachineSettingsKey = c.machineDenied ? [](REGSAM, HKEY*) -> LONG { return ERROR_ACCESS_DENIED; }
+                                                 : [](REGSAM access, HKEY* key) { return RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, access, key); };
+        picker.sir = 0;
+        loadSettings();
+        EXPECT_EQ(picker.sir, c.loaded);
+        picker.sir = 15;
+        saveSettings();
+        EXPECT_EQ(storedText(HKEY_CURRENT_USER, "sir"), "15");
+        EXPECT_EQ(storedText(HKEY_LOCAL_MACHINE, "sir"), c.machineAfter);
+    }
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+}
+
+TEST_F(StartedUp, ClassesCursorsAndBitmapsAsCreated) {
+    // Double clicks reach only the panel; the overlay has no brush, so it never erases.
+    WNDCLASSA panel = {}, overlay = {};
+    GetClassInfoA(GetModuleHandleA(nullptr), "Classname1", &panel);
+    GetClassInfoA(GetModuleHandleA(nullptr), "Classname2", &overlay);
+    EXPECT_EQ((std::array<UINT, 2>{panel.style, overlay.style}), (std::array<UINT, 2>{CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, CS_HREDRAW | CS_VREDRAW}));
+    EXPECT_EQ(overlay.hbrBackground, nullptr);
+    for (auto [cursor, hot] : {std::pair{picker.linkCursor, 0u}, {picker.pickCursor, 1u}, {picker.selectCursor, 1u}, {picker.toleranceCursor, 0u}}) {
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(cursor, &info));
+        EXPECT_EQ((std::array{info.xHotspot, info.yHotspot}), (std::array<DWORD, 2>{hot, hot}));
+        DeleteObject(info.hbmMask);
+    }
+    BITMAP skin = {};
+    GetObjectA(picker.skinBitmap, sizeof skin, &skin);
+    EXPECT_EQ(skin.bmWidth, 446);
+}
+
+// Every glyph of the font's text source, read back through the loaded glyph bitmap at the
+// cell the program draws that character from.
+TEST_F(StartedUp, GlyphBitmapHoldsEveryGlyphOfTheFontSourceWhereTheProgramLooks) {
+    std::ifstream source(TINTSPOT_SOURCE_DIR "/resources/pictures/glyphs.txt");
+    std::string line, word, name;
+    int glyphs = 0, x = 0, y = 0;
+    while (std::getline(source, line)) {
+        if (!(std::istringstream(line) >> word >> name >> x >> y) || word != "glyph") continue;
+        const char c = name == "space" ? ' ' : name[0];
+        const GlyphCell cell = glyphCell(c), lower = glyphCell(static_cast<char>(std::tolower(c)));
+        EXPECT_EQ((std::array{cell.x, cell.y, lower.x}), (std::array{x, y, x})) << name;
+        for (int row = 0; row < 6 && std::getline(source, line); ++row)
+            for (int column = 0; column < 5; ++column)
+                EXPECT_EQ(GetPixel(picker.glyphDC, x + column, y + row), line[column] == '#' ? RGB(0, 0, 0) : RGB(255, 255, 255))
+                    << name << " " << column << "," << row;
+        ++glyphs;
+    }
+    EXPECT_EQ(glyphs, 42);
+}
+
+TEST_F(StartedUp, TrayIconAndScreenSizeFollowTheTaskbarAndTheDisplays) {
+    addTrayIcon();
+    EXPECT_TRUE(trayIcon(NIM_DELETE, nullptr, nullptr));
+    SendMessageA(picker.panelHwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);  // Explorer restarted
+    EXPECT_TRUE(trayIcon(NIM_DELETE, nullptr, nullptr)) << "added again";
+    picker.screenWidth = picker.screenHeight = 1;
+    picker.cursorX = picker.cursorY = 500;
+    SendMessageA(picker.panelHwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_EQ((std::array{picker.screenWidth, picker.screenHeight, picker.aboutRect.left, picker.xokna}),
+              (std::array{1024, 768, 400, 510}));
+}
+
+TEST_F(StartedUp, AboutWindowOpensOnTheHelpPageFlipsPostsLinksAndCloses) {
+    const auto pointAndPress = [](UINT press, int x, int y) {
+        SendMessageA(picker.overlayHwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        SendMessageA(picker.overlayHwnd, press, 0, MAKELPARAM(1, 1));  // the press's own point does not count
+    };
+    const auto links = [] {
+        std::vector<UINT> posted = takePanelMessages();
+        posted.erase(std::remove_if(posted.begin(), posted.end(), [](UINT m) { return m != UM_SITE && m != UM_MAIL; }), posted.end());
+        return posted;
+    };
+    layoutPanel();
+    showPanel();
+    SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
+    SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Help, 0);  // leaves the mixer first, and its pin
+    EXPECT_EQ((std::array{int{picker.mixerActive}, int{picker.aboutActive}, picker.nomove}), (std::array{0, 1, 0}));
+    HWND about = picker.overlayHwnd;
+    EXPECT_EQ(GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE), WS_CAPTION | WS_VISIBLE);
+    char title[32] = {};
+    GetWindowTextA(about, title, sizeof title);
+    EXPECT_STREQ(title, "Tintspot 3.0");
+    RECT client, frame;
+    GetClientRect(about, &client);
+    GetWindowRect(about, &frame);
+    EXPECT_EQ((std::array{frame.left, frame.top, client.right, client.bottom}), (std::array<LONG, 4>{400, 162, 223, 283}));
+    takePanelMessages();
+    pointAndPress(WM_LBUTTONDOWN, 40, 157);  // a link's place on the help page: it closes, posting nothing
+    EXPECT_FALSE(picker.aboutActive);
+    EXPECT_EQ(links(), std::vector<UINT>{});
+
+    SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Help, 0);
+    pointAndPress(WM_RBUTTONDOWN, 189, 258);  // a right press flips like a left one
+    EXPECT_EQ(picker.aboutPage, 0);
+    // The about page painted: the page from the skin's left half, its sprite band white.
+    HDC dc = GetDC(about);
+    for (auto [x, y] : {std::pair{35, 188}, {222, 233}, {100, 210}}) EXPECT_EQ(GetPixel(dc, x, y), RGB(255, 255, 255)) << x;
+    for (auto [x, y] : {std::pair{40, 150}, {60, 258}, {34, 188}}) EXPECT_EQ(GetPixel(dc, x, y), GetPixel(picker.skinDC, x, y)) << x;
+    ReleaseDC(about, dc);
+    takePanelMessages();
+    pointAndPress(WM_LBUTTONDOWN, 40, 157);
+    EXPECT_EQ(links(), (std::vector<UINT>{UM_SITE, UM_MAIL}));
+    EXPECT_FALSE(picker.aboutActive);
+    EXPECT_EQ(GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE), WS_POPUP);
+    EXPECT_EQ(GetWindowLongA(about, GWL_EXSTYLE) & ~WS_EX_TOPMOST, WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetWindowTextLengthA(about), 0);
+    GetWindowRect(about, &frame);
+    EXPECT_EQ((std::array{frame.left, frame.top, frame.right, frame.bottom}), (std::array<LONG, 4>{-1, -1, 0, 0}));
+    EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
+}
