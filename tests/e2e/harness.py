@@ -1,8 +1,7 @@
-"""End-to-end harness: a Wine virtual desktop with the test card, the real tintspot.exe,
-and the means to drive and watch them as a person would (xdotool, xclip, import).
-
-Every wait is bounded; teardown ends every Wine process of the prefix even when a test
-fails or hangs, so the next scenario starts clean."""
+"""End-to-end harness: a Wine virtual desktop with the test card, the real tintspot.exe, and
+the means to drive and watch them as a person would (xdotool, xclip, import, the probe).
+Every wait is bounded; Wine is restarted before and after each scenario, so the next one
+starts clean even when one fails or hangs."""
 
 import collections
 import os
@@ -11,13 +10,14 @@ import sys
 import tempfile
 import time
 
-KEY = r"HKEY_CURRENT_USER\Software\Korvex\Tintspot"
-MACHINE_KEY = r"HKEY_LOCAL_MACHINE\Software\Korvex\Tintspot"
+KEY = r"Software\Korvex\Tintspot"
 LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
+QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+Window = collections.namedtuple("Window", "visible x y w h cx cy")
 
 
 def testcard_colour(x, y):
-    """(r, g, b) of the test card at (x, y); mirrors tests/e2e/testcard.cpp."""
+    """(r, g, b) of the test card at (x, y), as the probe paints it."""
     bx, by = x // 16, y // 16
     return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
 
@@ -27,27 +27,21 @@ def check(condition, message):
         raise AssertionError(message)
 
 
-def wait_until(predicate, timeout=20.0, interval=0.2, what="condition"):
-    """Polls predicate until it returns a true value, which is returned."""
+def wait_until(predicate, timeout=20.0, what="condition"):
+    """Polls predicate until it gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
-        time.sleep(interval)
+        check(time.monotonic() < deadline, f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(0.2)
     return value
-
-
-Window = collections.namedtuple("Window", "visible x y w h cx cy")
 
 
 class Session:
     desktop = True  # the programs run in a Wine virtual desktop
 
     def __init__(self):
-        self.exe, self.probe_exe, self.testcard_exe = (os.environ[n] for n in ("TINTSPOT_EXE", "PROBE_EXE",
-                                                                               "TESTCARD_EXE"))
-        self.procs = []
-        self.workdir = tempfile.mkdtemp(prefix="tintspot-e2e-")
+        self.exe, self.probe_exe = os.environ["TINTSPOT_EXE"], os.environ["PROBE_EXE"]
+        self.procs, self.workdir = [], tempfile.mkdtemp(prefix="tintspot-e2e-")
 
     def __enter__(self):
         self.restart_wine()
@@ -58,25 +52,22 @@ class Session:
         return False
 
     def restart_wine(self):
-        """Ends every Wine process of the prefix and starts an empty virtual desktop, detached
-        from our output (scripts/lib.sh): a desktop that a Wine program started on its own
-        would inherit that program's output pipe and hold it open long after it ended."""
+        """Ends every Wine process of the prefix and starts an empty desktop, detached from our
+        output: one that a Wine program started would hold that program's pipe open."""
         start = "start_wineserver && start_desktop" if self.desktop else "start_wineserver"
-        subprocess.run(["bash", "-c", f'source "{LIB}" && stop_wine && {start}'],
-                       check=True, timeout=120, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
+        subprocess.run(["bash", "-c", f'source "{LIB}" && stop_wine && {start}'], check=True, timeout=120,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
         for proc in self.procs:
             proc.wait(timeout=10)
         self.procs = []
         time.sleep(1.0)
 
     def spawn(self, *args):
-        proc = subprocess.Popen(["wine", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.procs.append(proc)
-        return proc
+        self.procs.append(subprocess.Popen(["wine", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        return self.procs[-1]
 
     def start_testcard(self):
-        """The test card, filling the desktop above the taskbar row."""
-        self.spawn(self.testcard_exe)
+        self.spawn(self.probe_exe, "card")
         wait_until(lambda: (w := self.window("TintspotTestCard")) and w.visible, what="the test card")
 
     def start_tintspot(self):
@@ -84,39 +75,34 @@ class Session:
         wait_until(lambda: self.window("Classname1"), what="the panel window to exist")
         return proc
 
-    def probe(self, *args, timeout=30):
-        # Output through a file, not a pipe: a desktop process that Wine might start on the
-        # way would inherit a pipe and hold it open long after the probe ended.
+    def probe(self, *args):
+        # Output through a file, not a pipe, for the same reason as above.
         with tempfile.TemporaryFile(mode="w+") as out:
             done = subprocess.run(["wine", self.probe_exe, *args], stdout=out, stderr=subprocess.DEVNULL,
-                                  stdin=subprocess.DEVNULL, timeout=timeout)
+                                  stdin=subprocess.DEVNULL, timeout=30)
             out.seek(0)
             return done.returncode, out.read().replace("\r", "")
+
+    def window(self, *cls_title):
+        rc, out = self.probe("window", *cls_title)
+        return Window(*map(int, out.split())) if rc == 0 else None
 
     def store_settings(self, **values):
         """Replaces the user's stored settings with these values, and removes the machine's."""
         path = os.path.join(self.workdir, "settings.reg")
         with open(path, "w") as f:
-            f.write(f"REGEDIT4\n\n[-{MACHINE_KEY}]\n[-{KEY}]\n[{KEY}]\n" +
+            f.write(f"REGEDIT4\n\n[-HKEY_LOCAL_MACHINE\\{KEY}]\n[-HKEY_CURRENT_USER\\{KEY}]\n[HKEY_CURRENT_USER\\{KEY}]\n" +
                     "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
-        subprocess.run(["wine", "regedit", "/S", path], check=True, timeout=30, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(["wine", "regedit", "/S", path], check=True, timeout=30, **QUIET)
 
-    def window(self, cls, title=None):
-        rc, out = self.probe(*(("find", cls, title) if title else ("window", cls)))
-        return Window(*map(int, out.split())) if rc == 0 else None
-
-    def tray_menu(self, *keys):
-        """Opens the tray icon's menu and chooses with the keyboard: keys, then Return."""
-        tray = self.window("Shell_TrayWnd")
-        self.move(tray.x + tray.w - 12, tray.y + tray.h // 2)  # the first icon, at the right end
-        self.xdotool("click", "3")
-        wait_until(lambda: (m := self.window("#32768")) and m.visible, what="the tray menu")
-        self.xdotool("key", *keys, "Return")
+    def stored_settings(self):
+        """The user's stored settings: name -> (type, text)."""
+        out = subprocess.run(["wine", "reg", "query", f"HKCU\\{KEY}"], capture_output=True, text=True, timeout=30,
+                             stdin=subprocess.DEVNULL).stdout
+        return {f[0]: (f[1], f[2] if len(f) > 2 else "") for f in (line.split() for line in out.splitlines()) if len(f) > 1}
 
     def tray_shown(self):
-        w = self.window("Shell_TrayWnd")
-        return bool(w and w.visible)
+        return bool((w := self.window("Shell_TrayWnd")) and w.visible)
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], check=True, timeout=10)
@@ -130,6 +116,27 @@ class Session:
         self.xdotool(*action)
         for key in reversed(keys):
             self.xdotool("keyup", key)
+
+    def capture_band(self, x0, y0, x1, y1, while_held=lambda: None):
+        """Ctrl+Shift+click, then a drag from (x0, y0) to (x1, y1) in four steps."""
+        self.with_keys(["ctrl", "shift"], "click", "1")
+        self.move(x0, y0)
+        self.xdotool("mousedown", "1")
+        for step in range(1, 5):
+            self.move(x0 + (x1 - x0) * step // 4, y0 + (y1 - y0) * step // 4)
+        while_held()
+        self.xdotool("mouseup", "1")
+
+    def tray_click(self, *click):
+        tray = self.window("Shell_TrayWnd")
+        self.move(tray.x + tray.w - 12, tray.y + tray.h // 2)  # the first icon, at the right end
+        self.xdotool("click", *click)
+
+    def tray_menu(self, *keys):
+        """Opens the tray icon's menu and chooses with the keyboard: keys, then Return."""
+        self.tray_click("3")
+        wait_until(lambda: (m := self.window("#32768")) and m.visible, what="the tray menu")
+        self.xdotool("key", *keys, "Return")
 
     def screen(self, x0, y0, w, h):
         """The screen's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
