@@ -8,8 +8,8 @@
 //   probe foreground           -> the class of the foreground window
 //   probe clipbitmap           -> the clipboard's bitmap: "width height", then a line of
 //                                 rrggbb words for every row of pixels
-//   probe statictext TITLE     -> the static texts of the dialog with that title, one a line
-//   probe press TITLE ID       -> posts WM_COMMAND ID to the dialog with that title
+//   probe dialog TITLE         -> the static texts of the dialog with that title, one a line;
+//                                 then presses its OK button
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
 #include <windows.h>
@@ -105,14 +105,9 @@ int main(int argc, char** argv) {
         GetClassNameA(GetForegroundWindow(), cls, sizeof cls);
         return std::puts(cls) < 0;
     }
-    if (what == "statictext" && argc == 3) {
-        HWND dialog = FindWindowA("#32770", argv[2]);
-        EnumChildWindows(dialog, printStatic, 0);
-        return dialog ? 0 : 2;
-    }
-    if ((what == "press" && argc == 4) || (what == "command" && argc == 3)) {
-        HWND target = what == "press" ? FindWindowA("#32770", argv[2]) : FindWindowA("Classname1", nullptr);
-        return target && PostMessageA(target, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[argc - 1])), 0) ? 0 : 2;
-    }
-    return 1;
+    HWND dialog = what == "dialog" && argc == 3 ? FindWindowA("#32770", argv[2]) : nullptr;
+    if (dialog) EnumChildWindows(dialog, printStatic, 0);
+    HWND target = what == "command" && argc == 3 ? FindWindowA("Classname1", nullptr) : dialog;
+    if (target) return PostMessageA(target, WM_COMMAND, dialog ? IDOK : std::atoi(argv[2]), 0) ? 0 : 2;
+    return what == "dialog" || what == "command" ? 2 : 1;
 }
