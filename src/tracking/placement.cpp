@@ -48,10 +48,12 @@ PanelPosition computePanelPosition(PickerState& s, const Rect& monitor) {
             clampTo32(placeAxis(y, s.cursorY, s.cursorGap, s.panelHeight, monitor.top, monitor.bottom, dragging))};
 }
 
-void beginDragOffsets(PickerState& s) {
-    s.dragOffsetX = clampTo32(std::int64_t{s.xokna} - s.cursorGap - s.cursorX);
-    s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - s.cursorY - s.cursorGap);
+void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointerY) {
+    s.dragOffsetX = clampTo32(std::int64_t{s.xokna} - s.cursorGap - pointerX);
+    s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - pointerY - s.cursorGap);
 }
+
+void beginDragOffsets(PickerState& s) { beginDragOffsets(s, s.cursorX, s.cursorY); }
 
 Rect keepInsideRect(const PickerState& s, const Rect& monitor) {
     Rect r;

@@ -19,8 +19,9 @@ PanelPosition computePanelPosition(PickerState& s);
 // and above the primary monitor): the one the pointer is on.
 PanelPosition computePanelPosition(PickerState& s, const Rect& monitor);
 
-// Records where the panel was grabbed, so that a drag keeps that point under the pointer.
-// Uses the pointer position last seen by the hook.
+// Records where the panel was grabbed, so that a drag keeps that point under the pointer:
+// the pointer's screen position at the press, or the one the hook saw last.
+void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointerY);
 void beginDragOffsets(PickerState& s);
 
 // The area of a monitor in which a pinned panel's saved corner may lie when the panel is

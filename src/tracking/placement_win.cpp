@@ -42,7 +42,9 @@ void beginPanelDrag(int pressX, int pressY) {
         for (SliderControl& slider : colorSliders) onThumb = slider.hitTest(pressX, pressY) || onThumb;
         if (onThumb) picker.moveform = 0;
     }
-    beginDragOffsets(picker);
+    // From the press's own point on the panel: the hook's calls come before queued input, so
+    // moves made just after the press may already have moved the pointer it last saw.
+    beginDragOffsets(picker, picker.xokna + pressX, picker.yokna + pressY);
     picker.freeze = 0;
     if (!picker.mixerActive) {
         PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);

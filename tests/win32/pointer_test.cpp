@@ -114,6 +114,19 @@ TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
     DestroyWindow(own);
 }
 
+// The hook's calls come before queued input: a move made just after the press may reach the
+// hook before the press reaches the panel. The grabbed point is still the pressed one.
+TEST_F(Hooked, ADragHoldsThePressedPointEvenWhenAMoveCameFirst) {
+    picker.nomove = 1;
+    picker.xokna = picker.yokna = 300;
+    showPanel();
+    hook(WM_MOUSEMOVE, 360, 340);
+    SendMessageA(picker.panelHwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 20));  // pressed at (330, 320)
+    hook(WM_MOUSEMOVE, 400, 400);
+    takePanelMessages();
+    EXPECT_EQ((std::array{picker.xokna, picker.yokna}), (std::array{370, 380}));
+}
+
 TEST_F(Hooked, CaptureAdvancesThroughItsStatesFromTheHook) {
     setModifiers(false, true, true);
     hook(WM_LBUTTONDOWN, 10, 10);
