@@ -60,15 +60,10 @@ std::string storedText(HKEY root, const char* name) {
 // Replaces the key's values; a null text stores a REG_DWORD 5.
 void store(HKEY root, const std::vector<std::pair<const char*, const char*>>& values) {
     RegDeleteKeyA(root, kKey);
-    HKEY key;
-    RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
     const DWORD five = 5;
-    for (auto [name, value] : values)
-        if (value)
-            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
-        else
-            RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&five), sizeof five);
-    RegCloseKey(key);
+    for (auto [name, text] : values)
+        RegSetKeyValueA(root, kKey, name, text ? REG_SZ : REG_DWORD, text ? static_cast<const void*>(text) : &five,
+                        text ? lstrlenA(text) + 1 : sizeof five);
 }
 
 class Commands : public StartedUp {
