@@ -214,8 +214,10 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
     Stored{"flags beyond 1 and a drag", {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}},
            {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal},
            {{"nomove", "1"}, {"showcoord", "1"}, {"show", "1"}, {"moveform", "0"}}},
-    Stored{"a magnifier too small, a number not text", {{"sir", nullptr}, {"velikost", "-5"}}, {9, 5, 0, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}, {{"velikost", "0"}, {"sir", "9"}}}));
+    Stored{"a magnifier too small", {{"sir", "9"}, {"velikost", "-5"}}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}, {{"velikost", "0"}}},
+    Stored{"a number that is not text", {{"sir", nullptr}, {"velikost", "10"}}, {9, 5, 10, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowMax, Coordinates, PipetteNormal}, {{"sir", "9"}}}));
 
 // A standard user may read the machine-wide key but not write it: the user's own key is read
 // first and always written; the machine's is read when the user has none and written when it
