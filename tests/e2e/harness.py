@@ -44,12 +44,10 @@ class Session:
         self.procs, self.workdir = [], tempfile.mkdtemp(prefix="tintspot-e2e-")
 
     def __enter__(self):
-        self.restart_wine()
-        return self
+        return self.restart_wine() or self
 
     def __exit__(self, *exc):
         self.restart_wine()  # an empty desktop for whatever runs next
-        return False
 
     def restart_wine(self):
         """Ends every Wine process of the prefix and starts an empty desktop, detached from our
@@ -72,8 +70,7 @@ class Session:
 
     def start_tintspot(self):
         proc = self.spawn(self.exe)
-        wait_until(lambda: self.window("Classname1"), what="the panel window to exist")
-        return proc
+        return wait_until(lambda: self.window("Classname1"), what="the panel window to exist") and proc
 
     def probe(self, *args):
         # Output through a file, not a pipe, for the same reason as above.
@@ -111,11 +108,7 @@ class Session:
         self.xdotool("mousemove", "--sync", str(x), str(y))
 
     def with_keys(self, keys, *action):
-        for key in keys:
-            self.xdotool("keydown", key)
-        self.xdotool(*action)
-        for key in reversed(keys):
-            self.xdotool("keyup", key)
+        self.xdotool(*[a for k in keys for a in ("keydown", k)], *action, *[a for k in reversed(keys) for a in ("keyup", k)])
 
     def capture_band(self, x0, y0, x1, y1, while_held=lambda: None):
         """Ctrl+Shift+click, then a drag from (x0, y0) to (x1, y1) in four steps."""
