@@ -53,8 +53,6 @@ void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointe
     s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - pointerY - s.cursorGap);
 }
 
-void beginDragOffsets(PickerState& s) { beginDragOffsets(s, s.cursorX, s.cursorY); }
-
 Rect keepInsideRect(const PickerState& s, const Rect& monitor) {
     Rect r;
     r.left = clampTo32(std::int64_t{monitor.left} - kKeepInsideSlack);

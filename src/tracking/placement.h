@@ -20,9 +20,8 @@ PanelPosition computePanelPosition(PickerState& s);
 PanelPosition computePanelPosition(PickerState& s, const Rect& monitor);
 
 // Records where the panel was grabbed, so that a drag keeps that point under the pointer:
-// the pointer's screen position at the press, or the one the hook saw last.
+// the pointer's screen position at the press.
 void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointerY);
-void beginDragOffsets(PickerState& s);
 
 // The area of a monitor in which a pinned panel's saved corner may lie when the panel is
 // shown again; outside it the panel is released to follow the pointer.
