@@ -44,7 +44,8 @@ class Session:
         self.procs, self.workdir = [], tempfile.mkdtemp(prefix="tintspot-e2e-")
 
     def __enter__(self):
-        return self.restart_wine() or self
+        self.restart_wine()
+        return self
 
     def __exit__(self, *exc):
         self.restart_wine()  # an empty desktop for whatever runs next
@@ -70,7 +71,8 @@ class Session:
 
     def start_tintspot(self):
         proc = self.spawn(self.exe)
-        return wait_until(lambda: self.window("Classname1"), what="the panel window to exist") and proc
+        wait_until(lambda: self.window("Classname1"), what="the panel window to exist")
+        return proc
 
     def probe(self, *args):
         # Output through a file, not a pipe, for the same reason as above.

@@ -105,9 +105,15 @@ int main(int argc, char** argv) {
         GetClassNameA(GetForegroundWindow(), cls, sizeof cls);
         return std::puts(cls) < 0;
     }
-    HWND dialog = what == "dialog" && argc == 3 ? FindWindowA("#32770", argv[2]) : nullptr;
-    if (dialog) EnumChildWindows(dialog, printStatic, 0);
-    HWND target = what == "command" && argc == 3 ? FindWindowA("Classname1", nullptr) : dialog;
-    if (target) return PostMessageA(target, WM_COMMAND, dialog ? IDOK : std::atoi(argv[2]), 0) ? 0 : 2;
-    return what == "dialog" || what == "command" ? 2 : 1;
+    if (what == "dialog" && argc == 3) {
+        HWND dialog = FindWindowA("#32770", argv[2]);
+        if (!dialog) return 2;
+        EnumChildWindows(dialog, printStatic, 0);
+        return PostMessageA(dialog, WM_COMMAND, IDOK, 0) ? 0 : 2;
+    }
+    if (what == "command" && argc == 3) {
+        HWND panel = FindWindowA("Classname1", nullptr);
+        return panel && PostMessageA(panel, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0) ? 0 : 2;
+    }
+    return 1;
 }
