@@ -209,8 +209,6 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
     Stored{"every item on", {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
            {15, 3, 10, 16, 1, 1, 0, 0}, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin},
            {{"sir", "15"}, {"velikost", "10"}}},
-    Stored{"odd values that harm nothing", {{"convertcolflag", "4"}, {"sir", "7"}, {"showhexa", "2"}, {"velikost", "-2"}},
-           {7, 7, -2, 16, 1, 1, 0, 0}, {WindowMin, Coordinates, HexValues, PipetteMax}, {{"showhexa", "1"}, {"convertcolflag", "4"}}},
     Stored{"flags beyond 1 and a drag", {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}},
            {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal},
            {{"nomove", "1"}, {"showcoord", "1"}, {"show", "1"}, {"moveform", "0"}}},
