@@ -22,6 +22,13 @@ def testcard_colour(x, y):
     return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
 
 
+def picture(path, x0, y0, w, h):
+    """An image file's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
+    raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x0}+{y0}", "-depth", "8", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:((y - y0) * w + x - x0) * 3 + 3])
+
+
 def check(condition, message):
     if not condition:
         raise AssertionError(message)
@@ -137,9 +144,17 @@ class Session:
         """The screen's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
         path = os.path.join(self.workdir, "shot.png")
         subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
-        raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x0}+{y0}", "-depth", "8", "rgb:-"],
-                             capture_output=True, check=True).stdout
-        return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:((y - y0) * w + x - x0) * 3 + 3])
+        return picture(path, x0, y0, w, h)
+
+    def expect_copy_of_the_card(self, left, top, width, height):
+        """Waits for a bitmap on the Windows clipboard, which must show the test card's pixels
+        from (left, top) on."""
+        out = wait_until(lambda: (r := self.probe("clipbitmap"))[0] == 0 and r[1], timeout=10, what="a bitmap on the clipboard")
+        lines = out.split("\n")
+        check(lines[0] == f"{width} {height}", f"bitmap of {lines[0]}")
+        want = [" ".join("%02x%02x%02x" % testcard_colour(left + x, top + y) for x in range(width)) for y in range(height)]
+        bad = [y for y in range(height) if lines[1 + y].strip() != want[y]]
+        check(not bad, f"bitmap rows {bad[:5]} differ from the card's pixels")
 
     def show_panel(self, **settings):
         """Tintspot over the test card, started with the panel shown and these settings stored."""
