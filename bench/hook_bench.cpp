@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/app_win.h"
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 #include "tracking/tracking_win.h"
 
 namespace {

@@ -4,15 +4,14 @@
     python3 tools/make_pictures.py <resources/pictures dir> <out dir>
 
 Writes glyphs.bmp, skin.bmp, link.cur, pick.cur, select.cur, toler.cur and
-tintspot.ico into <out dir>. The sources are plain text so that every picture
-can be reviewed and diffed; the output is byte-for-byte reproducible (no
-timestamps, fixed field values, fixed palette order).
-
-Standard library only, so the build needs nothing beyond Python itself.
+tintspot.ico into <out dir>. Every picture is a keyed grid (read_pictures), so
+a change to one is a readable diff; skin.txt lays out the skin with a short
+command list. The output is byte-for-byte reproducible: no timestamps, fixed
+field values, fixed palette order. Standard library only.
 """
 
 import os
-import shlex
+import re
 import struct
 import sys
 
@@ -25,523 +24,345 @@ def fail(path, line_no, message):
     raise SourceError(f"{path}:{line_no}: {message}")
 
 
-def source_lines(path):
-    """Yields (line number, text) for the lines that are not blank or comments."""
-    with open(path, encoding="utf-8") as f:
-        for number, raw in enumerate(f, start=1):
-            text = raw.rstrip("\r\n").rstrip()
-            if not text or text.lstrip().startswith(";"):
-                continue
-            yield number, text
+def split_words(text):
+    """The words of a line; "double quotes" keep a word's spaces."""
+    return [m[1] if m[1] is not None else m[2] for m in re.finditer(r'"([^"]*)"|(\S+)', text)]
 
 
-def hex_colour(path, line_no, words):
-    try:
-        r, g, b = (int(w, 16) for w in words)
-    except ValueError:
-        fail(path, line_no, "colour components must be hex bytes")
-    if not all(0 <= c <= 255 for c in (r, g, b)):
-        fail(path, line_no, "colour component out of range")
-    return (r, g, b)
+def rgb(word):
+    """A colour written as hex RRGGBB, or None if word is not one."""
+    return tuple(bytes.fromhex(word)) if re.fullmatch(r"[0-9A-Fa-f]{6}", word) else None
 
 
-def to_int(path, line_no, word):
-    try:
-        return int(word)
-    except ValueError:
-        fail(path, line_no, f"expected a number, got {word!r}")
+# Keyed grids, the one format of every picture:
+#
+#   key <char> <meaning>        <char> stands for <meaning> in the pictures
+#                               below it; "clear" means no pixel at all
+#   <kind> <name> [<field> <values>...]...
+#                               a picture's header; which fields a kind
+#                               takes, and what values, the caller says
+#   ##oo.                       its rows, straight after it: one key
+#                               character a pixel, all rows equally long
+#
+# Rows hold no spaces, so a blank line, a key or the next header ends them.
+# Lines starting with ";" are comments.
 
+class Picture:
+    def __init__(self, path, line_no, kind, name, fields, key):
+        self.path, self.line_no, self.kind, self.name = path, line_no, kind, name
+        self.fields, self.key, self.rows = fields, key, []
 
-# --------------------------------------------------------------------------
-# Fonts
+    def fail(self, message):
+        fail(self.path, self.line_no, message)
 
-class Glyph:
-    def __init__(self, rows, cell):
-        self.rows = rows      # list of strings, "#" ink
-        self.cell = cell      # (x, y) in glyphs.bmp, or None for skin-only
+    def field(self, word):
+        if len(self.fields.get(word, [])) != 1:
+            self.fail(f"needs one '{word}'")
+        return self.fields[word][0]
 
-    def ink(self):
+    def size(self):
+        return (len(self.rows[0]) if self.rows else 0), len(self.rows)
+
+    def points(self):
+        """(x, y, meaning) of every pixel that is not clear."""
         for y, row in enumerate(self.rows):
-            for x, ch in enumerate(row):
-                if ch == "#":
-                    yield x, y
+            for x, meaning in enumerate(row):
+                if meaning is not None:
+                    yield x, y, meaning
 
 
-def glyph_name(path, line_no, word):
-    if word == "space":
-        return " "
-    if len(word) != 1:
-        fail(path, line_no, f"glyph name must be one character or 'space': {word!r}")
-    return word
+def read_pictures(path, meaning, kinds):
+    """The pictures of a keyed-grid file. meaning(word) is what a key's word
+    stands for, None if nothing; kinds maps each header kind to its fields,
+    and each field to the types of its values."""
+    key, pictures, picture = {}, [], None
+    with open(path, encoding="utf-8") as f:
+        for line_no, text in enumerate(f, start=1):
+            text = text.rstrip()
+            if text.lstrip().startswith(";"):
+                continue
+            if picture and text and " " not in text:
+                if set(text) - key.keys():
+                    fail(path, line_no, f"no key for {''.join(sorted(set(text) - key.keys()))!r}")
+                if picture.rows and len(text) != len(picture.rows[0]):
+                    fail(path, line_no, "the rows of a picture must be equally long")
+                picture.rows.append([key[ch] for ch in text])
+                continue
+            picture, words = None, split_words(text)
+            if not words:
+                continue
+            if words[0] == "key":
+                if len(words) != 3 or len(words[1]) != 1 or words[1] in key:
+                    fail(path, line_no, "expected 'key <char> <meaning>', each char keyed once")
+                key[words[1]] = None if words[2] == "clear" else meaning(words[2])
+                if key[words[1]] is None and words[2] != "clear":
+                    fail(path, line_no, f"{words[2]!r} means nothing in this file")
+                continue
+            if len(words) < 2 or words[0] not in kinds:
+                fail(path, line_no, f"expected 'key' or a header: {', '.join(kinds)}")
+            if any(p.kind == words[0] and p.name == words[1] for p in pictures):
+                fail(path, line_no, f"{words[0]} {words[1]!r} defined twice")
+            fields, rest = {}, words[2:]
+            while rest:
+                types = kinds[words[0]].get(rest[0])
+                try:
+                    values = tuple(t(v) for t, v in zip(types, rest[1:1 + len(types)], strict=True))
+                except (TypeError, ValueError):  # no such field, or not its values
+                    fail(path, line_no, f"cannot read {' '.join(rest)!r}")
+                fields.setdefault(rest[0], []).append(values)
+                rest = rest[1 + len(types):]
+            picture = Picture(path, line_no, words[0], words[1], fields, dict(key))
+            pictures.append(picture)
+    return pictures
 
 
-def read_font(path, width, height, with_cells):
-    """Reads "glyph <char> [x y]" blocks of <height> rows of <width> pixels.
-
-    Returns (options, glyphs); options holds any "bitmap w h" line."""
-    options = {}
-    glyphs = {}
-    lines = list(source_lines(path))
-    i = 0
-    while i < len(lines):
-        line_no, text = lines[i]
-        words = text.split()
-        if words[0] == "bitmap" and len(words) == 3:
-            options["bitmap"] = (to_int(path, line_no, words[1]), to_int(path, line_no, words[2]))
-            i += 1
-            continue
-        if words[0] != "glyph":
-            fail(path, line_no, f"expected 'glyph', got {text!r}")
-        if with_cells and len(words) != 4:
-            fail(path, line_no, "expected 'glyph <char> <x> <y>'")
-        if not with_cells and len(words) != 2:
-            fail(path, line_no, "expected 'glyph <char>'")
-        name = glyph_name(path, line_no, words[1])
-        if name in glyphs:
-            fail(path, line_no, f"glyph {words[1]!r} defined twice")
-        cell = None
-        if with_cells:
-            cell = (to_int(path, line_no, words[2]), to_int(path, line_no, words[3]))
-        rows = []
-        for k in range(height):
-            if i + 1 + k >= len(lines):
-                fail(path, line_no, f"glyph {words[1]!r} needs {height} rows")
-            row_no, row = lines[i + 1 + k]
-            if len(row) != width or set(row) - {"#", "."}:
-                fail(path, row_no, f"glyph row must be {width} of '#' and '.': {row!r}")
-            rows.append(row)
-        glyphs[name] = Glyph(rows, cell)
-        i += 1 + height
-    return options, glyphs
+def read_font(path, width, height, kinds={"glyph": {}}):
+    """A font file's glyphs by character ("space" names the space), each pixel
+    keyed "ink" or "clear"; and the file's other pictures."""
+    font, others = {}, []
+    for glyph in read_pictures(path, {"ink": True}.get, kinds):
+        if glyph.kind != "glyph":
+            others.append(glyph)
+        elif glyph.size() != (width, height):
+            glyph.fail(f"a glyph is {width} x {height} pixels")
+        elif len(glyph.name) != 1 and glyph.name != "space":
+            glyph.fail("a glyph's name is one character or 'space'")
+        else:
+            font[" " if glyph.name == "space" else glyph.name] = glyph
+    return font, others
 
 
-# --------------------------------------------------------------------------
 # File formats
 
-def bmp_bytes(width, height, bpp, palette, pixels):
-    """A bottom-up BMP with a BITMAPINFOHEADER. pixels[y][x] are palette indices."""
-    row_bytes = ((width * bpp + 31) // 32) * 4
+def pack_rows(rows, bpp):
+    """Rows of palette indices, bottom-up, leftmost pixel in the high bits,
+    each row padded to whole 32-bit words."""
     data = bytearray()
-    for y in range(height - 1, -1, -1):
-        data += pack_row(pixels[y], bpp, row_bytes)
-    colours = len(palette)
-    palette_bytes = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
-    offset = 14 + 40 + len(palette_bytes)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bpp, 0, len(data),
-                       2835, 2835, colours, 0)
+    for row in reversed(rows):
+        out = bytearray((len(row) * bpp + 31) // 32 * 4)
+        for x, index in enumerate(row):
+            out[x * bpp // 8] |= index << (8 - bpp - x * bpp % 8)
+        data += out
+    return bytes(data)
+
+
+def palette_bytes(palette):
+    return b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+
+
+def bmp_file(rows, bpp, palette):
+    """A bottom-up BMP with a BITMAPINFOHEADER."""
+    data = pack_rows(rows, bpp)
+    offset = 14 + 40 + 4 * len(palette)
+    info = struct.pack("<IiiHHIIiiII", 40, len(rows[0]), len(rows), 1, bpp, 0, len(data),
+                       2835, 2835, len(palette), 0)
     header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    return header + info + palette_bytes + bytes(data)
+    return header + info + palette_bytes(palette) + data
 
 
-def pack_row(indices, bpp, row_bytes):
-    out = bytearray(row_bytes)
-    if bpp == 8:
-        out[:len(indices)] = bytes(indices)
-        return out
-    per_byte = 8 // bpp
-    for x, value in enumerate(indices):
-        if value >> bpp:
-            raise ValueError("palette index does not fit the bit depth")
-        shift = 8 - bpp * (x % per_byte + 1)   # leftmost pixel in the high bits
-        out[x // per_byte] |= value << shift
-    return out
+def icon_file(kind, bpp, palette, xor_rows, and_rows, field1, field2):
+    """An .ico (kind 1) or .cur (kind 2) holding one 32 x 32 image: ICONDIR,
+    ICONDIRENTRY, then the DIB with its XOR and AND masks. For a cursor
+    field1/field2 are the hot spot; for an icon, planes and bit count."""
+    data = pack_rows(xor_rows, bpp) + pack_rows(and_rows, 1)
+    image = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, bpp, 0, len(data), 0, 0, 0, 0)
+    image += palette_bytes(palette) + data
+    return struct.pack("<HHHBBBBHHII", 0, kind, 1, 32, 32, len(palette), 0,
+                       field1, field2, len(image), 6 + 16) + image
 
 
-def icon_image(size, bpp, palette, xor_rows, and_rows):
-    """The DIB inside an .ico/.cur entry: header, palette, XOR then AND mask."""
-    xor_bytes = ((size * bpp + 31) // 32) * 4
-    and_bytes = ((size + 31) // 32) * 4
-    data = bytearray()
-    for y in range(size - 1, -1, -1):
-        data += pack_row(xor_rows[y], bpp, xor_bytes)
-    for y in range(size - 1, -1, -1):
-        data += pack_row(and_rows[y], 1, and_bytes)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bpp, 0, len(data),
-                       0, 0, 0, 0)
-    palette_bytes = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
-    return info + palette_bytes + bytes(data)
+# glyphs.bmp: black ink on white ground
 
-
-def icon_file(kind, size, colour_count, field1, field2, image):
-    """ICONDIR + one ICONDIRENTRY + image. For cursors field1/field2 are the
-    hot spot; for icons they are planes and bit count."""
-    directory = struct.pack("<HHH", 0, kind, 1)
-    entry = struct.pack("<BBBBHHII", size % 256, size % 256, colour_count, 0,
-                        field1, field2, len(image), 6 + 16)
-    return directory + entry + image
-
-
-# --------------------------------------------------------------------------
-# glyphs.bmp
-
-def make_glyphs(src_dir):
-    path = os.path.join(src_dir, "glyphs.txt")
-    options, glyphs = read_font(path, 5, 6, with_cells=True)
-    if "bitmap" not in options:
-        raise SourceError(f"{path}: missing 'bitmap <width> <height>'")
-    width, height = options["bitmap"]
+def make_glyphs(path):
+    glyphs, bitmaps = read_font(path, 5, 6, {"bitmap": {"size": (int, int)},
+                                             "glyph": {"at": (int, int)}})
+    if len(bitmaps) != 1 or bitmaps[0].rows:
+        raise SourceError(f"{path}: needs one 'bitmap' header, without rows")
+    width, height = bitmaps[0].field("size")
     ground, ink = 1, 0
     pixels = [[ground] * width for _ in range(height)]
-    taken = {}
-    for name, glyph in glyphs.items():
-        cx, cy = glyph.cell
-        if cx < 0 or cy < 0 or cx + 5 > width or cy + 6 > height:
-            raise SourceError(f"{path}: glyph {name!r} cell lies outside the bitmap")
-        for y in range(6):
-            for x in range(5):
-                other = taken.setdefault((cx + x, cy + y), name)
-                if other != name:
-                    raise SourceError(f"{path}: glyphs {other!r} and {name!r} overlap")
-        for x, y in glyph.ink():
+    taken = set()
+    for glyph in glyphs.values():
+        cx, cy = glyph.field("at")
+        cell = {(x, y) for x in range(cx, cx + 5) for y in range(cy, cy + 6)}
+        if cx < 0 or cy < 0 or cx + 5 > width or cy + 6 > height or cell & taken:
+            glyph.fail("the glyph's cell lies outside the bitmap or on another's")
+        taken |= cell
+        for x, y, _ in glyph.points():
             pixels[cy + y][cx + x] = ink
-    palette = [(0, 0, 0), (255, 255, 255)]
-    return bmp_bytes(width, height, 1, palette, pixels), glyphs
+    return bmp_file(pixels, 1, [(0, 0, 0), (255, 255, 255)]), glyphs
 
 
-# --------------------------------------------------------------------------
-# skin.bmp
+# skin.bmp: pages side by side, laid out by the commands of skin.txt
 
-class Skin:
-    def __init__(self, path):
-        self.path = path
-        self.width = self.height = None
-        self.colours = {}        # name -> palette index
-        self.palette = []
-        self.pages = {}          # name -> x offset
-        self.page_width = None
-        self.keepclear = []      # absolute inclusive rectangles
-        self.shapes = {}
-        self.pixels = None
-
-    def colour(self, line_no, name):
-        if name not in self.colours:
-            fail(self.path, line_no, f"unknown colour {name!r}")
-        return self.colours[name]
-
-    def page(self, line_no, name):
-        if name not in self.pages:
-            fail(self.path, line_no, f"unknown page {name!r}")
-        return self.pages[name]
-
-    def put(self, line_no, page, x, y, index, in_strip=False):
-        """Sets a page-relative pixel, refusing anything off the page or in a
-        band the program keeps for its sprites."""
-        if not (0 <= x < self.page_width and 0 <= y < self.height):
-            fail(self.path, line_no, f"pixel ({x},{y}) lies off the page")
-        ax = self.pages[page] + x
-        if not in_strip:
-            for x0, y0, x1, y1 in self.keepclear:
-                if x0 <= ax <= x1 and y0 <= y <= y1:
-                    fail(self.path, line_no, f"pixel ({x},{y}) lies in a band kept clear")
-        self.pixels[y][ax] = index
-
-
-def text_ink(glyphs, text, scale=1):
-    """Ink pixels of text set from (0,0) with a 5 px advance."""
-    for i, ch in enumerate(text):
-        glyph = glyphs[ch]
-        for x, y in glyph.ink():
-            for sy in range(scale):
-                for sx in range(scale):
-                    yield (i * 5 + x) * scale + sx, y * scale + sy
-
-
-def check_text(skin, line_no, glyphs, text):
-    for ch in text:
-        if ch not in glyphs:
-            fail(skin.path, line_no, f"no glyph for {ch!r}")
+ARGUMENTS = {"n": "a number", "r": "a hex colour", "w": "a name", "c": "a colour",
+             "p": "a page", "s": "a shape", "t": "text the glyphs can set"}
+COMMANDS = {"size": "nn", "colour": "wr", "ground": "c", "page": "wn",
+            "keepclear": "pnnnn", "picture": "pnns", "text": "pnnct",
+            "rect": "pnnnnc", "button": "pnnnncct", "strip": "pnnnnccnnt"}
 
 
 def make_skin(src_dir, font):
-    path = os.path.join(src_dir, "skin.txt")
-    _, extra = read_font(os.path.join(src_dir, "skin_glyphs.txt"), 5, 6, with_cells=False)
     glyphs = dict(font)
-    for name, glyph in extra.items():
-        if name in glyphs:
-            raise SourceError(f"skin_glyphs.txt: {name!r} is already in glyphs.txt")
-        glyphs[name] = glyph
+    for ch, glyph in read_font(os.path.join(src_dir, "skin_glyphs.txt"), 5, 6)[0].items():
+        if ch in glyphs:
+            glyph.fail(f"{ch!r} is already in glyphs.txt")
+        glyphs[ch] = glyph
+    path = os.path.join(src_dir, "skin.txt")
+    colours, palette, pages, keepclear, shapes = {}, [], {}, [], {}
+    width, height, pixels = 0, 0, None
 
-    skin = Skin(path)
-    lines = list(source_lines(path))
-    i = 0
-    while i < len(lines):
-        line_no, text = lines[i]
-        i += 1
-        try:
-            words = shlex.split(text)
-        except ValueError as e:
-            fail(path, line_no, str(e))
-        cmd, args = words[0], words[1:]
+    def value(kind, word):
+        if kind == "s" and not shapes:  # read once the colours are known
+            shapes.update((p.name, p) for p in read_pictures(
+                os.path.join(src_dir, "skin_shapes.txt"), colours.get, {"shape": {}}))
+        result = {"n": re.fullmatch(r"-?\d+", word) and int(word), "r": rgb(word), "w": word,
+                  "c": colours.get(word), "p": pages.get(word), "s": shapes.get(word),
+                  "t": word if set(word) <= glyphs.keys() else None}[kind]
+        if result is None:
+            fail(path, line_no, f"{word!r} is not {ARGUMENTS[kind]}")
+        return result
 
-        def n(k):
-            return to_int(path, line_no, args[k])
+    def put(page, x, y, index, in_strip=False):
+        """Sets a page pixel; only a strip may draw in a band kept clear."""
+        if pixels is None or not (0 <= x < width // 2 and 0 <= y < height):
+            fail(path, line_no, f"pixel ({x},{y}) lies off the page, or before 'ground'")
+        if not in_strip and any(x0 <= page + x <= x1 and y0 <= y <= y1
+                                for x0, y0, x1, y1 in keepclear):
+            fail(path, line_no, f"pixel ({x},{y}) lies in a band kept clear")
+        pixels[y][page + x] = index
 
-        def want(count):
-            if len(args) != count:
-                fail(path, line_no, f"'{cmd}' takes {count} arguments")
+    def text_ink(text, scale=1):
+        """Ink pixels of text set from (0,0) with a 5 px advance."""
+        return [((k * 5 + x) * scale + sx, y * scale + sy) for k, ch in enumerate(text)
+                for x, y, _ in glyphs[ch].points() for sy in range(scale) for sx in range(scale)]
+
+    with open(path, encoding="utf-8") as f:
+        lines = [(n, split_words(t)) for n, t in enumerate(f, start=1)
+                 if t.strip() and not t.lstrip().startswith(";")]
+    for line_no, (cmd, *words) in lines:
+        scale = 1
+        if cmd == "text" and len(words) == 7 and words[5] == "scale":
+            scale, words = value("n", words[6]), words[:5]
+        kinds = COMMANDS.get(cmd)
+        if kinds is None or len(words) != len(kinds):
+            fail(path, line_no, f"'{cmd}' takes {len(kinds)} arguments" if kinds else "unknown command")
+        args = [value(kind, word) for kind, word in zip(kinds, words)]
 
         if cmd == "size":
-            want(2)
-            skin.width, skin.height = n(0), n(1)
+            width, height = args
         elif cmd == "colour":
-            want(4)
-            if args[0] in skin.colours:
-                fail(path, line_no, f"colour {args[0]!r} defined twice")
-            rgb = hex_colour(path, line_no, args[1:])
-            if rgb in skin.palette:
-                fail(path, line_no, "two palette entries with the same value")
-            skin.colours[args[0]] = len(skin.palette)
-            skin.palette.append(rgb)
+            if args[0] in colours or args[1] in palette:
+                fail(path, line_no, "each colour's name and value must be new")
+            colours[args[0]] = len(palette)
+            palette.append(args[1])
         elif cmd == "ground":
-            want(1)
-            if skin.width is None:
-                fail(path, line_no, "'size' must come first")
-            index = skin.colour(line_no, args[0])
-            skin.pixels = [[index] * skin.width for _ in range(skin.height)]
+            pixels = [[args[0]] * width for _ in range(height)]
         elif cmd == "page":
-            want(2)
-            skin.pages[args[0]] = n(1)
-            # Pages are laid side by side and share one width.
-            skin.page_width = skin.width // 2
+            pages[args[0]] = args[1]
         elif cmd == "keepclear":
-            want(5)
-            off = skin.page(line_no, args[0])
-            skin.keepclear.append((off + n(1), n(2), off + n(3), n(4)))
-        elif cmd == "shape":
-            want(1)
-            keys, rows = {".": None}, []
-            while True:
-                if i >= len(lines):
-                    fail(path, line_no, "shape without 'end'")
-                row_no, row = lines[i]
-                i += 1
-                if row == "end":
-                    break
-                if row.startswith("key "):
-                    parts = row.split()
-                    if len(parts) != 3 or len(parts[1]) != 1:
-                        fail(path, row_no, "expected 'key <char> <colour>'")
-                    keys[parts[1]] = skin.colour(row_no, parts[2])
-                    continue
-                for ch in row:
-                    if ch not in keys:
-                        fail(path, row_no, f"no key for {ch!r}")
-                rows.append(row)
-            skin.shapes[args[0]] = [[keys[ch] for ch in row] for row in rows]
+            page, x0, y0, x1, y1 = args
+            keepclear.append((page + x0, y0, page + x1, y1))
         elif cmd == "picture":
-            want(4)
-            if args[3] not in skin.shapes:
-                fail(path, line_no, f"unknown shape {args[3]!r}")
-            skin.page(line_no, args[0])
-            for y, row in enumerate(skin.shapes[args[3]]):
-                for x, index in enumerate(row):
-                    if index is not None:
-                        skin.put(line_no, args[0], n(1) + x, n(2) + y, index)
+            page, x0, y0, shape = args
+            for x, y, index in shape.points():
+                put(page, x0 + x, y0 + y, index)
         elif cmd == "text":
-            scale = 1
-            if len(args) == 7 and args[5] == "scale":
-                scale = n(6)
-                args = args[:5]
-            want(5)
-            skin.page(line_no, args[0])
-            ink = skin.colour(line_no, args[3])
-            check_text(skin, line_no, glyphs, args[4])
-            for x, y in text_ink(glyphs, args[4], scale):
-                skin.put(line_no, args[0], n(1) + x, n(2) + y, ink)
-        elif cmd == "rect":
-            want(6)
-            skin.page(line_no, args[0])
-            index = skin.colour(line_no, args[5])
-            for y in range(n(2), n(4) + 1):
-                for x in range(n(1), n(3) + 1):
-                    skin.put(line_no, args[0], x, y, index)
-        elif cmd == "button":
-            want(8)
-            skin.page(line_no, args[0])
-            x0, y0, x1, y1 = n(1), n(2), n(3), n(4)
-            face = skin.colour(line_no, args[5])
-            ink = skin.colour(line_no, args[6])
-            caption = args[7]
-            check_text(skin, line_no, glyphs, caption)
+            page, x0, y0, ink, text = args
+            for x, y in text_ink(text, scale):
+                put(page, x0 + x, y0 + y, ink)
+        else:  # rect, button and strip fill x0..x1, y0..y1; the last two then write
+            page, x0, y0, x1, y1, fill = args[:6]
+            strip = cmd == "strip"
             for y in range(y0, y1 + 1):
                 for x in range(x0, x1 + 1):
-                    skin.put(line_no, args[0], x, y, face)
-            # Centre the caption's ink, not its cells: the trailing gap
-            # column would pull it a pixel to the left.
-            points = list(text_ink(glyphs, caption))
+                    put(page, x, y, fill, strip)
+            if cmd == "rect":
+                continue
+            ink, points = args[6], text_ink(args[-1])
             if not points:
-                fail(path, line_no, "button caption has no ink")
-            left = min(p[0] for p in points)
-            right = max(p[0] for p in points)
-            top = min(p[1] for p in points)
-            bottom = max(p[1] for p in points)
-            ox = x0 + (x1 - x0 + 1 - (right - left + 1)) // 2 - left
-            oy = y0 + (y1 - y0 + 1 - (bottom - top + 1)) // 2 - top
+                fail(path, line_no, "the text has no ink")
+            xs, ys = [x for x, _ in points], [y for _, y in points]
+            # A strip's text starts dx, dy inside it; a button centres its
+            # caption's ink, not its cells, whose trailing gap would pull it left.
+            ox = x0 + (args[7] if strip else (x1 - x0 - max(xs) + min(xs)) // 2 - min(xs))
+            oy = y0 + (args[8] if strip else (y1 - y0 - max(ys) + min(ys)) // 2 - min(ys))
             for x, y in points:
                 if not (x0 <= ox + x <= x1 and y0 <= oy + y <= y1):
-                    fail(path, line_no, "button caption does not fit")
-                skin.put(line_no, args[0], ox + x, oy + y, ink)
-        elif cmd == "strip":
-            want(10)
-            skin.page(line_no, args[0])
-            sx, sy, sw, sh = n(1), n(2), n(3), n(4)
-            fill = skin.colour(line_no, args[5])
-            ink = skin.colour(line_no, args[6])
-            caption = args[9]
-            check_text(skin, line_no, glyphs, caption)
-            for y in range(sy, sy + sh):
-                for x in range(sx, sx + sw):
-                    skin.put(line_no, args[0], x, y, fill, in_strip=True)
-            # Only ink is drawn, so a glyph's gap column may run past the edge.
-            for x, y in text_ink(glyphs, caption):
-                px, py = sx + n(7) + x, sy + n(8) + y
-                if not (sx <= px < sx + sw and sy <= py < sy + sh):
-                    fail(path, line_no, "strip text ink falls outside the strip")
-                skin.put(line_no, args[0], px, py, ink, in_strip=True)
-        else:
-            fail(path, line_no, f"unknown command {cmd!r}")
+                    fail(path, line_no, "the text's ink does not fit")
+                put(page, ox + x, oy + y, ink, strip)
 
-    if skin.pixels is None:
-        raise SourceError(f"{path}: no 'ground' line")
-    if len(skin.palette) > 256:
-        raise SourceError(f"{path}: more than 256 colours")
-    palette = skin.palette + [(0, 0, 0)] * (256 - len(skin.palette))
-    return bmp_bytes(skin.width, skin.height, 8, palette, skin.pixels)
+    if not pixels or len(palette) > 256:
+        raise SourceError(f"{path}: needs 'size', then 'ground', and at most 256 colours")
+    return bmp_file(pixels, 8, palette + [(0, 0, 0)] * (256 - len(palette)))
 
 
-# --------------------------------------------------------------------------
-# Cursors
+# Cursors: 32 x 32, black and white; the grid sits in the top-left corner
 
-CURSOR_SIZE = 32
-TRANSPARENT, BLACK, WHITE = ".", "#", "o"
+BLACK, WHITE = 0, 1
 
 
-def make_cursor(src_dir, name, caption_font):
-    path = os.path.join(src_dir, name)
-    hotspot = None
-    captions = []
-    shape = []
-    lines = list(source_lines(path))
-    i = 0
-    while i < len(lines):
-        line_no, text = lines[i]
-        i += 1
-        words = shlex.split(text)
-        if words[0] == "hotspot" and len(words) == 3:
-            hotspot = (to_int(path, line_no, words[1]), to_int(path, line_no, words[2]))
-        elif words[0] == "caption" and len(words) == 4:
-            captions.append((line_no, to_int(path, line_no, words[1]),
-                             to_int(path, line_no, words[2]), words[3]))
-        elif words[0] == "shape" and len(words) == 1:
-            while True:
-                if i >= len(lines):
-                    fail(path, line_no, "shape without 'end'")
-                row_no, row = lines[i]
-                i += 1
-                if row == "end":
-                    break
-                if len(row) > CURSOR_SIZE or set(row) - {TRANSPARENT, BLACK, WHITE}:
-                    fail(path, row_no, "shape rows hold at most 32 of '.', '#', 'o'")
-                shape.append(row)
-            if len(shape) > CURSOR_SIZE:
-                fail(path, line_no, "shape taller than 32 rows")
-        else:
-            fail(path, line_no, f"cannot read {text!r}")
-    if hotspot is None:
-        raise SourceError(f"{path}: missing 'hotspot'")
-
-    grid = [[TRANSPARENT] * CURSOR_SIZE for _ in range(CURSOR_SIZE)]
-    for y, row in enumerate(shape):
-        for x, ch in enumerate(row):
-            grid[y][x] = ch
+def make_cursor(cursor, caption_font):
+    if max(cursor.size()) > 32:
+        cursor.fail("a cursor is at most 32 x 32 pixels")
+    grid = [[None] * 32 for _ in range(32)]
+    for x, y, colour in cursor.points():
+        grid[y][x] = colour
 
     # Letters first, then a black ring round them; neither may spoil the shape.
     letters = set()
-    for line_no, cx, cy, text in captions:
+    for cx, cy, text in cursor.fields.get("caption", []):
         for k, ch in enumerate(text):
             if ch not in caption_font:
-                fail(path, line_no, f"no caption glyph for {ch!r}")
-            for x, y in caption_font[ch].ink():
-                letters.add((cx + 4 * k + x, cy + y, line_no))
-    for x, y, line_no in letters:
-        if not (0 <= x < CURSOR_SIZE and 0 <= y < CURSOR_SIZE) or grid[y][x] != TRANSPARENT:
-            fail(path, line_no, "caption runs off the cursor or into the shape")
+                cursor.fail(f"no caption glyph for {ch!r}")
+            letters |= {(cx + 4 * k + x, cy + y) for x, y, _ in caption_font[ch].points()}
+    for x, y in letters:
+        if not (0 <= x < 32 and 0 <= y < 32) or grid[y][x] is not None:
+            cursor.fail("a caption runs off the cursor or into the shape")
         grid[y][x] = WHITE
-    for x, y, line_no in letters:
-        for dy in (-1, 0, 1):
-            for dx in (-1, 0, 1):
-                ox, oy = x + dx, y + dy
-                if not (0 <= ox < CURSOR_SIZE and 0 <= oy < CURSOR_SIZE):
-                    fail(path, line_no, "caption outline runs off the cursor")
-                if grid[oy][ox] == TRANSPARENT:
-                    grid[oy][ox] = BLACK
+    for ox, oy in {(x + dx, y + dy) for x, y in letters for dx in (-1, 0, 1) for dy in (-1, 0, 1)}:
+        if not (0 <= ox < 32 and 0 <= oy < 32):
+            cursor.fail("a caption's outline runs off the cursor")
+        if grid[oy][ox] is None:
+            grid[oy][ox] = BLACK
 
-    hx, hy = hotspot
-    if grid[hy][hx] == TRANSPARENT:
-        raise SourceError(f"{path}: the hot spot is on a transparent pixel")
-
-    xor_rows = [[1 if ch == WHITE else 0 for ch in row] for row in grid]
-    and_rows = [[1 if ch == TRANSPARENT else 0 for ch in row] for row in grid]
-    image = icon_image(CURSOR_SIZE, 1, [(0, 0, 0), (255, 255, 255)], xor_rows, and_rows)
-    return icon_file(2, CURSOR_SIZE, 2, hx, hy, image)
+    hx, hy = cursor.field("hotspot")
+    if not (0 <= hx < 32 and 0 <= hy < 32) or grid[hy][hx] is None:
+        cursor.fail("the hot spot is on a clear pixel")
+    xor_rows = [[1 if colour == WHITE else 0 for colour in row] for row in grid]
+    and_rows = [[1 if colour is None else 0 for colour in row] for row in grid]
+    return icon_file(2, 1, [(0, 0, 0), (255, 255, 255)], xor_rows, and_rows, hx, hy)
 
 
-# --------------------------------------------------------------------------
-# Icon
+# The icon: 32 x 32 in 16 colours, the key's colours in palette order
 
-def make_icon(src_dir):
-    path = os.path.join(src_dir, "tintspot_icon.txt")
-    keys = {}
-    palette = []
-    rows = []
-    lines = list(source_lines(path))
-    i = 0
-    while i < len(lines):
-        line_no, text = lines[i]
-        i += 1
-        words = text.split()
-        if words[0] == "colour" and len(words) == 5:
-            if len(words[1]) != 1 or words[1] in keys or words[1] == TRANSPARENT:
-                fail(path, line_no, "colour keys are single, distinct characters other than '.'")
-            keys[words[1]] = len(palette)
-            palette.append(hex_colour(path, line_no, words[2:]))
-        elif words[0] == "image" and len(words) == 1:
-            while True:
-                if i >= len(lines):
-                    fail(path, line_no, "image without 'end'")
-                row_no, row = lines[i]
-                i += 1
-                if row == "end":
-                    break
-                if len(row) != 32 or any(ch != TRANSPARENT and ch not in keys for ch in row):
-                    fail(path, row_no, "image rows are 32 keyed pixels")
-                rows.append(row)
-        else:
-            fail(path, line_no, f"cannot read {text!r}")
-    if len(palette) != 16:
-        raise SourceError(f"{path}: the icon needs exactly 16 colours")
-    if len(rows) != 32:
-        raise SourceError(f"{path}: the icon needs 32 rows")
-    # Transparent pixels: AND set, colour 0, so the screen shows through.
-    xor_rows = [[0 if ch == TRANSPARENT else keys[ch] for ch in row] for row in rows]
-    and_rows = [[1 if ch == TRANSPARENT else 0 for ch in row] for row in rows]
-    image = icon_image(32, 4, palette, xor_rows, and_rows)
-    return icon_file(1, 32, 16, 1, 4, image)
+def make_icon(icon):
+    palette = [colour for colour in icon.key.values() if colour is not None]
+    if len(set(palette)) != 16 or len(palette) != 16 or icon.size() != (32, 32):
+        icon.fail("the icon is 32 x 32 pixels keyed with 16 different colours")
+    # Clear pixels: AND set, colour 0, so the screen shows through.
+    xor_rows = [[0 if colour is None else palette.index(colour) for colour in row]
+                for row in icon.rows]
+    and_rows = [[1 if colour is None else 0 for colour in row] for row in icon.rows]
+    return icon_file(1, 4, palette, xor_rows, and_rows, 1, 4)
 
 
-# --------------------------------------------------------------------------
+OUTPUTS = ["glyphs.bmp", "link.cur", "pick.cur", "select.cur", "skin.bmp", "tintspot.ico", "toler.cur"]
+
 
 def build(src_dir):
     outputs = {}
-    outputs["glyphs.bmp"], font = make_glyphs(src_dir)
+    outputs["glyphs.bmp"], font = make_glyphs(os.path.join(src_dir, "glyphs.txt"))
     outputs["skin.bmp"] = make_skin(src_dir, font)
-    _, caption_font = read_font(os.path.join(src_dir, "cursor_font.txt"), 3, 5, with_cells=False)
-    for out, src in (("link.cur", "link_cursor.txt"),
-                     ("pick.cur", "pick_cursor.txt"),
-                     ("select.cur", "select_cursor.txt"),
-                     ("toler.cur", "toler_cursor.txt")):
-        outputs[out] = make_cursor(src_dir, src, caption_font)
-    outputs["tintspot.ico"] = make_icon(src_dir)
+    caption_font = read_font(os.path.join(src_dir, "cursor_font.txt"), 3, 5)[0]
+    for cursor in read_pictures(os.path.join(src_dir, "cursors.txt"),
+                                {"black": BLACK, "white": WHITE}.get,
+                                {"cursor": {"hotspot": (int, int), "caption": (int, int, str)}}):
+        outputs[cursor.name + ".cur"] = make_cursor(cursor, caption_font)
+    for icon in read_pictures(os.path.join(src_dir, "tintspot_icon.txt"), rgb, {"icon": {}}):
+        outputs[icon.name + ".ico"] = make_icon(icon)
+    if sorted(outputs) != OUTPUTS:
+        raise SourceError(f"{src_dir}: the pictures must be exactly {', '.join(OUTPUTS)}")
     return outputs
 
 
@@ -549,15 +370,14 @@ def main(argv):
     if len(argv) != 3:
         sys.stderr.write("usage: make_pictures.py <pictures source dir> <out dir>\n")
         return 2
-    src_dir, out_dir = argv[1], argv[2]
     try:
-        outputs = build(src_dir)
+        outputs = build(argv[1])
     except (SourceError, OSError) as e:
         sys.stderr.write(f"make_pictures: {e}\n")
         return 1
-    os.makedirs(out_dir, exist_ok=True)
+    os.makedirs(argv[2], exist_ok=True)
     for name, data in outputs.items():
-        with open(os.path.join(out_dir, name), "wb") as f:
+        with open(os.path.join(argv[2], name), "wb") as f:
             f.write(data)
     return 0
 

@@ -1,6 +1,6 @@
 #include "app/about.h"
 
-#include "app/picker_state.h"
+#include "core/messages.h"
 
 namespace {
 
@@ -9,17 +9,42 @@ constexpr Rect kSiteRect = {34, 144, 108, 158};
 constexpr Rect kMailRect = {34, 157, 114, 171};
 constexpr Rect kPageToggleRect = {136, 249, 190, 266};
 
-bool inside(const Rect& r, std::int32_t x, std::int32_t y) { return r.left <= x && x < r.right && r.top <= y && y < r.bottom; }
+bool inside(const Rect& r, std::int32_t x, std::int32_t y) { return pointInRect(r, x, y); }
 
 }  // namespace
 
-void placeAboutWindow() {
-    picker.aboutWidth = 223;
-    picker.aboutHeight = 283;
-    picker.aboutRect.left = (picker.screenWidth - 223) / 2;
-    picker.aboutRect.top = (picker.screenHeight - 283) / 2 - 80;
-    picker.aboutRect.right = picker.aboutRect.left + 223;
-    picker.aboutRect.bottom = picker.aboutRect.top + 283;
+void placeAboutWindow(PickerState& s) {
+    s.aboutWidth = 223;
+    s.aboutHeight = 283;
+    s.aboutRect.left = (s.screenWidth - 223) / 2;
+    s.aboutRect.top = (s.screenHeight - 283) / 2 - 80;
+    s.aboutRect.right = s.aboutRect.left + 223;
+    s.aboutRect.bottom = s.aboutRect.top + 283;
+}
+
+Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int32_t y) {
+    Effects fx;
+    switch (message) {
+    case wm::Paint: return fx.add(Fx::PaintAbout, 0);
+    case wm::MouseMove:
+        s.cursorX = x;
+        s.cursorY = y;
+        return fx.add(Fx::SetCursor, overAboutLink(s.aboutPage, x, y) ? LinkShape : ArrowShape);
+    case wm::LeftDown:
+    case wm::RightDown: {
+        const AboutPress press = aboutPress(s.aboutPage, s.cursorX, s.cursorY);
+        if (press.site) fx.post(UM_SITE);
+        if (press.mail) fx.post(UM_MAIL);
+        if (press.toggle) {
+            s.aboutPage ^= 1;
+            return fx.add(Fx::PaintAbout, 1);
+        }
+        s.aboutActive = 0;
+        // While the window was open the pointer was tracked in its client coordinates.
+        return fx.add(Fx::CloseAbout).add(Fx::PointerToState).add(Fx::Layout).add(Fx::ApplyVisibility);
+    }
+    default: return fx;
+    }
 }
 
 AboutPress aboutPress(std::uint8_t page, std::int32_t x, std::int32_t y) {

@@ -3,8 +3,18 @@
 
 #include <cstdint>
 
-// Centres the about window horizontally and 80 pixels above the vertical centre.
-void placeAboutWindow();
+#include "core/effects.h"
+#include "core/picker_state.h"
+
+// Centres the about window horizontally and 80 pixels above the vertical centre of the
+// primary screen.
+void placeAboutWindow(PickerState& s);
+
+// The about window's messages, in its client coordinates: a move tracks the pointer (the
+// link cursor over a link); a press, judged where the pointer last moved, not where the
+// press message says, posts the links under it, and flips the page on the page button or
+// else closes the window, the panel placed beside where the pointer really is.
+Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int32_t y);
 
 // What a press at (x, y) of the about window's client area does on the page shown (1 the
 // help page, 0 the about page): the links post the web and mail requests (a point on the

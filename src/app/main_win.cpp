@@ -3,12 +3,12 @@
 // orderly shutdown that stores the settings.
 #include "app/about.h"
 #include "app/app_win.h"
-#include "app/picker_state.h"
-#include "capture/capture_win.h"
+#include "core/messages.h"
+#include "core/picker_state.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
-#include "mixer/mixer_win.h"
 #include "resource_ids.h"
+#include "tracking/gestures.h"
 #include "tracking/tracking_win.h"
 
 namespace {
@@ -26,18 +26,6 @@ void loadBitmapIntoDC(HINSTANCE instance, int id, HBITMAP& bitmap, HDC& dc) {
 // sound for private copies.
 HICON loadCursor(HINSTANCE instance, int id) {
     return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0, 0));
-}
-
-}  // namespace
-
-bool refuseSecondInstance() {
-    // The mapping is never closed: the name stays taken for the life of the process.
-    HANDLE guard = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, "VuvOro");
-    if (guard != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
-        MessageBoxA(nullptr, "Application is running.", kAppTitle, MB_OK);
-        ExitProcess(1);
-    }
-    return false;
 }
 
 void registerWindowClasses(HINSTANCE instance) {
@@ -73,18 +61,19 @@ bool createWindows(HINSTANCE instance) {
     picker.appInstance = instance;
     // Never activated, neither by a click nor by being shown: the panel must not take the
     // keyboard from the application the user works in.
-    picker.panelHwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, panelClassName, nullptr, WS_POPUP, CW_USEDEFAULT, 0,
-                                       CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    picker.panelHwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, panelClassName, nullptr, WS_POPUP,
+                                       CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (!picker.panelHwnd) return false;
-    picker.overlayHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, overlayClassName, nullptr, WS_POPUP, CW_USEDEFAULT,
-                                         0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    picker.overlayHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, overlayClassName, nullptr, WS_POPUP, CW_USEDEFAULT, 0,
+                                         CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     return picker.overlayHwnd != nullptr;
 }
 
 void loadResources(HINSTANCE instance) {
     picker.appMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_APP_MENU));
 
-    readScreenSize();
+    readMonitors();
+    placeAboutWindow(picker);
 
     loadBitmapIntoDC(instance, IDB_SKIN, picker.skinBitmap, picker.skinDC);
     loadBitmapIntoDC(instance, IDB_GLYPHS, picker.glyphBitmap, picker.glyphDC);
@@ -96,38 +85,11 @@ void loadResources(HINSTANCE instance) {
     picker.arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
 }
 
-bool createWindowsAndResources(HINSTANCE instance) {
-    registerWindowClasses(instance);
-    if (!createWindows(instance)) return false;
-    loadResources(instance);
-    return true;
-}
+void onPointer(const PointerEvent& event) { carryOut(pointerDecision(picker, event)); }
 
-void readScreenSize() {
-    {
-        const ScopedGetDC screen(nullptr);
-        picker.screenWidth = GetDeviceCaps(screen, HORZRES);
-        picker.screenHeight = GetDeviceCaps(screen, VERTRES);
-    }
-    placeAboutWindow();
-}
-
-void releaseResources() {
-    // The device contexts go first, so that no bitmap is still selected when deleted.
-    DeleteDC(picker.glyphDC);
-    DeleteDC(picker.skinDC);
-    DeleteObject(picker.glyphBitmap);
-    DeleteObject(picker.skinBitmap);
-    trayIcon(NIM_DELETE, nullptr, nullptr);
-    DestroyMenu(picker.appMenu);
-    DestroyCursor(picker.linkCursor);
-    DestroyCursor(picker.pickCursor);
-    DestroyCursor(picker.selectCursor);
-    DestroyCursor(picker.toleranceCursor);
-    releaseMagnifierGrab();
-}
-
-NOTIFYICONDATAA makeTrayRecord(HICON icon, const char* tip) {
+// Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
+// its own copy).
+BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
     NOTIFYICONDATAA record = {};
     // The record as first defined, 88 bytes: no later extension is used.
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -137,7 +99,44 @@ NOTIFYICONDATAA makeTrayRecord(HICON icon, const char* tip) {
     record.uCallbackMessage = UM_TRAY;
     record.hIcon = icon;
     if (tip) lstrcpynA(record.szTip, tip, 64);
-    return record;
+    const BOOL result = Shell_NotifyIconA(action, &record);
+    if (icon) DestroyIcon(icon);
+    return result;
+}
+
+}  // namespace
+
+bool refuseSecondInstance() {
+    // The mapping is never closed: the name stays taken for the life of the process.
+    HANDLE guard = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, "VuvOro");
+    if (guard != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        MessageBoxA(nullptr, "Application is running.", kAppTitle, MB_OK);
+        ExitProcess(1);
+    }
+    return false;
+}
+
+bool createWindowsAndResources(HINSTANCE instance) {
+    registerWindowClasses(instance);
+    if (!createWindows(instance)) return false;
+    loadResources(instance);
+    setPointerHandler(onPointer);
+    return true;
+}
+
+void releaseResources() {
+    // The device contexts go first, so that no bitmap is still selected when deleted.
+    DeleteDC(picker.glyphDC);
+    DeleteDC(picker.skinDC);
+    DeleteObject(picker.glyphBitmap);
+    DeleteObject(picker.skinBitmap);
+    removeTrayIcon();
+    DestroyMenu(picker.appMenu);
+    DestroyCursor(picker.linkCursor);
+    DestroyCursor(picker.pickCursor);
+    DestroyCursor(picker.selectCursor);
+    DestroyCursor(picker.toleranceCursor);
+    releaseMagnifierGrab();
 }
 
 void addTrayIcon() {
@@ -146,18 +145,7 @@ void addTrayIcon() {
     trayIcon(NIM_ADD, icon, kAppTitle);
 }
 
-BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
-    NOTIFYICONDATAA record = makeTrayRecord(icon, tip);
-    const BOOL result = Shell_NotifyIconA(action, &record);
-    if (icon) DestroyIcon(icon);
-    return result;
-}
-
-LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (picker.aboutActive) return aboutWindowProc(window, message, wParam, lParam);
-    if (picker.mixerActive) return mixerSurfaceProc(window, message, wParam, lParam);
-    return captureSurfaceProc(window, message, wParam, lParam);
-}
+bool removeTrayIcon() { return trayIcon(NIM_DELETE, nullptr, nullptr) != FALSE; }
 
 int runTintspot(HINSTANCE instance) {
     refuseSecondInstance();

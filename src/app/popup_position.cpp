@@ -1,6 +1,6 @@
 #include "app/popup_position.h"
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 
 PopupPoint panelPopupPosition(bool measured, std::int32_t itemWidth) {
     std::int32_t x = -1;

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "core/commands.h"
 #include "tracking/layout.h"
 
 const SettingEntry kSettings[13] = {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 
 struct SettingEntry {
     const char* name;

@@ -12,9 +12,30 @@ namespace {
 
 constexpr const char* kSettingsKey = "Software\\Korvex\\Tintspot";
 
-LONG openMachineKey(REGSAM access, HKEY* key) {
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, access, key);
-}
+// An open registry key, closed at the end of its scope.
+class ScopedRegKey {
+public:
+    ScopedRegKey() = default;
+    ~ScopedRegKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    ScopedRegKey(const ScopedRegKey&) = delete;
+    ScopedRegKey& operator=(const ScopedRegKey&) = delete;
+    bool open(HKEY root, REGSAM access) {
+        if (RegOpenKeyExA(root, kSettingsKey, 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
+        return key_ != nullptr;
+    }
+    bool create(HKEY root) {
+        if (RegCreateKeyExA(root, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS)
+            key_ = nullptr;
+        return key_ != nullptr;
+    }
+    operator HKEY() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
 
 void writeSettings(HKEY key) {
     for (const SettingEntry& entry : kSettings) {
@@ -23,17 +44,18 @@ void writeSettings(HKEY key) {
         RegSetValueExA(key, entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(sharedText.data),
                        static_cast<DWORD>(sharedText.length + 1));
     }
-    RegCloseKey(key);
 }
 
 }  // namespace
 
-LONG (*openMachineSettingsKey)(REGSAM access, HKEY* key) = openMachineKey;
-
 void loadSettings() {
+    ScopedRegKey user, machine;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS ||
-        openMachineSettingsKey(KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+    if (user.open(HKEY_CURRENT_USER, KEY_QUERY_VALUE))
+        key = user;
+    else if (machine.open(HKEY_LOCAL_MACHINE, KEY_QUERY_VALUE))
+        key = machine;
+    if (key) {
         char buffer[1000];
         for (const SettingEntry& entry : kSettings) {
             DWORD size = 999, type = REG_NONE;
@@ -46,15 +68,12 @@ void loadSettings() {
             buffer[size] = 0;  // the stored text need not be terminated
             picker.*entry.field = parseStoredInt(buffer);
         }
-        RegCloseKey(key);
     }
     for (unsigned command : applyLoadedSettings(picker)) setMenuCheck(command, true);
 }
 
 void saveSettings() {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS)
-        writeSettings(key);
-    if (openMachineSettingsKey(KEY_SET_VALUE, &key) == ERROR_SUCCESS) writeSettings(key);
+    ScopedRegKey user, machine;
+    if (user.create(HKEY_CURRENT_USER)) writeSettings(user);
+    if (machine.open(HKEY_LOCAL_MACHINE, KEY_SET_VALUE)) writeSettings(machine);
 }

@@ -1,11 +1,61 @@
-// The arithmetic of the two clipboard copies: the rubber band's rectangle and what of it
-// is copied, and the colour text.
+// Region capture: the crosshair, the rubber band and what of it is copied; and the colour
+// text copy.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "app/picker_state.h"
+#include "core/effects.h"
+#include "core/picker_state.h"
+
+// A capture's own record, beside the picker's captureState (0 idle, 1 crosshair, 2 band).
+struct CaptureState {
+    std::int32_t captureStartX = 0;   // the fixed corner, screen coordinates
+    std::int32_t captureStartY = 0;
+    Rect captureRect;                 // normalised rectangle between the corner and the pointer
+    std::int32_t captureWidth = 0;    // captureRect's width and height
+    std::int32_t captureHeight = 0;
+    Rect drawnBandRect;               // the band currently inverted on the overlay; empty if none
+    // Where the crosshair's lines are inverted on the overlay, while crosshairDrawn. (Flags,
+    // not marker values: with a monitor left of or above the primary one every coordinate
+    // may be a real one.)
+    std::int32_t crosshairX = 0;
+    std::int32_t crosshairY = 0;
+    std::uint8_t crosshairArmed = 0;  // the pointer has moved: the next paint draws the crosshair
+    std::uint8_t crosshairDrawn = 0;  // its lines are inverted on the overlay and must be erased
+    std::int32_t captureSavedNomove = 0;  // nomove when the capture began
+    Rect screenArea;                  // what the overlay covers: every monitor, screen coordinates
+};
+
+// The capture's states:
+//
+//   event          state      result
+//   start          0          pinned (nomove saved), screen held still, overlay up   -> 1
+//   pointer move   1          the crosshair follows from the next paint
+//   pointer move   2          the band runs from the corner to the pointer
+//   press          1          the corner is where the pointer last moved             -> 2
+//   end, copy      any        a band that copies is cut from the held screen          -> 0
+//   end, no copy   any        nothing copied; overlay parked, pin as it was           -> 0
+Effects captureStart(PickerState& s, CaptureState& c, const Rect& area);
+void captureMove(const PickerState& s, CaptureState& c);
+void capturePress(PickerState& s, CaptureState& c);
+Effects captureEnd(PickerState& s, CaptureState& c, bool copy);
+
+// The overlay's messages during a capture. The overlay is never activated and never erased.
+Effects captureOverlayMessage(const PickerState& s, unsigned message);
+
+// What one paint of the overlay inverts, in screen coordinates and in this order: crosshairs
+// (the first erases the last one drawn) and band outlines (likewise). Every line is drawn by
+// inversion, so each paint first undoes exactly what the previous one drew.
+struct CapturePaint {
+    Rect area;                 // what the overlay covers
+    bool inverting = false;    // the paint draws lines at all
+    int crosses = 0;
+    std::int32_t crossX[2] = {}, crossY[2] = {};
+    int bands = 0;
+    Rect band[2];
+};
+CapturePaint capturePaint(const PickerState& s, CaptureState& c);
 
 // The rectangle between the fixed corner and the pointer, normalised so that left <= right
 // and top <= bottom, whichever way the band was dragged.

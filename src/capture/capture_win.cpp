@@ -9,70 +9,22 @@
 
 #include <cstring>
 
-#include "app/picker_state.h"
 #include "capture/capture.h"
-#include "capture/capture_state.h"
+#include "core/messages.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
-#include "tracking/tracking_win.h"
 
 namespace {
 
-struct ScreenPicture {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-};
-ScreenPicture picture;
-bool overlayFilled = false;      // the overlay has shown the picture since it was shown
+CaptureState capture;
+
+// The screen held still for this capture, in a memory context of its own.
+ScopedMemoryBitmap picture;
+bool overlayFilled = false;      // the overlay has shown the picture since it was taken
 HBITMAP pendingBitmap = nullptr;  // cut on the release, waiting for the panel to copy it
 
-void releasePicture() {
-    if (picture.dc) {
-        SelectObject(picture.dc, picture.previous);
-        DeleteDC(picture.dc);
-    }
-    if (picture.bitmap) DeleteObject(picture.bitmap);
-    picture = {};
-}
-
-int areaWidth() { return capture.screenArea.right - capture.screenArea.left; }
-int areaHeight() { return capture.screenArea.bottom - capture.screenArea.top; }
-
-// Of every monitor: where no monitor shows anything the picture stays black.
-void takePicture() {
-    releasePicture();
-    const ScopedGetDC screen(nullptr);
-    if (!screen) return;
-    picture.dc = CreateCompatibleDC(screen);
-    picture.bitmap = CreateCompatibleBitmap(screen, areaWidth(), areaHeight());
-    if (picture.dc && picture.bitmap) {
-        picture.previous = SelectObject(picture.dc, picture.bitmap);
-        PatBlt(picture.dc, 0, 0, areaWidth(), areaHeight(), BLACKNESS);
-        BitBlt(picture.dc, 0, 0, areaWidth(), areaHeight(), screen, capture.screenArea.left, capture.screenArea.top,
-               SRCCOPY);
-    }
-    if (!picture.previous) releasePicture();
-}
-
-// A bitmap of the screen's pixels in r, from the picture (or the screen itself when no
-// picture could be taken); null when it cannot be made.
-HBITMAP cutBitmap(const Rect& r) {
-    const ScopedGetDC screen(nullptr);
-    if (!screen) return nullptr;
-    const ScopedMemoryDC memory(screen);
-    // Handed on to the clipboard when made: owned here only until then.
-    HBITMAP bitmap = memory ? CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top) : nullptr;
-    if (bitmap) {
-        const ScopedSelect selected(memory, bitmap);
-        if (picture.dc)
-            BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, picture.dc, r.left - capture.screenArea.left,
-                   r.top - capture.screenArea.top, SRCCOPY);
-        else
-            BitBlt(memory, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-    }
-    return bitmap;
-}
+int width(const Rect& r) { return r.right - r.left; }
+int height(const Rect& r) { return r.bottom - r.top; }
 
 // Empties the clipboard and hands it data, with the panel as owner. False when the
 // clipboard could not be opened or refused the data: the caller still owns it then, and
@@ -86,97 +38,83 @@ bool handToClipboard(UINT format, HANDLE data) {
 }
 
 // The overlay's client coordinates are the screen's moved by the area's corner.
-void invertCrosshair(HDC dc) {
-    const int x = capture.crosshairX - capture.screenArea.left, y = capture.crosshairY - capture.screenArea.top;
-    MoveToEx(dc, 0, y, nullptr);
-    LineTo(dc, areaWidth(), y);
-    MoveToEx(dc, x, 0, nullptr);
-    LineTo(dc, x, areaHeight());
-}
-
-bool isEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-// The all-zero rectangle means no band: nothing is drawn.
-void outlineBand(HDC dc, const Rect& r) {
-    if (r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0) return;
-    const Rect& a = capture.screenArea;
-    outlineRect(dc, {r.left - a.left, r.top - a.top, r.right - a.left, r.bottom - a.top});
+void invertCrosshair(HDC dc, const Rect& area, std::int32_t x, std::int32_t y) {
+    MoveToEx(dc, 0, y - area.top, nullptr);
+    LineTo(dc, width(area), y - area.top);
+    MoveToEx(dc, x - area.left, 0, nullptr);
+    LineTo(dc, x - area.left, height(area));
 }
 
 }  // namespace
 
-void startCapture() {
-    capture.captureSavedNomove = picker.nomove;
-    picker.nomove = 1;  // the panel stays put during the capture
-    capture.drawnBandRect = {};
-    capture.captureRect = {};
-    capture.crosshairArmed = 0;
-    capture.crosshairDrawn = 0;
-    capture.screenArea = allMonitors();
-    takePicture();  // before the overlay covers the screen
+Effects captureDecision(const Effect& e) {
+    switch (e.what) {
+    case Fx::StartCapture: return captureStart(picker, capture, picker.allMonitors);
+    case Fx::CaptureMove: captureMove(picker, capture); return {};
+    case Fx::CapturePress: capturePress(picker, capture); return {};
+    case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);
+    default: return {};
+    }
+}
+
+Effects captureOverlay(unsigned message) { return captureOverlayMessage(picker, message); }
+
+Rect captureBand() { return picker.captureState == 2 ? capture.captureRect : Rect{}; }
+
+// Of every monitor: where no monitor shows anything the picture stays black.
+void takePicture(const Rect& area) {
+    const ScopedGetDC screen(nullptr);
+    picture.reset(screen, width(area), height(area));
     overlayFilled = false;
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, capture.screenArea.left, capture.screenArea.top, areaWidth(),
-                 areaHeight(), SWP_ASYNCWINDOWPOS);
+    if (!picture) return;
+    PatBlt(picture, 0, 0, width(area), height(area), BLACKNESS);
+    BitBlt(picture, 0, 0, width(area), height(area), screen, area.left, area.top, SRCCOPY);
+}
+
+void showOverlay(const Rect& area) {
+    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, area.left, area.top, width(area), height(area), SWP_ASYNCWINDOWPOS);
     ShowWindow(picker.overlayHwnd, SW_SHOW);
     SetCapture(picker.overlayHwnd);
-    // Lifts the panel back above the overlay.
-    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, picker.panelWidth,
-                 picker.panelHeight, SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);
-    picker.captureState = 1;
 }
 
-void updateCaptureRect() {
-    capture.captureRect = bandRect(capture.captureStartX, capture.captureStartY, picker.cursorX, picker.cursorY);
-    capture.captureWidth = capture.captureRect.right - capture.captureRect.left;
-    capture.captureHeight = capture.captureRect.bottom - capture.captureRect.top;
+void releasePicture() { picture.reset(); }
+
+// A bitmap of the screen's pixels in r, from the picture (or the screen itself when no
+// picture could be taken), waiting for the panel to copy it.
+void cutBand(const Rect& r) {
+    const ScopedGetDC screen(nullptr);
+    if (!screen) return;
+    const ScopedMemoryDC memory(screen);
+    // Handed on to the clipboard when made: owned here only until then.
+    HBITMAP bitmap = memory ? CreateCompatibleBitmap(screen, width(r), height(r)) : nullptr;
+    if (!bitmap) return;
+    {
+        const ScopedSelect selected(memory, bitmap);
+        const Rect& area = capture.screenArea;
+        if (picture)
+            BitBlt(memory, 0, 0, width(r), height(r), picture, r.left - area.left, r.top - area.top, SRCCOPY);
+        else
+            BitBlt(memory, 0, 0, width(r), height(r), screen, r.left, r.top, SRCCOPY);
+    }
+    if (pendingBitmap) DeleteObject(pendingBitmap);
+    pendingBitmap = bitmap;
+    PostMessageA(picker.panelHwnd, UM_COPYBITMAP, 0, 0);
 }
 
-// Every line is drawn by inversion with the default black pen, so each paint first undoes
-// exactly what the previous one drew and the screen beneath comes back unchanged.
 void paintCaptureOverlay(HDC dc) {
-    if (!overlayFilled && picture.dc) {
-        BitBlt(dc, 0, 0, areaWidth(), areaHeight(), picture.dc, 0, 0, SRCCOPY);
+    const CapturePaint plan = capturePaint(picker, capture);
+    if (!overlayFilled && picture) {
+        BitBlt(dc, 0, 0, width(plan.area), height(plan.area), picture, 0, 0, SRCCOPY);
         overlayFilled = true;
     }
-    if (picker.captureState == 1) {
-        if (capture.crosshairArmed) {
-            SetROP2(dc, R2_NOTXORPEN);
-            if (capture.crosshairDrawn) invertCrosshair(dc);
-            capture.crosshairX = picker.cursorX;
-            capture.crosshairY = picker.cursorY;
-            invertCrosshair(dc);
-            capture.crosshairDrawn = 1;
-        }
-        capture.drawnBandRect = {};
-    } else if (picker.captureState == 2) {
-        SetROP2(dc, R2_NOTXORPEN);
-        if (isEmpty(capture.drawnBandRect) && capture.crosshairDrawn) invertCrosshair(dc);
-        capture.crosshairDrawn = 0;
-        outlineBand(dc, capture.drawnBandRect);
-        capture.drawnBandRect = capture.captureRect;
-        outlineBand(dc, capture.captureRect);
+    if (!plan.inverting) return;
+    // Inversion with the default black pen: drawn twice, a line is gone.
+    SetROP2(dc, R2_NOTXORPEN);
+    for (int i = 0; i < plan.crosses; ++i) invertCrosshair(dc, plan.area, plan.crossX[i], plan.crossY[i]);
+    for (int i = 0; i < plan.bands; ++i) {
+        const Rect& b = plan.band[i];
+        outlineRect(dc, {b.left - plan.area.left, b.top - plan.area.top, b.right - plan.area.left, b.bottom - plan.area.top});
     }
-}
-
-void endCapture(bool copy) {
-    ReleaseCapture();
-    if (copy && bandCopies(capture.captureRect)) {
-        if (HBITMAP bitmap = cutBitmap(bandInside(capture.captureRect))) {
-            if (pendingBitmap) DeleteObject(pendingBitmap);
-            pendingBitmap = bitmap;
-            PostMessageA(picker.panelHwnd, UM_COPYBITMAP, 0, 0);
-        }
-    }
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1, SWP_ASYNCWINDOWPOS | SWP_DEFERERASE);
-    ShowWindow(picker.overlayHwnd, SW_HIDE);
-    applyPanelVisibility();
-    picker.captureState = 0;
-    capture.captureRect = {};
-    capture.captureHeight = 0;
-    capture.captureWidth = 0;
-    SetCursor(picker.arrowCursor);
-    picker.nomove = capture.captureSavedNomove;
-    releasePicture();
 }
 
 void copyCaptureBitmap() {
@@ -204,28 +142,4 @@ void copyColorText() {
     GlobalUnlock(block);
     // Once handed over the clipboard owns the block; only a refused one is ours to free.
     if (!handToClipboard(CF_TEXT, block)) GlobalFree(block);
-}
-
-LRESULT captureSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        paintCaptureOverlay(dc);
-        EndPaint(window, &paint);
-        if (picker.show == 1) PostMessageA(picker.panelHwnd, UM_READOUT, 0, 0);
-        return 0;
-    }
-    case WM_ERASEBKGND: return 0;  // never erased: the picture stays
-    case WM_LBUTTONDOWN: return 0;
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case WM_MOUSEMOVE:
-        SetCursor(picker.selectCursor);
-        if (picker.captureState != 0) {
-            const RECT all = {0, 0, areaWidth(), areaHeight()};
-            InvalidateRect(window, &all, FALSE);
-        }
-        return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
-    }
 }

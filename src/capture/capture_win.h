@@ -1,15 +1,25 @@
-// Region capture on the overlay window, and the colour text copy.
+// Region capture on the overlay window, and the two clipboard copies.
 #pragma once
 
 #include <windows.h>
 
-void startCapture();
-void updateCaptureRect();
-// Ends the capture; with copy, a band that passes the size test has its inside cut from
-// the screen and queued for the clipboard (UM_COPYBITMAP to the panel).
-void endCapture(bool copy);
+#include "core/effects.h"
+#include "core/types.h"
+
+// The capture's own record lives here. Its decisions, for the effects StartCapture,
+// CaptureMove, CapturePress and EndCapture, and for the overlay's messages while it serves
+// the capture: the effects they give back are for the caller to carry out.
+Effects captureDecision(const Effect& e);
+Effects captureOverlay(unsigned message);
+// The band being dragged, for the coordinates line (empty unless dragging).
+Rect captureBand();
+
+// Carrying out the capture's effects.
+void takePicture(const Rect& area);
+void showOverlay(const Rect& area);
+void cutBand(const Rect& r);  // queues the bitmap for the panel, which copies it on UM_COPYBITMAP
+void releasePicture();
 void paintCaptureOverlay(HDC dc);
-LRESULT captureSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The panel window's side of the copies, run from its message loop, never from the hook.
 void copyColorText();

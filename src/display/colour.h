@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 
 // The colour after the palette filter in picker.convertcolflag: 0 none (all 32 bits kept),
 // 1 web-safe, 2 grayscale, 3 invert, 4 dominant channel (reachable only from a stored

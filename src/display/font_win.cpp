@@ -1,6 +1,6 @@
 #include "display/font_win.h"
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 #include "display/font.h"
 
 void drawGlyph(HDC dc, char c, int x, int y) {

@@ -3,41 +3,29 @@
 // off-screen buffer; every element is painted over in place, so nothing flickers.
 #include "display/paint_win.h"
 
-#include "app/picker_state.h"
-#include "capture/capture_state.h"
+#include "core/picker_state.h"
 #include "display/colour.h"
 #include "display/font_win.h"
+#include "display/panel_colours.h"
 #include "display/readouts.h"
 #include "display/scoped_gdi_win.h"
 #include "display/text_buffer.h"
-#include "mixer/slider.h"
-#include "mixer/snapshot.h"
 
 namespace {
-
-constexpr Colour kInvalidColour = 0xFFFFFFFFu;  // what reading a pixel off the screen gives
 
 // The square of screen pixels round the pointer, copied with one BitBlt per repaint.
 // One GetPixel per cell is a round trip to the display server each (14-61 ms for a 25 x 25
 // view under Wine); the block copy takes about a tenth of a millisecond. The DIB section
 // is made once and only remade when a larger view needs it.
 struct MagnifierGrab {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
+    ScopedMemoryBitmap dib;
     std::uint32_t* pixels = nullptr;  // top-down rows of 0x00RRGGBB
     int side = 0;
 };
 MagnifierGrab grab;
 
-}  // namespace
-
-bool magnifierPerPixelReads = false;
-
-namespace {
-
 bool ensureGrab(HDC screen, int side) {
-    if (grab.bitmap && grab.side >= side) return true;
+    if (grab.dib && grab.side >= side) return true;
     releaseMagnifierGrab();
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -47,13 +35,7 @@ bool ensureGrab(HDC screen, int side) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    grab.bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    grab.dc = CreateCompatibleDC(screen);
-    if (!grab.bitmap || !grab.dc) {
-        releaseMagnifierGrab();
-        return false;
-    }
-    grab.previous = SelectObject(grab.dc, grab.bitmap);
+    if (!grab.dib.reset(screen, info, &bits)) return false;
     grab.pixels = static_cast<std::uint32_t*>(bits);
     grab.side = side;
     return true;
@@ -93,8 +75,8 @@ bool onScreen(const RECT& screenArea, int x, int y) {
 Colour paintCells(HDC dc, HDC screen, int cells, int h) {
     const int left = picker.cursorX - h, top = picker.cursorY - h;
     const int size = picker.cellSize;
-    const bool grabbed = !magnifierPerPixelReads && ensureGrab(screen, cells);
-    if (!grabbed) {
+    const bool grabbed = ensureGrab(screen, cells);
+    if (!grabbed) {  // without the block copy: one read a cell
         for (int row = 0; row < cells; ++row)
             for (int column = 0; column < cells; ++column) {
                 const int x = left + column, y = top + row;
@@ -106,7 +88,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
     }
     RECT screenArea;
     GetClipBox(screen, &screenArea);
-    BitBlt(grab.dc, 0, 0, cells, cells, screen, left, top, SRCCOPY);
+    BitBlt(grab.dib, 0, 0, cells, cells, screen, left, top, SRCCOPY);
     GdiFlush();  // the copy must be complete before its memory is read
     Colour under = kInvalidColour;
     for (int row = 0; row < cells; ++row) {
@@ -119,7 +101,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
         }
     }
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, picker.magnifierLeft, picker.magnifierTop, cells * size, cells * size, grab.dc, 0, 0, cells,
+    StretchBlt(dc, picker.magnifierLeft, picker.magnifierTop, cells * size, cells * size, grab.dib, 0, 0, cells,
                cells, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
     if (under == kInvalidColour) under = GetPixel(screen, picker.cursorX, picker.cursorY);  // outside the view
@@ -152,9 +134,9 @@ void drawReadoutLine(HDC dc, const char* label, std::int32_t value, int x, int y
     drawField(dc, x, y, sharedText.data, width, 2);
 }
 
-void paintValues(HDC dc, bool preview) {
+void paintValues(HDC dc, const ReadoutSource& source) {
     const Colour colour = picker.currentColor;
-    fillSolid(dc, preview ? matchTarget : colour, picker.swatchLeft + 1, picker.swatchTop + 1,
+    fillSolid(dc, source.preview ? source.pickedColour : colour, picker.swatchLeft + 1, picker.swatchTop + 1,
               picker.swatchLeft + picker.swatchSize, picker.swatchTop + picker.swatchSize);
 
     SetBkColor(dc, kPanelGround);
@@ -173,8 +155,8 @@ void paintValues(HDC dc, bool preview) {
     }
 
     if (picker.showcoord) {
-        buildCoordinatesLine(sharedText, picker.cursorX, picker.cursorY, picker.captureState == 2,
-                             capture.captureWidth, capture.captureHeight);
+        buildCoordinatesLine(sharedText, picker.cursorX, picker.cursorY, source.dragging,
+                             source.band.right - source.band.left, source.band.bottom - source.band.top);
         drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, sharedText.data);
     }
 
@@ -193,9 +175,6 @@ void paintValues(HDC dc, bool preview) {
         for (int i = 0; i < 4; ++i)
             drawReadoutLine(dc, cmykLabels[i], cmyk[i], picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, fieldWidth);
     }
-
-    if (picker.mixerActive)
-        for (SliderControl& slider : colorSliders) slider.draw(dc, true);
 }
 
 void drawBorder(HDC dc) {
@@ -228,12 +207,9 @@ const char* filterName(std::int32_t flag) {
 }  // namespace
 
 void releaseMagnifierGrab() {
-    if (grab.dc) {
-        if (grab.previous) SelectObject(grab.dc, grab.previous);
-        DeleteDC(grab.dc);
-    }
-    if (grab.bitmap) DeleteObject(grab.bitmap);
-    grab = MagnifierGrab{};
+    grab.dib.reset();
+    grab.pixels = nullptr;
+    grab.side = 0;
 }
 
 void outlineRect(HDC dc, const RECT& rect) {
@@ -273,12 +249,12 @@ void paintFrame(HDC dc) {
     }
 }
 
-void paintReadouts(HDC dc, bool preview) {
-    if (picker.freeze) return;
+bool paintReadouts(HDC dc, const ReadoutSource& source) {
+    if (picker.freeze) return false;
     const ScopedGetDC screen(nullptr);
-    if (!screen) return;
+    if (!screen) return false;
 
-    if (preview) {
+    if (source.preview) {
         paintPreview(dc);
     } else {
         const std::int32_t n = picker.sir + picker.velikost;
@@ -290,11 +266,11 @@ void paintReadouts(HDC dc, bool preview) {
             paintStretched(dc, screen, n, h);
             under = GetPixel(screen, picker.cursorX, picker.cursorY);
         }
-        picker.currentColor =
-            picker.mixerActive ? snapshotPixel(picker.cursorX, picker.cursorY) : applyPaletteFilter(under);
+        picker.currentColor = source.frozen ? source.frozenColour : applyPaletteFilter(under);
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);
     }
-    paintValues(dc, preview);
+    paintValues(dc, source);
+    return true;
 }

@@ -3,12 +3,21 @@
 
 #include <windows.h>
 
+#include "core/types.h"
+
+// What the readouts show besides the live screen under the pointer.
+struct ReadoutSource {
+    bool preview = false;       // the mixer's preview: the mix in the magnifier, the picked colour in the swatch
+    Colour pickedColour = 0;    // the swatch during the preview
+    bool frozen = false;        // the colour under the pointer comes from the mixer's frozen screen
+    Colour frozenColour = 0;
+    Rect band;                  // the capture's band while it is dragged, for the coordinates line
+    bool dragging = false;
+};
+
 void paintFrame(HDC dc);
-void paintReadouts(HDC dc, bool preview);
+// False when nothing was painted (a frozen panel, or no screen to read).
+bool paintReadouts(HDC dc, const ReadoutSource& source);
 void outlineRect(HDC dc, const RECT& rect);
 // Releases the memory the magnifier copies the screen into; at shutdown.
 void releaseMagnifierGrab();
-
-// When set, the magnifier reads one GetPixel per cell instead of one block copy: the
-// benchmark's reference, and what the painting falls back to without a DIB section.
-extern bool magnifierPerPixelReads;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 #include "display/text_buffer.h"
 
 // Six upper-case hexadecimal digits, red, green, blue, and the terminator: "FF8000".

@@ -6,14 +6,10 @@
 namespace {
 constexpr std::int32_t kBlockStep = 1000;
 constexpr std::int32_t kSpare = 10;  // bytes kept free beyond the text and its terminator
-
-void* defaultResize(void* block, std::size_t size) { return std::realloc(block, size); }
 }  // namespace
 
-TextBuffer::ResizeFn TextBuffer::resize = defaultResize;
-
 TextBuffer::TextBuffer() {
-    data = static_cast<char*>(resize(nullptr, kBlockStep));
+    data = static_cast<char*>(std::malloc(kBlockStep));
     if (data) {
         capacity = kBlockStep;
     } else {
@@ -59,7 +55,7 @@ std::int32_t TextBuffer::grow() {
     if (capacity > INT32_MAX - kBlockStep) return 0;
     const std::int32_t wanted = capacity + kBlockStep;
     const bool owned = data != emptyText;
-    char* block = static_cast<char*>(resize(owned ? data : nullptr, static_cast<std::size_t>(wanted)));
+    char* block = static_cast<char*>(std::realloc(owned ? data : nullptr, static_cast<std::size_t>(wanted)));
     if (!block) return 0;
     if (!owned) block[0] = 0;
     data = block;

@@ -31,10 +31,6 @@ public:
     std::int32_t length = 0;    // characters held, not counting the terminator
     char* data = nullptr;       // the block; data[length] is always 0
 
-    // The allocator used to resize blocks; tests replace it to make growth fail.
-    using ResizeFn = void* (*)(void* block, std::size_t size);
-    static ResizeFn resize;
-
 private:
     char emptyText[1] = {0};  // stands in for the block when the first allocation failed
 };

@@ -1,27 +1,35 @@
-// The colour mixer mode, and the snapshot's Win32 side.
+// The colour mixer mode on the overlay window, and the snapshot's Win32 side.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "app/picker_state.h"
+#include "core/effects.h"
+#include "core/types.h"
 
-bool createSnapshot(HWND window, std::int32_t width, std::int32_t height);
-void grabScreen(HWND window);
-void showSnapshot(HWND window);
-void recolorMarked(HWND window, Colour colour);
-void freeSnapshot();
+// The mixer's own record lives here. Its decisions, for the effects ExitMixer, MixerMove,
+// MixerRelease and the panel's UM_MIXERRELEASE, for the overlay's messages while it serves
+// the mixer, and for the panel's pointer moves: the effects they give back are for the
+// caller to carry out.
+Effects mixerDecision(const Effect& e);
+Effects mixerRecolourDecision(bool picked);
+Effects mixerOverlay(unsigned message, std::int32_t x, std::int32_t y);
 
+// Entering the mode: the screen frozen under the panel, the overlay showing it, the panel
+// with its sliders on top. Not entered at all when no snapshot can be made.
 void enterMixer();
-// What the mixer freezes: every monitor; the tests replace it to see a snapshot fail.
-extern Rect (*mixerArea)();
-void exitMixer();
-// The mouse hook hands pointer moves and left releases to the mixer while it runs.
-void mixerHookMove();
-void mixerHookRelease();
-// The panel's part: pointer moves over it drag the colour sliders and preview the mix;
-// UM_MIXERRELEASE does the release's whole-screen work the hook leaves to it.
-void mixerPanelMove(int x, int y);
-void mixerRelease(bool picked);
-LRESULT mixerSurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Carrying out the mixer's effects.
+void markMatchesShown(Colour target, std::int32_t tolerance, bool restore);
+void recolour(Colour colour);
+void showSnapshot(HDC dc);
+void showSnapshotOnOverlay();
+void drawSlider(std::int32_t which);
+void drawColourSliders(HDC panel);
+void stopMixerTimer();
+
+// The snapshot's DIB section: made for a screen area, filled from the screen, released.
+bool createSnapshot(const Rect& area);
+void grabScreen();
+void freeSnapshot();

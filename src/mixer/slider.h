@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-#include "app/picker_state.h"
+struct HDC__;
+
 #include "display/text_buffer.h"
 
 class SliderControl {
@@ -27,19 +28,17 @@ public:
     // parity, which reaches the values between two thumb positions), both clamped together at
     // the ends. Returns whether the thumb moved.
     bool moveThumb(std::int32_t px, std::int32_t py);
-    // The Win32 side: moveThumb with the old thumb erased and the new one drawn on the
-    // window; setValue likewise; and a plain redraw.
-    bool dragTo(HWND__* window, std::int32_t px, std::int32_t py);
-    void setValueAndRedraw(HWND__* window, std::int32_t newValue);
-    void paint(HWND__* window);
-    // Draws the line, the thumb and the value text, or erases the thumb in the panel's
-    // ground colour (visible false). The context must be a Win32 HDC.
+    // The Win32 side. Draws the line, the thumb and the value text in the readouts' radix, or
+    // erases the thumb last drawn in the panel's ground colour (visible false); redraw does
+    // both, so the thumb moves. The context must be a Win32 HDC.
     void draw(HDC__* dc, bool visible);
+    void redraw(HDC__* dc);
 
     std::int32_t x = 0;        // left end of the line, in the coordinates of its context
     std::int32_t y = 0;        // y of the line
     std::int32_t length = 0;   // length of the line in pixels
     std::int32_t thumb = 0;    // thumb offset from x
+    std::int32_t drawnThumb = 0;  // thumb offset where it was last drawn
     std::int32_t value = 0;    // current value
     std::int32_t scale = 200;  // value units per 100 pixels of thumb travel
     std::int32_t maximum = 0;  // largest value

@@ -1,13 +1,14 @@
 // Drawing a slider onto its owner's device context. It assumes the panel's grey ground:
 // erasing is drawing again in that colour.
-#include "app/picker_state.h"
-#include "display/font_win.h"
-#include "display/scoped_gdi_win.h"
-#include "mixer/slider.h"
-
 #include <windows.h>
 
 #include <cstring>
+
+#include "core/picker_state.h"
+#include "display/font_win.h"
+#include "display/panel_colours.h"
+#include "display/scoped_gdi_win.h"
+#include "mixer/slider.h"
 
 void SliderControl::draw(HDC__* dc, bool visible) {
     if (!dc) return;
@@ -24,14 +25,16 @@ void SliderControl::draw(HDC__* dc, bool visible) {
         // Erasing draws the old thumb again in the ground colour; a slider with its own box
         // has had it covered already.
         const ScopedSelect thumbPen(dc, visible ? line.get() : ground.get());
+        const std::int32_t at = visible ? thumb : drawnThumb;
         if (!(showPercent && !visible)) {
-            MoveToEx(dc, x + thumb, y + 1, nullptr);
-            LineTo(dc, x + thumb - 4, y + 8);
-            LineTo(dc, x + thumb + 4, y + 8);
-            LineTo(dc, x + thumb, y + 1);
+            MoveToEx(dc, x + at, y + 1, nullptr);
+            LineTo(dc, x + at - 4, y + 8);
+            LineTo(dc, x + at + 4, y + 8);
+            LineTo(dc, x + at, y + 1);
         }
     }
     if (!visible) return;
+    drawnThumb = thumb;
 
     if (value < 0) value = 0;
     text.clear();
@@ -44,23 +47,7 @@ void SliderControl::draw(HDC__* dc, bool visible) {
     drawField(dc, x + length + 6, y, shown, 3, 0);
 }
 
-bool SliderControl::dragTo(HWND__* window, std::int32_t px, std::int32_t py) {
-    if (!dragging) return false;
-    const ScopedGetDC dc(window);
-    if (!dc) return false;
+void SliderControl::redraw(HDC__* dc) {
     draw(dc, false);
-    const bool moved = moveThumb(px, py);
     draw(dc, true);
-    return moved;
-}
-
-void SliderControl::setValueAndRedraw(HWND__* window, std::int32_t newValue) {
-    const ScopedGetDC dc(window);
-    draw(dc, false);
-    setValue(newValue);
-    draw(dc, true);
-}
-
-void SliderControl::paint(HWND__* window) {
-    draw(ScopedGetDC(window), true);
 }

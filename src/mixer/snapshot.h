@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-#include "app/picker_state.h"
+#include "core/types.h"
+
 
 struct Snapshot {
     std::int32_t width = 0;           // pixels per row
@@ -13,8 +14,6 @@ struct Snapshot {
     std::int32_t stride = 0;          // pixels from one row to the next: rows are padded to 4 bytes
     std::int32_t originX = 0;         // screen position of the snapshot's top-left pixel: the
     std::int32_t originY = 0;         // corner of the area all monitors span
-    HDC__* memoryDC = nullptr;        // memory DC with the DIB section selected
-    HBITMAP__* bitmap = nullptr;      // the DIB section
     std::uint16_t* pixels = nullptr;  // bottom-up 5-5-5 pixels of the DIB section
     std::uint8_t* mask = nullptr;     // one bit per visible pixel, set for a match
 };

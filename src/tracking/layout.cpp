@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "mixer/slider.h"
 
 namespace {
 
@@ -78,7 +77,5 @@ void computeLayout(PickerState& s) {
         s.panelWidth = std::max(s.panelWidth, 170);
         s.slidersTop = s.panelHeight;
         s.panelHeight += 58;
-        for (std::int32_t i = 0; i < 3; ++i)
-            colorSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
     }
 }

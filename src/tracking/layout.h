@@ -2,10 +2,10 @@
 // sliders go, and how large the panel is, all derived from the settings.
 #pragma once
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 
-// Recomputes every geometry field of s from its settings, and places the colour sliders
-// while the mixer runs. Moving the window and repainting are left to layoutPanel.
+// Recomputes every geometry field of s from its settings, the mixer's slider rows included
+// while it runs. Moving the window and repainting are left to layoutPanel.
 //
 // Stored sizes that give no usable magnifier first fall back (useUsableMagnifier).
 void computeLayout(PickerState& s);

@@ -61,7 +61,3 @@ Rect keepInsideRect(const PickerState& s, const Rect& monitor) {
     r.bottom = clampTo32(std::int64_t{monitor.bottom} - s.panelHeight + kKeepInsideSlack);
     return r;
 }
-
-bool pointInRect(const Rect& r, std::int32_t x, std::int32_t y) {
-    return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
-}

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/picker_state.h"
+#include "core/picker_state.h"
 
 struct PanelPosition {
     std::int32_t x;
@@ -26,6 +26,3 @@ void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointe
 // The area of a monitor in which a pinned panel's saved corner may lie when the panel is
 // shown again; outside it the panel is released to follow the pointer.
 Rect keepInsideRect(const PickerState& s, const Rect& monitor);
-
-// Half-open test: left <= x < right and top <= y < bottom.
-bool pointInRect(const Rect& r, std::int32_t x, std::int32_t y);

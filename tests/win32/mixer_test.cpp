@@ -1,6 +1,5 @@
 // The mixer against the real screen and windows: the snapshot's DIB section both ways, and
 // entering and leaving the mode.
-#include "mixer/mixer_state.h"
 #include "mixer/mixer_win.h"
 #include "mixer/snapshot.h"
 #include "win32_fixture.h"
@@ -9,14 +8,16 @@
 // matching and the copy back out.
 TEST_F(StartedUp, SnapshotOfAnOddWidthRoundTripsThroughMatching) {
     HWND shown = card::show(nullptr);
-    ASSERT_TRUE(createSnapshot(shown, 63, 41));
-    grabScreen(shown);
+    ASSERT_TRUE(createSnapshot({card::kX, card::kY, card::kX + 63, card::kY + 41}));
+    grabScreen();
     const auto as555 = [](int x, int y) { return fromRgb555(toRgb555(card::colour(card::kX + x, card::kY + y))); };
     for (int y = 0; y < 41; y += 5)
-        for (int x = 0; x < 63; x += 3) ASSERT_EQ(snapshotPixel(x, y), as555(x, y)) << x << "," << y;
+        for (int x = 0; x < 63; x += 3) ASSERT_EQ(snapshotPixel(card::kX + x, card::kY + y), as555(x, y)) << x << "," << y;
     markMatches(snapshot, 0, 33, false);         // everything marked, a checkerboard inverted
     markMatches(snapshot, 0x00FF00FF, 0, true);  // back to the captured colours
-    showSnapshot(shown);
+    HDC window = GetDC(shown);
+    showSnapshot(window);
+    ReleaseDC(shown, window);
     HDC screen = GetDC(nullptr);
     // The screen shows a 5-bit channel widened as the system likes: the top 5 bits count.
     const auto shownAt = [&](int x, int y) { return GetPixel(screen, card::kX + x, card::kY + y) & 0x00F8F8F8; };
@@ -27,10 +28,11 @@ TEST_F(StartedUp, SnapshotOfAnOddWidthRoundTripsThroughMatching) {
     freeSnapshot();
     freeSnapshot();  // twice is harmless
     EXPECT_EQ(snapshot.pixels, nullptr);
-    ASSERT_TRUE(createSnapshot(nullptr, 7680, 4320)) << "an 8K screen fits";
+    ASSERT_TRUE(createSnapshot({0, 0, 7680, 4320})) << "an 8K screen fits";
     snapshot.pixels[std::int64_t{7680} * 4320 - 1] = 0x7FFF;
     EXPECT_EQ(snapshotPixel(7679, 0), 0x00F8F8F8u);
     freeSnapshot();
+    DestroyWindow(shown);
 }
 
 TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
@@ -48,12 +50,11 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         takePanelMessages();
         hook(WM_LBUTTONUP);
         EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_MIXERRELEASE});
-        EXPECT_FALSE(picker.mixerPicking);
         SendMessageA(picker.panelHwnd, WM_RBUTTONDOWN, 0, 0);  // leaves instead of opening the menu
         EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight}), (std::array{0, pinned, height}));
         EXPECT_FALSE(IsWindowVisible(picker.overlayHwnd) || snapshot.pixels);
     }
-    mixerArea = [] { return Rect{0, 0, 0, 0}; };  // no snapshot to be had: nothing changes
+    picker.allMonitors = {};  // no snapshot to be had: nothing changes
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
     EXPECT_FALSE(picker.mixerActive || IsWindowVisible(picker.overlayHwnd));
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));

@@ -2,7 +2,6 @@
 // with known colours put on the screen by a window of the test's own.
 #include <memory>
 
-#include "capture/capture_state.h"
 #include "display/paint_win.h"
 #include "mixer/slider.h"
 #include "tracking/layout.h"
@@ -24,13 +23,13 @@ protected:
     void TearDown() override { DestroyWindow(cardWindow); }
 
     // Lays the panel out with the pointer at (x, y) and paints frame and readouts.
-    std::unique_ptr<Canvas> paintAt(int x, int y) {
+    std::unique_ptr<Canvas> paintAt(int x, int y, const ReadoutSource& source = {}) {
         computeLayout(picker);
         picker.cursorX = x;
         picker.cursorY = y;
         auto canvas = std::make_unique<Canvas>(picker.panelWidth, picker.panelHeight);
         paintFrame(canvas->dc);
-        paintReadouts(canvas->dc, false);
+        paintReadouts(canvas->dc, source);
         return canvas;
     }
 };
@@ -70,10 +69,10 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         picker.showhexa = c.hexa;
         picker.readoutRadix = c.hexa ? 16 : 10;
         picker.showhsv = 1;
-        picker.captureState = 2;  // a band being dragged: the coordinates line gives its size
-        capture.captureWidth = 60;
-        capture.captureHeight = 7;
-        auto canvas = paintAt(kX + 30, kY + 30);
+        ReadoutSource dragging;  // a band being dragged: the coordinates line gives its size
+        dragging.dragging = true;
+        dragging.band = {-20, 5, 40, 12};
+        auto canvas = paintAt(kX + 30, kY + 30, dragging);
         for (int i = 0; i < 4; ++i) {
             if (i < 3) expectText(*canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
             if (i < 3) expectText(*canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.lines[3 + i], RGB(176, 176, 176));
@@ -145,8 +144,9 @@ TEST_F(StartedUp, SlidersDrawTheirLineThumbAndValue) {
         picker.readoutRadix = c.radix;
         Canvas canvas(170, 24);
         slider.draw(canvas.dc, true);
+        slider.setValue(0);  // erasing takes the thumb where it was drawn
         expectText(canvas, 10 + slider.length + 6, 10, c.text, kGround);
-        const int tip = 10 + slider.thumb;  // the line's end, the thumb's tip and base
+        const int tip = 10 + slider.drawnThumb;  // the line's end, the thumb's tip and base
         EXPECT_EQ((std::array{canvas.at(10 + slider.length - 1, 10), canvas.at(tip, 11), canvas.at(tip, 18)}), (std::array{kBlack, kBlack, kBlack}));
         slider.draw(canvas.dc, false);
         EXPECT_EQ(canvas.at(tip, 18), kGround) << "erased in the ground colour";

@@ -1,7 +1,5 @@
-// The mouse hook driven with event records and modifier states against real windows
-// (gestures, gates, the capture's states, what is posted to the panel), and the capture's
-// copies against the real clipboard and screen.
-#include "capture/capture_state.h"
+// The mouse hook installed and driven with event records and modifier states against real
+// windows, and the capture's copies and lines against the real clipboard and screen.
 #include "capture/capture_win.h"
 #include "win32_fixture.h"
 
@@ -42,59 +40,31 @@ protected:
     // A capture from the start corner to the pointer, ended by the left release; during() runs
     // while it is on.
     void captureBand(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, void (*during)() = [] {}) {
-        startCapture();
+        carryOut(Effects().add(Fx::StartCapture));
         during();
-        picker.captureState = 2;
-        capture.captureStartX = x0;
-        capture.captureStartY = y0;
-        picker.cursorX = x1;
-        picker.cursorY = y1;
-        updateCaptureRect();
-        endCapture(true);
+        std::tie(picker.cursorX, picker.cursorY) = std::tuple{x0, y0};
+        carryOut(Effects().add(Fx::CapturePress));
+        std::tie(picker.cursorX, picker.cursorY) = std::tuple{x1, y1};
+        carryOut(Effects().add(Fx::CaptureMove).add(Fx::EndCapture, 1));
     }
 };
 
 }  // namespace
 
-// One event each, from idle: modifier clicks anywhere, the Ctrl release that asks the panel for
-// the text copy (opening the clipboard may wait on another program, so never in the hook), and
-// the gates: the about window open, the panel hidden, a negative hook code.
-TEST_F(Hooked, ModifierClicksReleasesAndGates) {
-    struct Case { const char* what; bool alt, shift, ctrl; UINT message; std::int32_t freezeBefore; std::array<std::int32_t, 3> after; std::vector<UINT> posted; std::uint8_t about = 0; std::int32_t show = 1; int code = HC_ACTION; };
-    const Case cases[] = {  // after: nomove, freeze, captureState
-        {"alt+left pins", true, false, false, WM_LBUTTONDOWN, 0, {1, 0, 0}, {UM_FRAME}},
-        {"alt+right pins and unfreezes", true, false, false, WM_RBUTTONDOWN, 1, {1, 0, 0}, {UM_FRAME}},
-        {"shift+left freezes", false, true, false, WM_LBUTTONDOWN, 0, {0, 1, 0}, {UM_FRAME, UM_READOUT}},
-        {"shift+right leaves freeze", false, true, false, WM_RBUTTONDOWN, 0, {0, 0, 0}, {}},
-        {"ctrl+shift+left starts a capture", false, true, true, WM_LBUTTONDOWN, 0, {1, 0, 1}, {}},
-        {"ctrl+shift+right starts a capture", false, true, true, WM_RBUTTONDOWN, 0, {1, 0, 1}, {}},
-        {"alt+shift+left pins and freezes", true, true, false, WM_LBUTTONDOWN, 0, {1, 1, 0}, {UM_FRAME, UM_FRAME, UM_READOUT}},
-        {"alt+ctrl+shift pins, then captures", true, true, true, WM_LBUTTONDOWN, 0, {1, 0, 1}, {UM_FRAME}},
-        {"ctrl release copies", false, false, true, WM_LBUTTONUP, 0, {0, 0, 0}, {UM_COPYTEXT}},
-        {"ctrl+shift release does not", false, true, true, WM_LBUTTONUP, 0, {0, 0, 0}, {}},
-        {"about window open", true, false, true, WM_LBUTTONDOWN, 0, {0, 0, 0}, {}, 1},
-        {"panel hidden", true, false, true, WM_LBUTTONUP, 0, {0, 0, 0}, {}, 0, 0},
-        {"negative code", true, true, true, WM_LBUTTONDOWN, 0, {0, 0, 0}, {}, 0, 1, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        picker.nomove = 0;
-        picker.freeze = c.freezeBefore;
-        picker.aboutActive = c.about;
-        picker.show = c.show;
-        setModifiers(c.alt, c.shift, c.ctrl);
-        hook(c.message, 300, 300, c.code);
-        hook(WM_MOUSEMOVE, 500, 400, c.code);
-        EXPECT_EQ((std::array{picker.nomove, picker.freeze, picker.captureState}), c.after);
-        std::vector<UINT> expected = c.posted;
-        if (c.show && !c.about && c.code >= 0 && !picker.captureState) expected.push_back(UM_PLACE);  // the move
-        EXPECT_EQ(takePanelMessages(), expected);
-        if (picker.captureState) {  // a right press cancels, and the pin is back as it was
-            setModifiers(false, false, false);
-            hook(WM_RBUTTONDOWN);
-            EXPECT_EQ((std::array{picker.captureState, picker.nomove}), (std::array{0, c.alt ? 1 : 0}));
-        }
-    }
+// The gestures are a table of their own; here the hook reads the modifier keys and hands its
+// events on, and a negative hook code is passed over.
+TEST_F(Hooked, TheHookReadsTheKeysAndHandsItsEventsOn) {
+    setModifiers(true, false, false);
+    hook(WM_LBUTTONDOWN, 300, 300, -1);
+    EXPECT_EQ(picker.nomove, 0);
+    hook(WM_LBUTTONDOWN, 300, 300);
+    EXPECT_EQ(picker.nomove, 1);
+    EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_FRAME});
+    setModifiers(false, false, true);
+    hook(WM_LBUTTONUP, 300, 300);
+    hook(WM_MOUSEMOVE, 500, 400);
+    EXPECT_EQ(takePanelMessages(), (std::vector<UINT>{UM_COPYTEXT, UM_PLACE}));
+    EXPECT_EQ((std::array{picker.cursorX, picker.cursorY}), (std::array{500, 400}));
 }
 
 TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
@@ -112,39 +82,6 @@ TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
     EXPECT_TRUE(GetWindowLongA(picker.panelHwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ((std::array{GetForegroundWindow(), GetActiveWindow()}), (std::array{own, own}));
     DestroyWindow(own);
-}
-
-// The hook's calls come before queued input: a move made just after the press may reach the
-// hook before the press reaches the panel. The grabbed point is still the pressed one.
-TEST_F(Hooked, ADragHoldsThePressedPointEvenWhenAMoveCameFirst) {
-    picker.nomove = 1;
-    picker.xokna = picker.yokna = 300;
-    showPanel();
-    hook(WM_MOUSEMOVE, 360, 340);
-    SendMessageA(picker.panelHwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 20));  // pressed at (330, 320)
-    hook(WM_MOUSEMOVE, 400, 400);
-    takePanelMessages();
-    EXPECT_EQ((std::array{picker.xokna, picker.yokna}), (std::array{370, 380}));
-}
-
-TEST_F(Hooked, CaptureAdvancesThroughItsStatesFromTheHook) {
-    setModifiers(false, true, true);
-    hook(WM_LBUTTONDOWN, 10, 10);
-    setModifiers(false, false, false);
-    picker.moveform = 1;
-    hook(WM_LBUTTONUP, 10, 10);  // ends the starting click: only a panel drag ends
-    EXPECT_EQ((std::array{picker.captureState, picker.moveform}), (std::array{1, 0}));
-    hook(WM_MOUSEMOVE, 100, 120);
-    EXPECT_TRUE(capture.crosshairArmed) << "the first move arms the crosshair";
-    EXPECT_TRUE(takePanelMessages().empty()) << "no readouts, no placement while the overlay shows";
-    hook(WM_LBUTTONDOWN, 999, 999);  // the start corner is the last move's position
-    hook(WM_MOUSEMOVE, 40, 150);
-    const Rect r = capture.captureRect;
-    EXPECT_EQ((std::array{picker.captureState, r.left, r.top, r.right, r.bottom, capture.captureWidth, capture.captureHeight, picker.xokna}),
-              (std::array{2, 40, 120, 100, 150, 60, 30, 10}));
-    setModifiers(false, true, true);  // with Ctrl and Shift held a right press starts anew
-    hook(WM_RBUTTONDOWN);
-    EXPECT_EQ((std::array{picker.captureState, capture.captureSavedNomove, capture.captureWidth}), (std::array{1, 0, 0}));
 }
 
 TEST_F(StartedUp, ShowAndHideInstallAndRemoveTheHookAndUnpinOutOfReach) {
@@ -245,31 +182,27 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
 TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
     // The monitors' area starts left of and above the primary one: the overlay's pixel (x, y)
     // shows screen pixel (x - 20, y - 10).
-    capture.screenArea = {-20, -10, 100, 90};
+    picker.allMonitors = {-20, -10, 100, 90};
+    carryOut(Effects().add(Fx::StartCapture));
     Canvas overlay(120, 100), original(120, 100);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 120; ++x) SetPixel(overlay.dc, x, y, RGB(x * 2, y * 2, 77)), SetPixel(original.dc, x, y, RGB(x * 2, y * 2, 77));
-    auto paintAt = [&](std::int32_t state, std::int32_t x, std::int32_t y) {
-        picker.captureState = state;
-        picker.cursorX = x - 20;
-        picker.cursorY = y - 10;
+    paintCaptureOverlay(overlay.dc);  // the picture the capture holds, nothing drawn on it yet
+    BitBlt(original.dc, 0, 0, 120, 100, overlay.dc, 0, 0, SRCCOPY);
+    auto paintAt = [&](Fx what, std::int32_t x, std::int32_t y) {
+        std::tie(picker.cursorX, picker.cursorY) = std::tuple{x - 20, y - 10};
+        carryOut(Effects().add(what));
         paintCaptureOverlay(overlay.dc);
     };
-    capture.crosshairArmed = 0;
-    paintAt(1, 50, 40);
-    EXPECT_EQ(overlay.at(10, 40), original.at(10, 40)) << "nothing before the first move";
-    capture.crosshairArmed = 1;  // the hook arms it
-    paintAt(1, 50, 40);
+    paintAt(Fx::CaptureMove, 50, 40);
     EXPECT_EQ((std::array{overlay.at(10, 40), overlay.at(50, 90)}), (std::array{original.at(10, 40) ^ 0xFFFFFF, original.at(50, 90) ^ 0xFFFFFF}));
-    paintAt(1, 60, 70);
+    paintAt(Fx::CaptureMove, 60, 70);
     EXPECT_EQ((std::array{overlay.at(10, 40), overlay.at(10, 70)}), (std::array{original.at(10, 40), original.at(10, 70) ^ 0xFFFFFF}));
-    capture.captureRect = {0, 20, 60, 80};
-    paintAt(2, 80, 90);
-    capture.captureRect = {5, 25, 50, 50};
-    paintAt(2, 70, 60);
+    paintAt(Fx::CapturePress, 25, 35);
+    paintAt(Fx::CaptureMove, 80, 90);
+    paintAt(Fx::CaptureMove, 70, 60);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 120; ++x) {
             const bool onBand = ((x == 25 || x == 70) && y >= 35 && y <= 60) || ((y == 35 || y == 60) && x >= 25 && x <= 70);
             ASSERT_EQ(overlay.at(x, y), onBand ? original.at(x, y) ^ 0xFFFFFF : original.at(x, y)) << x << "," << y;
         }
+    carryOut(Effects().add(Fx::EndCapture));
 }

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/app_win.h"
-#include "app/picker_state.h"
+#include "core/commands.h"
+#include "core/messages.h"
+#include "core/picker_state.h"
 #include "display/font.h"
 #include "tracking/tracking_win.h"
 
@@ -41,7 +43,10 @@ inline std::vector<UINT> takePanelMessages() {
     std::vector<UINT> posted;
     MSG message;
     while (PeekMessageA(&message, picker.panelHwnd, UM_TRAY, UM_PLACE, PM_REMOVE)) posted.push_back(message.message);
-    if (std::find(posted.begin(), posted.end(), UM_PLACE) != posted.end()) placeAsAsked();
+    if (std::find(posted.begin(), posted.end(), UM_PLACE) != posted.end()) {
+        picker.placementAsked = 0;
+        placePanel();
+    }
     return posted;
 }
 

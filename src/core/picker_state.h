@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "core/types.h"
+
 struct HWND__;
 struct HDC__;
 struct HBITMAP__;
@@ -17,15 +19,6 @@ struct HMENU__;
 struct HICON__;
 struct HINSTANCE__;
 struct HHOOK__;
-
-using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
-
-struct Rect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
 
 struct PickerState {
     // --- Settings; each is stored under the registry value of the same name, in this order.
@@ -50,6 +43,7 @@ struct PickerState {
     // --- Screen and pointer.
     std::int32_t screenWidth = 0;     // HORZRES, read once at start-up
     std::int32_t screenHeight = 0;    // VERTRES, read once at start-up
+    Rect allMonitors;                 // the rectangle every monitor spans, screen coordinates
     std::int32_t cursorX = 0;         // last pointer position (about window: its client coords)
     std::int32_t cursorY = 0;
     std::int32_t dragOffsetX = 0;     // xokna - (cursorX + cursorGap) when a drag began, else 0
@@ -71,6 +65,7 @@ struct PickerState {
     std::int32_t panelWidth = 0;      // size of the panel window
     std::int32_t panelHeight = 0;
     std::int32_t cursorGap = 0;       // distance of the panel from the pointer
+    std::uint8_t placementAsked = 0;  // a UM_PLACE is on its way to the panel
 
     // --- Mode flags: what the overlay window is being used for.
     std::uint8_t aboutActive = 0;     // overlay is the about window; hook and panel hold still
@@ -107,51 +102,3 @@ struct PickerState {
 };
 
 extern PickerState picker;
-
-// Private messages, all posted to the panel window.
-inline constexpr unsigned UM_TRAY = 0x8000 + 100;     // tray icon notification
-inline constexpr unsigned UM_READOUT = 0x8000 + 101;  // repaint magnifier and readouts
-inline constexpr unsigned UM_FRAME = 0x8000 + 102;    // repaint background, outlines, border
-inline constexpr unsigned UM_SITE = 0x8000 + 103;     // open the maker's web page
-inline constexpr unsigned UM_MAIL = 0x8000 + 104;     // open a mail message to the maker
-// The clipboard copies the hook asks for. Opening the clipboard may wait on another
-// program, which must never happen inside the hook's callback: the system silently drops
-// a low-level hook that overruns its time.
-inline constexpr unsigned UM_COPYTEXT = 0x8000 + 105;   // the shown colour as text
-inline constexpr unsigned UM_COPYBITMAP = 0x8000 + 106; // the band's pixels, cut on the release
-inline constexpr unsigned UM_MIXERRELEASE = 0x8000 + 107; // the mixer's recolouring; wParam: after a pick
-// Moving a window costs a millisecond and more, and every post a round trip: the hook asks
-// for the panel to be placed and repainted, at most once until the panel has done it.
-inline constexpr unsigned UM_PLACE = 0x8000 + 108;       // place the panel, then its readouts
-
-// Menu command ids.
-namespace cmd {
-inline constexpr unsigned ShowHide = 32778;
-inline constexpr unsigned Exit = 32781;
-inline constexpr unsigned PipetteMin = 32782;
-inline constexpr unsigned PipetteNormal = 32783;
-inline constexpr unsigned PipetteMax = 32784;
-inline constexpr unsigned HexValues = 32785;
-inline constexpr unsigned WindowMax = 32786;
-inline constexpr unsigned WindowNormal = 32787;
-inline constexpr unsigned WindowMin = 32788;
-inline constexpr unsigned Coordinates = 32792;
-inline constexpr unsigned Help = 32793;
-inline constexpr unsigned Mixer = 32794;
-inline constexpr unsigned HsvCmyk = 32802;
-inline constexpr unsigned PaletteNormal = 32804;
-inline constexpr unsigned PaletteWeb = 32805;
-inline constexpr unsigned PaletteGray = 32806;
-inline constexpr unsigned PaletteInvert = 32807;
-inline constexpr unsigned AttachToCursor = 32809;
-}  // namespace cmd
-
-// Panel colours.
-inline constexpr Colour kPanelGround = 0x00C0C0C0;
-inline constexpr Colour kHsvFill = 0x00B0B0B0;
-inline constexpr Colour kHsvOutline = 0x00D0D0D0;
-inline constexpr Colour kFilterStrip = 0x00E7FFFF;
-inline constexpr Colour kBorderLight = 0x00F5F5F5;
-inline constexpr Colour kBorderDark = 0x00000000;
-inline constexpr Colour kBorderPinned = 0x00960000;
-inline constexpr Colour kBorderFrozen = 0x00000096;

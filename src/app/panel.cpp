@@ -1,0 +1,136 @@
+#include "app/panel.h"
+
+#include <initializer_list>
+
+#include "core/commands.h"
+#include "core/messages.h"
+#include "mixer/mixer.h"
+#include "tracking/placement.h"
+
+namespace {
+
+// The tray's mouse messages.
+constexpr std::int32_t kTrayDoubleClick = 0x0203, kTrayRightUp = 0x0205;
+
+Effects& toggleShown(const PickerState& s, Effects& fx) { return fx.add(s.show ? Fx::HidePanel : Fx::ShowPanel); }
+
+// Checks one item of a choice group and unchecks the rest, in the group's order.
+void checkOneOf(Effects& fx, std::initializer_list<unsigned> group, unsigned chosen) {
+    for (unsigned id : group) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
+}
+
+void toggle(Effects& fx, std::int32_t& field, unsigned command) {
+    field ^= 1;
+    fx.add(Fx::Layout).add(Fx::SetCheck, static_cast<std::int32_t>(command), field != 0);
+}
+
+Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
+    Effects fx;
+    s.moveform = 1;
+    if (s.mixerActive && mixerSliderPress(s, x, y)) s.moveform = 0;
+    // From the press's own point on the panel: the hook's calls come before queued input, so
+    // moves made just after the press may already have moved the pointer it last saw.
+    beginDragOffsets(s, s.xokna + x, s.yokna + y);
+    s.freeze = 0;
+    if (!s.mixerActive) fx.post(UM_FRAME).post(UM_READOUT);
+    return fx;
+}
+
+}  // namespace
+
+Effects commandDecision(PickerState& s, unsigned command) {
+    using namespace cmd;
+    Effects fx;
+    switch (command) {
+    case ShowHide: return toggleShown(s, fx);
+    case Exit: return fx.add(Fx::Exit);
+    case PipetteMin:
+    case PipetteNormal:
+    case PipetteMax: {
+        // Screen pixels a side and panel pixels a cell, in the menu's order.
+        constexpr std::int32_t sir[] = {15, 9, 7}, cells[] = {3, 5, 7};
+        s.sir = sir[command - PipetteMin];
+        s.cellSize = cells[command - PipetteMin];
+        checkOneOf(fx, {PipetteMin, PipetteNormal, PipetteMax}, command);
+        return fx.add(Fx::Layout);
+    }
+    case HexValues:
+        s.showhexa ^= 1;
+        s.readoutRadix = s.showhexa ? 16 : 10;
+        return fx.add(Fx::Layout).add(Fx::SetCheck, HexValues, s.showhexa != 0);
+    case WindowMax:
+    case WindowNormal:
+    case WindowMin: {
+        constexpr std::int32_t velikost[] = {10, 0, -2};
+        s.velikost = velikost[command - WindowMax];
+        checkOneOf(fx, {WindowMin, WindowNormal, WindowMax}, command);
+        return fx.add(Fx::Layout);
+    }
+    case Coordinates: toggle(fx, s.showcoord, command); return fx;
+    case HsvCmyk: toggle(fx, s.showhsv, command); return fx;
+    case Help:
+        // The about window takes the overlay over; the mixer must give it up first, or closing
+        // the about window would leave the mixer on with its surface gone.
+        if (s.mixerActive) fx.add(Fx::ExitMixer);
+        s.aboutActive = 1;
+        s.aboutPage = 1;
+        return fx.add(Fx::OpenAbout);
+    case Mixer: return fx.add(Fx::EnterMixer);
+    case PaletteNormal:
+    case PaletteWeb:
+    case PaletteGray:
+    case PaletteInvert:
+        checkOneOf(fx, {PaletteNormal, PaletteWeb, PaletteGray, PaletteInvert}, command);
+        s.convertcolflag = static_cast<std::int32_t>(command - PaletteNormal);
+        return fx.add(Fx::Layout);
+    case AttachToCursor: return fx.add(Fx::TogglePin).post(UM_FRAME);
+    default: return fx;
+    }
+}
+
+Effects panelDecision(PickerState& s, const PanelMessage& m) {
+    Effects fx;
+    const bool about = s.aboutActive != 0;
+    switch (m.message) {
+    case wm::Paint: return fx.add(Fx::PaintPanel);
+    case wm::MouseActivate: return fx.answer(kNoActivate);
+    case wm::Command: return about ? fx : commandDecision(s, m.wParam & 0xFFFF);
+    case wm::LeftDown: return about ? fx : beginPanelDrag(s, m.x, m.y);
+    case wm::LeftUp:
+        if (!about) s.moveform = 0;
+        return fx;
+    case wm::LeftDoubleClick:
+        if (!s.show) return fx.add(Fx::ShowPanel).answer(0);
+        return fx.add(s.mixerActive ? Fx::ExitMixer : Fx::HidePanel).answer(0);
+    case wm::RightDown:
+        if (s.mixerActive) return fx.add(Fx::ExitMixer).answer(0);
+        if (about) return fx;
+        return fx.add(Fx::OpenPanelMenu).answer(0);
+    case UM_TRAY:
+        if (about) return fx;
+        if (m.lParam == kTrayDoubleClick) return toggleShown(s, fx);
+        if (m.lParam == kTrayRightUp) return fx.add(Fx::OpenTrayMenu);
+        return fx;
+    case UM_READOUT: return fx.add(Fx::PaintReadouts, m.lParam != 0);
+    case UM_FRAME:
+        // The frame's background covers the magnifier and readouts: they are painted again at
+        // once, not at the next pointer move (a frozen panel keeps its picture).
+        fx.add(Fx::PaintFrame);
+        if (!s.freeze) fx.add(Fx::PaintReadouts, 0);
+        return fx;
+    case UM_PLACE:
+        s.placementAsked = 0;
+        fx.add(Fx::PlacePanel);
+        if (s.captureState == 0 && !s.mixerActive) fx.add(Fx::PaintReadouts, 0);
+        return fx;
+    case UM_COPYTEXT: return fx.add(Fx::CopyText);
+    case UM_COPYBITMAP: return fx.add(Fx::CopyBitmap);
+    case UM_MIXERRELEASE: return fx.add(Fx::MixerRecolour, m.wParam != 0);
+    case UM_SITE: return fx.add(Fx::OpenSite);
+    case UM_MAIL: return fx.add(Fx::OpenMail);
+    case wm::DisplayChange: return fx.add(Fx::ReadScreen).add(Fx::Layout);
+    case wm::Timer: return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
+    case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, m.x, m.y) : fx;
+    default: return fx;
+    }
+}

@@ -1,0 +1,189 @@
+// The two window procedures, and the carrying out of what the decisions ask for.
+#include <windowsx.h>
+
+#include "app/about.h"
+#include "app/app_win.h"
+#include "app/panel.h"
+#include "app/popup_position.h"
+#include "capture/capture_win.h"
+#include "core/messages.h"
+#include "core/picker_state.h"
+#include "display/paint_win.h"
+#include "display/scoped_gdi_win.h"
+#include "mixer/mixer_win.h"
+#include "mixer/snapshot.h"
+#include "tracking/tracking_win.h"
+
+namespace {
+
+// As the about page shows them.
+constexpr const char* kSiteAddress = "https://korvex.example/";
+constexpr const char* kMailAddress = "mailto:k@korvex.example";
+
+HMENU popupMenu() { return GetSubMenu(picker.appMenu, 0); }
+
+void openPanelMenu() {
+    HMENU popup = popupMenu();
+    RECT item = {};
+    const bool measured = GetMenuItemRect(picker.panelHwnd, popup, 1, &item) != 0;
+    const PopupPoint at = panelPopupPosition(measured, item.right - item.left);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, picker.panelHwnd, nullptr);
+}
+
+void openTrayMenu() {
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    // Without the foreground the popup would not close when the user clicks elsewhere.
+    SetForegroundWindow(picker.panelHwnd);
+    const PopupPoint at = trayPopupPosition(pointer.x);
+    TrackPopupMenu(popupMenu(), TPM_RIGHTBUTTON, at.x, at.y, 0, picker.panelHwnd, nullptr);
+    // Lets the menu's modal loop see a message and end cleanly after a choice.
+    PostMessageA(picker.panelHwnd, WM_NULL, 0, 0);
+}
+
+void paintReadoutsOn(HDC dc, bool preview) {
+    ReadoutSource source;
+    source.preview = preview;
+    source.pickedColour = matchTarget;
+    source.frozen = picker.mixerActive != 0;
+    if (source.frozen) source.frozenColour = snapshotPixel(picker.cursorX, picker.cursorY);
+    source.band = captureBand();
+    source.dragging = picker.captureState == 2;
+    if (paintReadouts(dc, source) && picker.mixerActive) drawColourSliders(dc);
+}
+
+HICON cursorFor(std::int32_t shape) {
+    switch (shape) {
+    case LinkShape: return picker.linkCursor;
+    case PickShape: return picker.pickCursor;
+    case SelectShape: return picker.selectCursor;
+    case ToleranceShape: return picker.toleranceCursor;
+    default: return picker.arrowCursor;
+    }
+}
+
+void parkOverlay() {
+    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1, SWP_ASYNCWINDOWPOS | SWP_DEFERERASE);
+    ShowWindow(picker.overlayHwnd, SW_HIDE);
+}
+
+Rect rectOf(const Effect& e) { return {e.a, e.b, e.c, e.d}; }
+
+void carryOutOne(const Effect& e) {
+    switch (e.what) {
+    case Fx::Post: PostMessageA(picker.panelHwnd, static_cast<UINT>(e.a), static_cast<WPARAM>(e.b), e.c); break;
+    case Fx::Layout: layoutPanel(); break;
+    case Fx::ReadScreen: readMonitors(); placeAboutWindow(picker); break;
+    case Fx::ShowPanel: showPanel(); break;
+    case Fx::HidePanel: hidePanel(); break;
+    case Fx::ApplyVisibility: applyPanelVisibility(); break;
+    case Fx::PlacePanel: placePanel(); break;
+    case Fx::WatchHook: watchHook(); break;
+    case Fx::SetCheck: setMenuCheck(static_cast<UINT>(e.a), e.b != 0); break;
+    case Fx::OpenPanelMenu: openPanelMenu(); break;
+    case Fx::OpenTrayMenu: openTrayMenu(); break;
+    case Fx::Exit:
+        DestroyWindow(picker.overlayHwnd);
+        DestroyWindow(picker.panelHwnd);
+        break;
+    case Fx::PaintPanel: {
+        const ScopedPaint dc(picker.panelHwnd);
+        paintFrame(dc);
+        paintReadoutsOn(dc, false);
+        break;
+    }
+    case Fx::PaintFrame: paintFrame(ScopedGetDC(picker.panelHwnd)); break;
+    case Fx::PaintReadouts: paintReadoutsOn(ScopedGetDC(picker.panelHwnd), e.a != 0); break;
+    case Fx::CopyText: copyColorText(); break;
+    case Fx::CopyBitmap: copyCaptureBitmap(); break;
+    case Fx::OpenSite: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
+    case Fx::OpenMail: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
+    case Fx::SetCursor: SetCursor(cursorFor(e.a)); break;
+    case Fx::PointerToState: {
+        POINT pointer = {};
+        if (GetCursorPos(&pointer)) {
+            picker.cursorX = pointer.x;
+            picker.cursorY = pointer.y;
+        }
+        break;
+    }
+    case Fx::TogglePin: togglePin(picker); break;
+    case Fx::ToggleFreeze: toggleFreeze(picker); break;
+    case Fx::StartCapture:
+    case Fx::CaptureMove:
+    case Fx::CapturePress:
+    case Fx::EndCapture: carryOut(captureDecision(e)); break;
+    case Fx::TakePicture: takePicture(rectOf(e)); break;
+    case Fx::ShowOverlay: showOverlay(rectOf(e)); break;
+    case Fx::LiftPanel:
+        SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, picker.panelWidth,
+                     picker.panelHeight, SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);
+        break;
+    case Fx::ReleasePointer: ReleaseCapture(); break;
+    case Fx::CutBand: cutBand(rectOf(e)); break;
+    case Fx::ParkOverlay: parkOverlay(); break;
+    case Fx::ReleasePicture: releasePicture(); break;
+    case Fx::InvalidateOverlay: InvalidateRect(picker.overlayHwnd, nullptr, FALSE); break;
+    case Fx::PaintCapture: paintCaptureOverlay(ScopedPaint(picker.overlayHwnd)); break;
+    case Fx::EnterMixer: enterMixer(); break;
+    case Fx::ExitMixer:
+    case Fx::MixerMove:
+    case Fx::MixerRelease: carryOut(mixerDecision(e)); break;
+    case Fx::MixerRecolour: carryOut(mixerRecolourDecision(e.a != 0)); break;
+    case Fx::StopMixerTimer: stopMixerTimer(); break;
+    case Fx::FreeSnapshot: freeSnapshot(); break;
+    case Fx::PaintSnapshot: showSnapshot(ScopedPaint(picker.overlayHwnd)); break;
+    case Fx::MarkMatches: markMatchesShown(static_cast<Colour>(e.a), e.b, e.c != 0); break;
+    case Fx::Recolour: recolour(static_cast<Colour>(e.a)); break;
+    case Fx::ShowSnapshot: showSnapshotOnOverlay(); break;
+    case Fx::DrawSlider: drawSlider(e.a); break;
+    case Fx::OpenAbout: openAboutWindow(); break;
+    case Fx::CloseAbout: closeAboutWindow(); break;
+    case Fx::PaintAbout:
+        if (e.a)
+            paintAbout(ScopedGetDC(picker.overlayHwnd));
+        else
+            paintAbout(ScopedPaint(picker.overlayHwnd));
+        break;
+    }
+}
+
+// What a window procedure returns after carrying out a decision.
+LRESULT finish(const Effects& effects, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    carryOut(effects);
+    if (effects.answered()) return effects.answerValue();
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void carryOut(const Effects& effects) {
+    for (const Effect& e : effects) carryOutOne(e);
+}
+
+void setMenuCheck(UINT command, bool checked) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE;
+    info.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
+    SetMenuItemInfoA(picker.appMenu, command, FALSE, &info);
+}
+
+LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Broadcast to every top-level window when the taskbar is created anew (Explorer restarted).
+    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    if (message == taskbarCreated) addTrayIcon();
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    const PanelMessage m{message, static_cast<std::uint32_t>(wParam), static_cast<std::int32_t>(lParam),
+                         GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    return finish(panelDecision(picker, m), window, message, wParam, lParam);
+}
+
+// The overlay serves the about window, the mixer's frozen screen or the region capture.
+LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const Effects effects = picker.aboutActive   ? aboutMessage(picker, message, x, y)
+                            : picker.mixerActive ? mixerOverlay(message, x, y)
+                                                 : captureOverlay(message);
+    return finish(effects, window, message, wParam, lParam);
+}

@@ -1,0 +1,23 @@
+// Menu command ids.
+#pragma once
+
+namespace cmd {
+inline constexpr unsigned ShowHide = 32778;
+inline constexpr unsigned Exit = 32781;
+inline constexpr unsigned PipetteMin = 32782;
+inline constexpr unsigned PipetteNormal = 32783;
+inline constexpr unsigned PipetteMax = 32784;
+inline constexpr unsigned HexValues = 32785;
+inline constexpr unsigned WindowMax = 32786;
+inline constexpr unsigned WindowNormal = 32787;
+inline constexpr unsigned WindowMin = 32788;
+inline constexpr unsigned Coordinates = 32792;
+inline constexpr unsigned Help = 32793;
+inline constexpr unsigned Mixer = 32794;
+inline constexpr unsigned HsvCmyk = 32802;
+inline constexpr unsigned PaletteNormal = 32804;
+inline constexpr unsigned PaletteWeb = 32805;
+inline constexpr unsigned PaletteGray = 32806;
+inline constexpr unsigned PaletteInvert = 32807;
+inline constexpr unsigned AttachToCursor = 32809;
+}  // namespace cmd

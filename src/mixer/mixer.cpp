@@ -1,0 +1,153 @@
+#include "mixer/mixer.h"
+
+#include "core/messages.h"
+#include "mixer/slider.h"
+#include "mixer/snapshot.h"
+
+namespace {
+
+constexpr std::int32_t kToleranceSlider = 3;  // DrawSlider's number for it
+
+Effects& markAgain(Effects& fx, const PickerState& s, const MixerState& m, bool restore) {
+    return fx.add(Fx::MarkMatches, static_cast<std::int32_t>(s.currentColor), m.tolerance, restore);
+}
+
+void askForPlacement(PickerState& s, Effects& fx) {
+    if (s.placementAsked) return;
+    s.placementAsked = 1;
+    fx.post(UM_PLACE);
+}
+
+Effects pick(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
+    Effects fx;
+    // Marked with the tolerance the last pick ended with; the drag then starts from 0.
+    markAgain(fx, s, m, false).add(Fx::ShowSnapshot);
+    toleranceSlider.showPercent = 1;
+    toleranceSlider.setValue(0);
+    m.tolerance = 0;
+    toleranceSlider.setGeometry(x, y, 100, 100);
+    fx.add(Fx::DrawSlider, kToleranceSlider);
+    s.mixerPicking = 1;
+    placeColourSliders(s);
+    for (std::int32_t i = 0; i < 3; ++i) {
+        colorSliders[i].setValue(static_cast<std::int32_t>(s.currentColor >> (8 * i) & 0xFF));
+        fx.add(Fx::DrawSlider, i);
+    }
+    toleranceSlider.dragging = 1;
+    return fx;
+}
+
+Effects refresh(const PickerState& s, MixerState& m) {
+    Effects fx;
+    if (m.mixerTicks++ <= 4) return fx;
+    m.mixerTicks = 0;
+    if (!m.mixerDirty) return fx;
+    if (s.mixerPicking)
+        markAgain(fx, s, m, true).add(Fx::ShowSnapshot).add(Fx::DrawSlider, kToleranceSlider);  // it was covered
+    else
+        fx.add(Fx::Recolour, static_cast<std::int32_t>(mixColour())).add(Fx::ShowSnapshot);
+    m.mixerDirty = 0;
+    return fx;
+}
+
+}  // namespace
+
+Colour mixColour() {
+    return static_cast<Colour>(colorSliders[0].getValue() & 0xFF) | (colorSliders[1].getValue() & 0xFF) << 8 |
+           (colorSliders[2].getValue() & 0xFF) << 16;
+}
+
+void mixerEntered(PickerState& s, MixerState& m) {
+    m.savedNomove = s.nomove;
+    s.nomove = 1;
+    s.mixerStarting = 0;
+    m.mixerDirty = 0;
+    m.mixerTicks = 0;
+}
+
+Effects mixerExit(PickerState& s, MixerState& m) {
+    s.mixerActive = 0;
+    s.nomove = m.savedNomove;
+    Effects fx;
+    return fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot).add(Fx::Layout).add(Fx::ApplyVisibility);
+}
+
+Effects mixerPointerMove(PickerState& s, MixerState& m) {
+    Effects fx;
+    m.mixerTicks = 0;
+    if (s.mixerStarting) return fx;
+    if (s.mixerPicking) {
+        const std::int32_t old = m.tolerance;
+        if (toleranceSlider.dragging) {
+            toleranceSlider.moveThumb(s.cursorX - snapshot.originX, s.cursorY - snapshot.originY);
+            fx.add(Fx::DrawSlider, kToleranceSlider);
+        }
+        m.tolerance = toleranceSlider.getValue() / 3;
+        if (m.tolerance != old) ++m.mixerDirty;
+        return fx;
+    }
+    for (const SliderControl& slider : colorSliders)
+        if (slider.dragging) {
+            ++m.mixerDirty;
+            break;
+        }
+    if (s.captureState == 0) askForPlacement(s, fx);
+    return fx;
+}
+
+Effects mixerPointerRelease(PickerState& s, MixerState&) {
+    Effects fx;
+    if (s.mixerStarting) return fx;
+    const bool picked = s.mixerPicking != 0;
+    s.mixerPicking = 0;
+    for (SliderControl& slider : colorSliders) slider.endDrag();
+    return fx.post(UM_MIXERRELEASE, picked);
+}
+
+Effects mixerRecolour(const PickerState& s, const MixerState& m, bool picked) {
+    Effects fx;
+    if (!s.mixerActive) return fx;
+    if (picked) markAgain(fx, s, m, true);
+    return fx.add(Fx::Recolour, static_cast<std::int32_t>(mixColour())).add(Fx::ShowSnapshot);
+}
+
+Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std::int32_t x, std::int32_t y) {
+    Effects fx;
+    switch (message) {
+    case wm::MouseActivate: return fx.answer(kNoActivate);
+    case wm::Paint: return fx.add(Fx::PaintSnapshot).answer(0);  // what is exposed shows the frozen screen
+    case wm::MouseMove:
+        // The overlay's client coordinates, moved by its corner to the screen's.
+        s.cursorX = x + snapshot.originX;
+        s.cursorY = y + snapshot.originY;
+        if (s.mixerPicking) return fx.add(Fx::SetCursor, ToleranceShape);
+        return fx.add(Fx::SetCursor, PickShape).post(UM_READOUT);
+    case wm::LeftDown: return pick(s, m, x, y).answer(0);
+    case wm::LeftUp: s.mixerPicking = 0; return fx;
+    case wm::Timer: return refresh(s, m);
+    default: return fx;
+    }
+}
+
+Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y) {
+    Effects fx;
+    placeColourSliders(s);
+    for (std::int32_t i = 0; i < 3; ++i)
+        if (colorSliders[i].dragging) {
+            colorSliders[i].moveThumb(x, y);
+            fx.add(Fx::DrawSlider, i);
+        }
+    s.currentColor = mixColour();
+    return fx.post(UM_READOUT, 0, 1);
+}
+
+bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y) {
+    placeColourSliders(s);
+    bool onThumb = false;
+    for (SliderControl& slider : colorSliders) onThumb = slider.hitTest(x, y) || onThumb;
+    return onThumb;
+}
+
+void placeColourSliders(const PickerState& s) {
+    for (std::int32_t i = 0; i < 3; ++i) colorSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
+}

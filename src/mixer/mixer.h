@@ -1,0 +1,54 @@
+// The colour mixer mode: a pick on the frozen screen with its tolerance drag, the R/G/B
+// sliders in the panel, the 40 ms refresh and the recolouring.
+#pragma once
+
+#include <cstdint>
+
+#include "core/effects.h"
+#include "core/picker_state.h"
+
+// The mixer's own record, beside the picker's mode flags.
+struct MixerState {
+    std::int32_t tolerance = 0;    // match tolerance, the tolerance slider's value / 3
+    std::int32_t mixerDirty = 0;   // changes since the frozen screen was last refreshed
+    std::int32_t mixerTicks = 0;   // timer ticks since the pointer last moved
+    std::int32_t savedNomove = 0;  // nomove when the mode was entered
+};
+
+inline constexpr unsigned kRefreshTimer = 1;
+inline constexpr unsigned kRefreshPeriod = 40;  // ms; the refresh runs on the sixth quiet tick
+
+// The colour the three sliders mix.
+Colour mixColour();
+
+// Entering: the panel pinned (nomove saved) once it has been placed with the mixer's rows.
+void mixerEntered(PickerState& s, MixerState& m);
+// Leaving: the pin as it was, the overlay parked, the frozen screen let go.
+Effects mixerExit(PickerState& s, MixerState& m);
+
+// What the mixer does with
+//
+//   event                        effect
+//   hook: move                   while picking the tolerance follows the pointer (marked again
+//                                at the next refresh); a slider drag counts as a change; the
+//                                panel is asked to place itself
+//   hook: left release           the pick or slider drag ends; the panel recolours (UM_MIXERRELEASE)
+//   panel: UM_MIXERRELEASE       after a pick the matches are marked again; the mix is written
+//   overlay: left press          the pick: matches of the colour under the pointer marked, the
+//                                tolerance slider shown at the press, the sliders set to it
+//   overlay: move                the pointer's shape; outside a pick the readouts follow
+//   overlay: left release        the pick ends
+//   overlay: timer               on the sixth quiet tick, the changes shown
+//   panel: move                  a dragged slider follows; the readouts preview the mix
+// Nothing acts while the mode is being entered.
+Effects mixerPointerMove(PickerState& s, MixerState& m);
+Effects mixerPointerRelease(PickerState& s, MixerState& m);
+Effects mixerRecolour(const PickerState& s, const MixerState& m, bool picked);
+Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std::int32_t x, std::int32_t y);
+Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y);
+
+// A press on the panel at (x, y): starts dragging the colour slider whose thumb it hits;
+// true when one was hit, so that the panel is not dragged.
+bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y);
+// The colour sliders' places in the panel, from its layout.
+void placeColourSliders(const PickerState& s);

@@ -1,0 +1,64 @@
+#include "tracking/gestures.h"
+
+#include "core/messages.h"
+
+namespace {
+
+void onMove(PickerState& s, const PointerEvent& e, Effects& fx) {
+    s.cursorX = e.x;
+    s.cursorY = e.y;
+    if (s.mixerActive) {
+        fx.add(Fx::MixerMove);
+    } else if (s.captureState != 0) {
+        fx.add(Fx::CaptureMove);
+    } else if (!s.placementAsked) {  // the panel then repaints its readouts too
+        s.placementAsked = 1;
+        fx.post(UM_PLACE);
+    }
+}
+
+void onPress(const PickerState& s, const PointerEvent& e, Effects& fx) {
+    if (s.mixerActive) return;
+    const bool left = e.kind == PointerEvent::LeftDown;
+    std::int32_t capturing = s.captureState;
+    if (!left && capturing != 0) {
+        fx.add(Fx::EndCapture, 0);
+        capturing = 0;
+    }
+    if (capturing == 1) fx.add(Fx::CapturePress);
+    if (capturing != 0) return;
+    if (e.alt) fx.add(Fx::TogglePin).post(UM_FRAME);
+    if (e.shift && !e.ctrl && left) fx.add(Fx::ToggleFreeze).post(UM_FRAME).post(UM_READOUT);
+    if (e.ctrl && e.shift) fx.add(Fx::StartCapture);
+}
+
+void onLeftRelease(PickerState& s, const PointerEvent& e, Effects& fx) {
+    if (s.captureState == 0 && e.ctrl && !e.shift) fx.post(UM_COPYTEXT);
+    if (s.mixerActive) {
+        fx.add(Fx::MixerRelease);
+        return;
+    }
+    s.moveform = 0;
+    if (s.captureState == 2) fx.add(Fx::EndCapture, 1);
+}
+
+}  // namespace
+
+Effects pointerDecision(PickerState& s, const PointerEvent& e) {
+    Effects fx;
+    if (s.aboutActive || s.show == 0) return fx;
+    switch (e.kind) {
+    case PointerEvent::Move: onMove(s, e, fx); break;
+    case PointerEvent::LeftDown:
+    case PointerEvent::RightDown: onPress(s, e, fx); break;
+    case PointerEvent::LeftUp: onLeftRelease(s, e, fx); break;
+    }
+    return fx;
+}
+
+void togglePin(PickerState& s) {
+    s.nomove ^= 1;
+    s.freeze = 0;
+}
+
+void toggleFreeze(PickerState& s) { s.freeze ^= 1; }

@@ -1,0 +1,37 @@
+// What the mouse hook makes of every pointer event of the desktop: the panel follows the
+// pointer, and modifier clicks anywhere become commands.
+#pragma once
+
+#include <cstdint>
+
+#include "core/effects.h"
+#include "core/picker_state.h"
+
+struct PointerEvent {
+    enum Kind : std::uint8_t { Move, LeftDown, RightDown, LeftUp } kind;
+    std::int32_t x = 0, y = 0;  // screen coordinates
+    bool alt = false, shift = false, ctrl = false;
+};
+
+// Independent rules, so combinations add up:
+//
+//   event              mode                  effect
+//   any                about window, hidden  nothing
+//   move               mixer                 the mixer follows
+//   move               capture               the capture follows
+//   move               none                  the panel is asked to place itself (once until done)
+//   press              mixer                 nothing (the mixer's surface has it)
+//   right press        capture               the capture is cancelled, then the rules below
+//   press              crosshair             the band's corner is fixed
+//   press              band                  nothing
+//   press + Alt        none                  pin or unpin, frame repaint
+//   left + Shift       none (no Ctrl)        freeze or unfreeze, frame and readout repaint
+//   press + Ctrl+Shift none                  a capture begins
+//   left release+Ctrl  no capture (no Shift) the colour text is copied
+//   left release       mixer                 the mixer's release
+//   left release       otherwise             a panel drag ends; a band copies and the capture ends
+Effects pointerDecision(PickerState& s, const PointerEvent& e);
+
+// The effects TogglePin and ToggleFreeze, on the state.
+void togglePin(PickerState& s);
+void toggleFreeze(PickerState& s);

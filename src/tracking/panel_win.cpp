@@ -1,0 +1,64 @@
+// The panel window shown and hidden with its hook, laid out and moved; the arithmetic is in
+// layout.cpp and placement.cpp.
+#include "core/messages.h"
+#include "core/picker_state.h"
+#include "display/scoped_gdi_win.h"
+#include "tracking/layout.h"
+#include "tracking/placement.h"
+#include "tracking/tracking_win.h"
+
+bool showPanel() {
+    picker.freeze = 0;
+    // Shown without activation: whatever the user types into keeps the keyboard.
+    ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
+    UpdateWindow(picker.panelHwnd);
+    picker.show = 1;
+    if (!installHook()) return false;
+    // A panel pinned somewhere no longer reachable (another screen size, a drag past the
+    // edge) follows the pointer again.
+    if (picker.nomove == 1 &&
+        !pointInRect(keepInsideRect(picker, monitorAt(picker.xokna, picker.yokna)), picker.xokna, picker.yokna))
+        picker.nomove = 0;
+    return true;
+}
+
+void hidePanel() {
+    removeHook();
+    ShowWindow(picker.panelHwnd, SW_HIDE);
+    picker.show = 0;
+}
+
+void applyPanelVisibility() { ShowWindow(picker.panelHwnd, picker.show == 1 ? SW_SHOWNOACTIVATE : SW_HIDE); }
+
+void layoutPanel() {
+    computeLayout(picker);
+    placePanel();
+    PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+}
+
+Rect monitorAt(std::int32_t x, std::int32_t y) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST), &info))
+        return {0, 0, picker.screenWidth, picker.screenHeight};
+    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+void readMonitors() {
+    {
+        const ScopedGetDC screen(nullptr);
+        picker.screenWidth = GetDeviceCaps(screen, HORZRES);
+        picker.screenHeight = GetDeviceCaps(screen, VERTRES);
+    }
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    picker.allMonitors = {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+void placePanel() {
+    const PanelPosition at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
+    picker.xokna = at.x;
+    picker.yokna = at.y;
+    // Asynchronous, never activating: the panel follows every pointer move.
+    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, at.x, at.y, picker.panelWidth, picker.panelHeight,
+                 SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);
+}

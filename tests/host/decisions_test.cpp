@@ -1,0 +1,322 @@
+// The decisions as tables: state before, event, modifiers -> effects and state after.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <tuple>
+
+#include "app/about.h"
+#include "app/panel.h"
+#include "capture/capture.h"
+#include "core/commands.h"
+#include "core/messages.h"
+#include "mixer/mixer.h"
+#include "mixer/slider.h"
+#include "mixer/snapshot.h"
+#include "tracking/gestures.h"
+
+namespace {
+
+// Effects as text: "Post:FRAME", "+32783" and "-32782" for check marks, "Name(a,b)" with
+// trailing zero arguments left out, and "=value" for the window procedure's answer.
+std::string show(const Effects& fx) {
+    static const char* const names[] = {
+#define TINTSPOT_EFFECT_NAME(name) #name,
+        TINTSPOT_EFFECTS(TINTSPOT_EFFECT_NAME)
+#undef TINTSPOT_EFFECT_NAME
+    };
+    static const char* const posted[] = {"TRAY", "READOUT", "FRAME", "SITE", "MAIL", "COPYTEXT", "COPYBITMAP", "MIXERRELEASE", "PLACE"};
+    std::string out;
+    for (const Effect& e : fx) {
+        out += out.empty() ? "" : " ";
+        std::array<std::int32_t, 4> args{e.a, e.b, e.c, e.d};
+        int shown = 4;
+        if (e.what == Fx::SetCheck) {
+            out += (e.b ? "+" : "-") + std::to_string(e.a);
+            continue;
+        }
+        if (e.what == Fx::Post) {
+            out += std::string("Post:") + posted[e.a - UM_TRAY];
+            args = {e.b, e.c, 0, 0};
+        } else {
+            out += names[static_cast<int>(e.what)];
+        }
+        while (shown > 0 && args[static_cast<std::size_t>(shown - 1)] == 0) --shown;
+        for (int i = 0; i < shown; ++i) out += (i ? "," : "(") + std::to_string(args[static_cast<std::size_t>(i)]);
+        out += shown ? ")" : "";
+    }
+    if (fx.answered()) out += (out.empty() ? "=" : " =") + std::to_string(fx.answerValue());
+    return out;
+}
+
+}  // namespace
+
+TEST(Decisions, PointerEventsOfTheHook) {
+    enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band };
+    struct Row { Mode mode; PointerEvent::Kind kind; const char* keys; const char* effects; std::int32_t moveform = 1; };
+    using enum PointerEvent::Kind;
+    const Row rows[] = {
+        {Normal, Move, "", "Post:PLACE"}, {Asked, Move, "", ""},  // asked once until the panel has placed itself
+        {Mixer, Move, "", "MixerMove"}, {Crosshair, Move, "", "CaptureMove"}, {Band, Move, "", "CaptureMove"},
+        {Hidden, Move, "", ""}, {About, Move, "", ""},
+        {Normal, LeftDown, "a", "TogglePin Post:FRAME"}, {Normal, RightDown, "a", "TogglePin Post:FRAME"},
+        {Normal, LeftDown, "s", "ToggleFreeze Post:FRAME Post:READOUT"}, {Normal, RightDown, "s", ""},
+        {Normal, LeftDown, "cs", "StartCapture"}, {Normal, RightDown, "cs", "StartCapture"},
+        {Normal, LeftDown, "as", "TogglePin Post:FRAME ToggleFreeze Post:FRAME Post:READOUT"},
+        {Normal, LeftDown, "acs", "TogglePin Post:FRAME StartCapture"}, {Normal, LeftDown, "c", ""},
+        {Crosshair, LeftDown, "a", "CapturePress"}, {Band, LeftDown, "acs", ""},
+        // A right press cancels a capture and then counts as an ordinary press.
+        {Crosshair, RightDown, "", "EndCapture"}, {Band, RightDown, "cs", "EndCapture StartCapture"},
+        {Band, RightDown, "a", "EndCapture TogglePin Post:FRAME"},
+        {Mixer, LeftDown, "acs", ""}, {About, LeftDown, "a", ""}, {Hidden, RightDown, "cs", ""},
+        {Normal, LeftUp, "c", "Post:COPYTEXT", 0}, {Normal, LeftUp, "cs", "", 0}, {Normal, LeftUp, "", "", 0},
+        {Crosshair, LeftUp, "", "", 0},  // the release of the click that started it
+        {Band, LeftUp, "c", "EndCapture(1)", 0},
+        {Mixer, LeftUp, "", "MixerRelease"}, {Mixer, LeftUp, "c", "Post:COPYTEXT MixerRelease"},
+        {About, LeftUp, "c", ""}, {Hidden, LeftUp, "c", ""},
+    };
+    for (const Row& r : rows) {
+        PickerState s;
+        std::tie(s.show, s.moveform, s.cursorX, s.cursorY) = std::tuple{r.mode != Hidden, 1, 7, 8};
+        s.placementAsked = r.mode == Asked;
+        s.aboutActive = r.mode == About;
+        s.mixerActive = r.mode == Mixer;
+        s.captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0;
+        const std::string keys = r.keys;
+        const PointerEvent e{r.kind, -300, -40, keys.find('a') != keys.npos, keys.find('s') != keys.npos,
+                             keys.find('c') != keys.npos};
+        EXPECT_EQ(show(pointerDecision(s, e)), r.effects) << r.mode << " " << r.kind << " " << keys;
+        EXPECT_EQ(s.moveform, r.moveform) << r.mode << " " << r.kind;
+        const bool moved = r.kind == Move && r.mode != Hidden && r.mode != About;
+        EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (moved ? std::array{-300, -40} : std::array{7, 8}));
+        EXPECT_EQ(s.placementAsked, r.mode == Asked || (r.mode == Normal && r.kind == Move));
+    }
+    PickerState s;
+    std::tie(s.nomove, s.freeze) = std::tuple{0, 1};
+    togglePin(s);
+    EXPECT_EQ((std::array{s.nomove, s.freeze}), (std::array{1, 0})) << "a pin unfreezes";
+    toggleFreeze(s);
+    togglePin(s);
+    EXPECT_EQ((std::array{s.nomove, s.freeze}), (std::array{0, 0}));
+}
+
+// One capture from start to end, on monitors whose area starts left of and above the primary.
+TEST(Decisions, RegionCaptureThroughItsStates) {
+    PickerState s;
+    CaptureState c;
+    std::tie(s.nomove, s.cursorX, s.cursorY) = std::tuple{0, 5, 5};
+    c.captureWidth = 99;
+    const Rect area = {-1280, -200, 1024, 768};
+    EXPECT_EQ(show(captureStart(s, c, area)), "TakePicture(-1280,-200,1024,768) ShowOverlay(-1280,-200,1024,768) LiftPanel");
+    EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureSavedNomove, c.captureWidth}), (std::array{1, 1, 0, 0}));
+    std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
+    captureMove(s, c);
+    EXPECT_TRUE(c.crosshairArmed);
+    EXPECT_EQ(c.captureRect, Rect{}) << "no band before the press";
+    capturePress(s, c);
+    std::tie(s.cursorX, s.cursorY) = std::tuple{-140, 80};
+    captureMove(s, c);
+    EXPECT_EQ((std::array{s.captureState, c.captureWidth, c.captureHeight}), (std::array{2, 40, 30}));
+    EXPECT_EQ(c.captureRect, (Rect{-140, 50, -100, 80}));
+    capturePress(s, c);  // a second press keeps the corner
+    EXPECT_EQ((std::array{c.captureStartX, c.captureStartY}), (std::array{-100, 50}));
+    CaptureState kept = c;
+    PickerState before = s;
+    EXPECT_EQ(show(captureEnd(s, c, true)), "ReleasePointer CutBand(-139,51,-100,80) ParkOverlay ApplyVisibility SetCursor ReleasePicture");
+    EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureWidth}), (std::array{0, 0, 0}));
+    EXPECT_EQ(c.captureRect, Rect{});
+    EXPECT_EQ(show(captureEnd(before, kept, false)), "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture");
+    kept.captureRect = {0, 0, 5, 5};
+    EXPECT_EQ(show(captureEnd(before, kept, true)), "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture")
+        << "5 x 5 copies nothing";
+}
+
+TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {
+    struct Row { unsigned message; std::int32_t show, state; const char* effects; };
+    for (const Row& r : {Row{wm::Paint, 1, 1, "PaintCapture Post:READOUT =0"}, Row{wm::Paint, 0, 1, "PaintCapture =0"},
+                         Row{wm::EraseBackground, 1, 1, "=0"}, Row{wm::LeftDown, 1, 1, "=0"}, Row{wm::MouseActivate, 1, 1, "=3"},
+                         Row{wm::MouseMove, 1, 2, "SetCursor(3) InvalidateOverlay =0"}, Row{wm::MouseMove, 1, 0, "SetCursor(3) =0"},
+                         Row{wm::RightDown, 1, 1, ""}}) {
+        PickerState s;
+        std::tie(s.show, s.captureState) = std::tuple{r.show, r.state};
+        EXPECT_EQ(show(captureOverlayMessage(s, r.message)), r.effects) << r.message;
+    }
+    // Each paint first undoes what the last one inverted.
+    PickerState s;
+    CaptureState c;
+    c.screenArea = {-20, -10, 100, 90};
+    auto paint = [&](std::int32_t state, std::int32_t x, std::int32_t y) {
+        std::tie(s.captureState, s.cursorX, s.cursorY) = std::tuple{state, x, y};
+        const CapturePaint p = capturePaint(s, c);
+        std::string out = p.inverting ? "inverting" : "-";
+        for (int i = 0; i < p.crosses; ++i) out += " +" + std::to_string(p.crossX[i]) + "," + std::to_string(p.crossY[i]);
+        for (int i = 0; i < p.bands; ++i) out += " [" + std::to_string(p.band[i].left) + "," + std::to_string(p.band[i].bottom) + "]";
+        EXPECT_EQ(p.area, c.screenArea);
+        return out;
+    };
+    EXPECT_EQ(paint(1, 5, 5), "-") << "nothing before the first move";
+    c.crosshairArmed = 1;
+    EXPECT_EQ(paint(1, -20, -10), "inverting +-20,-10");
+    EXPECT_EQ(paint(1, 40, 60), "inverting +-20,-10 +40,60");
+    c.captureRect = {0, 20, 60, 80};
+    EXPECT_EQ(paint(2, 60, 80), "inverting +40,60 [0,80]") << "the crosshair goes when the band comes";
+    c.captureRect = {5, 25, 50, 50};
+    EXPECT_EQ(paint(2, 50, 50), "inverting [0,80] [5,50]");
+    c.captureRect = {};
+    EXPECT_EQ(paint(2, 50, 50), "inverting [5,50]") << "an empty band is not drawn";
+}
+
+// The mixer from entry to exit: the pick and its tolerance drag, the refresh on the sixth
+// quiet tick, the release, the sliders in the panel, leaving. The monitors' area starts
+// left of and above the primary one.
+TEST(Decisions, MixerFromThePickToLeaving) {
+    PickerState s;
+    MixerState m;
+    std::tie(s.nomove, s.mixerActive, s.mixerStarting, s.currentColor, s.show) = std::tuple{0, 1, 1, 0x00804020u, 1};
+    std::tie(s.magnifierLeft, s.slidersTop) = std::tuple{5, 60};
+    std::tie(snapshot.originX, snapshot.originY) = std::tuple{-1280, -100};
+    m.tolerance = 7;
+    EXPECT_EQ(show(mixerPointerMove(s, m)), "") << "nothing while the mode is entered";
+    EXPECT_EQ(show(mixerPointerRelease(s, m)), "");
+    mixerEntered(s, m);
+    EXPECT_EQ((std::array{s.nomove, m.savedNomove, std::int32_t{s.mixerStarting}}), (std::array{1, 0, 0}));
+
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(2) Post:READOUT");
+    EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (std::array{-1250, -60}));
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::LeftDown, 30, 40)),
+              "MarkMatches(8405024,7) ShowSnapshot DrawSlider(3) DrawSlider DrawSlider(1) DrawSlider(2) =0")
+        << "marked with the last tolerance, which then starts again from 0";
+    EXPECT_EQ((std::array{colorSliders[0].value, colorSliders[1].value, colorSliders[2].value, m.tolerance}),
+              (std::array{0x20, 0x40, 0x80, 0}));
+    EXPECT_EQ((std::array{toleranceSlider.x, toleranceSlider.y, toleranceSlider.length, std::int32_t{s.mixerPicking}}),
+              (std::array{30, 40, 100, 1}));
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(4)") << "no readouts while picking";
+    std::tie(s.cursorX, s.cursorY) = std::tuple{-1280 + 30 + 45, -100 + 41};  // 45 pixels right, an odd row
+    EXPECT_EQ(show(mixerPointerMove(s, m)), "DrawSlider(3)");
+    EXPECT_EQ((std::array{toleranceSlider.value, m.tolerance, m.mixerDirty}), (std::array{46, 15, 1}));
+    for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "") << tick;
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "MarkMatches(8405024,15,1) ShowSnapshot DrawSlider(3)");
+    EXPECT_EQ(m.mixerDirty, 0);
+    for (int tick = 0; tick < 6; ++tick) EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "") << "clean";
+    EXPECT_EQ(show(mixerPointerRelease(s, m)), "Post:MIXERRELEASE(1)");
+    EXPECT_EQ(show(mixerRecolour(s, m, true)), "MarkMatches(8405024,15,1) Recolour(8405024) ShowSnapshot");
+    EXPECT_EQ(show(mixerRecolour(s, m, false)), "Recolour(8405024) ShowSnapshot");
+
+    // The red slider's thumb (0x20 of 255 on 128 pixels) is at x 15 + 16 on row 64: a press
+    // there drags it, not the panel.
+    EXPECT_FALSE(mixerSliderPress(s, 100, 64));
+    EXPECT_TRUE(mixerSliderPress(s, 31, 66));
+    EXPECT_EQ(show(mixerPanelMove(s, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
+    EXPECT_EQ(s.currentColor, 0x008040C7u) << "the preview shows the mix";
+    EXPECT_EQ(show(mixerPointerMove(s, m)), "Post:PLACE") << "a slider drag counts as a change";
+    EXPECT_EQ(show(mixerPointerMove(s, m)), "") << "placement asked once";
+    for (int tick = 0; tick < 5; ++tick) mixerOverlayMessage(s, m, wm::Timer, 0, 0);
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "Recolour(8405191) ShowSnapshot");
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseActivate, 0, 0)), "=3");
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Paint, 0, 0)), "PaintSnapshot =0");
+    EXPECT_EQ(show(mixerExit(s, m)), "StopMixerTimer ParkOverlay FreeSnapshot Layout ApplyVisibility");
+    EXPECT_EQ((std::array{s.nomove, std::int32_t{s.mixerActive}}), (std::array{0, 0}));
+    EXPECT_EQ(show(mixerRecolour(s, m, true)), "") << "a release queued before leaving does nothing";
+    snapshot = Snapshot{};
+}
+
+TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
+    struct Row { std::uint8_t page; unsigned message; std::int32_t x, y; const char* effects; std::uint8_t pageAfter, open; };
+    const Row rows[] = {
+        {0, wm::MouseMove, 40, 150, "SetCursor(1)", 0, 1}, {1, wm::MouseMove, 40, 150, "SetCursor", 1, 1},
+        {0, wm::LeftDown, 40, 157, "Post:SITE Post:MAIL CloseAbout PointerToState Layout ApplyVisibility", 0, 0},
+        {1, wm::LeftDown, 40, 157, "CloseAbout PointerToState Layout ApplyVisibility", 1, 0},
+        {1, wm::RightDown, 189, 258, "PaintAbout(1)", 0, 1}, {0, wm::LeftDown, 136, 249, "PaintAbout(1)", 1, 1},
+        {0, wm::Paint, 0, 0, "PaintAbout", 0, 1}, {0, wm::LeftUp, 136, 249, "", 0, 1},
+    };
+    for (const Row& r : rows) {
+        PickerState s;
+        std::tie(s.aboutPage, s.aboutActive, s.cursorX, s.cursorY) = std::tuple{r.page, 1, r.x, r.y};
+        // A press is judged where the pointer last moved, not at the point the press gives.
+        EXPECT_EQ(show(aboutMessage(s, r.message, r.message == wm::MouseMove ? r.x : 1, r.message == wm::MouseMove ? r.y : 1)),
+                  r.effects) << r.message << " " << r.x;
+        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.pageAfter, r.open})) << r.message << " " << r.x;
+    }
+}
+
+TEST(Decisions, EveryMenuCommand) {
+    using namespace cmd;
+    // sir, cellSize, velikost, showhexa, readoutRadix, showcoord, showhsv, convertcolflag, aboutActive
+    using State = std::array<std::int32_t, 9>;
+    struct Row { unsigned command; std::uint8_t mixer; const char* effects; State after; };
+    const Row rows[] = {
+        {PipetteMax, 0, "-32782 -32783 +32784 Layout", {7, 7, 0, 0, 10, 1, 0, 0, 0}},
+        {PipetteMin, 0, "+32782 -32783 -32784 Layout", {15, 3, 0, 0, 10, 1, 0, 0, 0}},
+        {PipetteNormal, 0, "-32782 +32783 -32784 Layout", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {WindowMax, 0, "-32788 -32787 +32786 Layout", {9, 5, 10, 0, 10, 1, 0, 0, 0}},
+        {WindowMin, 0, "+32788 -32787 -32786 Layout", {9, 5, -2, 0, 10, 1, 0, 0, 0}},
+        {WindowNormal, 0, "-32788 +32787 -32786 Layout", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {HexValues, 0, "Layout +32785", {9, 5, 0, 1, 16, 1, 0, 0, 0}},
+        {Coordinates, 0, "Layout -32792", {9, 5, 0, 0, 10, 0, 0, 0, 0}},
+        {HsvCmyk, 0, "Layout +32802", {9, 5, 0, 0, 10, 1, 1, 0, 0}},
+        {PaletteWeb, 0, "-32804 +32805 -32806 -32807 Layout", {9, 5, 0, 0, 10, 1, 0, 1, 0}},
+        {PaletteGray, 0, "-32804 -32805 +32806 -32807 Layout", {9, 5, 0, 0, 10, 1, 0, 2, 0}},
+        {PaletteInvert, 0, "-32804 -32805 -32806 +32807 Layout", {9, 5, 0, 0, 10, 1, 0, 3, 0}},
+        {PaletteNormal, 0, "+32804 -32805 -32806 -32807 Layout", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {AttachToCursor, 0, "TogglePin Post:FRAME", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {ShowHide, 0, "ShowPanel", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Exit, 0, "Exit", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {Mixer, 0, "EnterMixer", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Help, 0, "OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},
+        {Help, 1, "ExitMixer OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},  // the about window takes the overlay over
+        {40000, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+    };
+    for (const Row& r : rows) {
+        PickerState s;
+        s.mixerActive = r.mixer;
+        EXPECT_EQ(show(commandDecision(s, r.command)), r.effects) << r.command;
+        EXPECT_EQ((State{s.sir, s.cellSize, s.velikost, s.showhexa, s.readoutRadix, s.showcoord, s.showhsv,
+                         s.convertcolflag, s.aboutActive}), r.after) << r.command;
+        EXPECT_EQ(s.aboutPage, r.after[8]) << "the help page first";
+    }
+    PickerState s;
+    s.showhexa = 1;
+    EXPECT_EQ(show(commandDecision(s, HexValues)), "Layout -32785");
+    EXPECT_EQ(s.readoutRadix, 10);
+    s.show = 1;
+    EXPECT_EQ(show(commandDecision(s, ShowHide)), "HidePanel");
+}
+
+TEST(Decisions, PanelMessages) {
+    enum Mode { Normal, Hidden, About, Mixer, Capture, Frozen };
+    struct Row { Mode mode; unsigned message; std::uint32_t wParam; std::int32_t lParam; const char* effects; };
+    const Row rows[] = {
+        {Normal, wm::Paint, 0, 0, "PaintPanel"}, {Normal, wm::MouseActivate, 0, 0, "=3"},
+        {Normal, wm::Command, cmd::Exit, 0, "Exit"}, {About, wm::Command, cmd::Exit, 0, ""},
+        {Normal, wm::LeftDown, 0, 0, "Post:FRAME Post:READOUT"}, {About, wm::LeftDown, 0, 0, ""},
+        {Mixer, wm::LeftDown, 0, 0, ""},
+        {Normal, wm::LeftDoubleClick, 0, 0, "HidePanel =0"}, {Hidden, wm::LeftDoubleClick, 0, 0, "ShowPanel =0"},
+        {Mixer, wm::LeftDoubleClick, 0, 0, "ExitMixer =0"}, {About, wm::LeftDoubleClick, 0, 0, "HidePanel =0"},
+        {Normal, wm::RightDown, 0, 0, "OpenPanelMenu =0"}, {Mixer, wm::RightDown, 0, 0, "ExitMixer =0"},
+        {About, wm::RightDown, 0, 0, ""},
+        {Normal, UM_TRAY, 0, 0x0203, "HidePanel"}, {Hidden, UM_TRAY, 0, 0x0203, "ShowPanel"},
+        {Normal, UM_TRAY, 0, 0x0205, "OpenTrayMenu"}, {Normal, UM_TRAY, 0, 0x0201, ""}, {About, UM_TRAY, 0, 0x0205, ""},
+        {Normal, UM_READOUT, 0, 1, "PaintReadouts(1)"}, {Normal, UM_FRAME, 0, 0, "PaintFrame PaintReadouts"},
+        {Frozen, UM_FRAME, 0, 0, "PaintFrame"},
+        {Normal, UM_PLACE, 0, 0, "PlacePanel PaintReadouts"}, {Capture, UM_PLACE, 0, 0, "PlacePanel"},
+        {Mixer, UM_PLACE, 0, 0, "PlacePanel"},
+        {Normal, UM_COPYTEXT, 0, 0, "CopyText"}, {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
+        {Normal, UM_MIXERRELEASE, 1, 0, "MixerRecolour(1)"}, {Normal, UM_SITE, 0, 0, "OpenSite"},
+        {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
+        {Normal, wm::Timer, kHookWatchTimer, 0, "WatchHook"}, {Normal, wm::Timer, 1, 0, ""},
+        {Normal, wm::MouseMove, 0, 0, ""}, {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
+    };
+    for (const Row& r : rows) {
+        PickerState s;
+        std::tie(s.show, s.freeze, s.captureState, s.placementAsked) = std::tuple{r.mode != Hidden, r.mode == Frozen, r.mode == Capture, 1};
+        s.aboutActive = r.mode == About;
+        s.mixerActive = r.mode == Mixer;
+        EXPECT_EQ(show(panelDecision(s, {r.message, r.wParam, r.lParam, 0, 0})), r.effects) << r.mode << " " << r.message;
+        EXPECT_EQ(s.placementAsked, r.message != UM_PLACE) << "a placement done may be asked for again";
+    }
+    // A press grabs the panel at its own point; the release lets go. A frozen panel thaws.
+    PickerState s;
+    std::tie(s.xokna, s.yokna, s.cursorGap, s.freeze) = std::tuple{300, 200, 10, 1};
+    panelDecision(s, {wm::LeftDown, 0, 0, 30, 20});
+    EXPECT_EQ((std::array{s.moveform, s.dragOffsetX, s.dragOffsetY, s.freeze}), (std::array{1, -40, -30, 0}));
+    panelDecision(s, {wm::LeftUp, 0, 0, 0, 0});
+    EXPECT_EQ(s.moveform, 0);
+}
