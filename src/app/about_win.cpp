@@ -33,7 +33,6 @@ void closeAboutWindow() {
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     // Parked only once it is a popup again: a window with a caption is kept at least as
     // large as its caption needs.
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1,
-                 SWP_ASYNCWINDOWPOS | SWP_DEFERERASE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    parkOverlay();
     SetWindowTextA(picker.overlayHwnd, "");
 }

@@ -29,6 +29,9 @@ LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 // Carries out effects in order.
 void carryOut(const Effects& effects);
 
+// The overlay hidden at (-1, -1), 1 x 1, when no use holds it.
+void parkOverlay();
+
 // Sets the check mark of a menu item by command id, anywhere in the menu.
 void setMenuCheck(UINT command, bool checked);
 

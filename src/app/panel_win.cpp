@@ -62,11 +62,6 @@ HICON cursorFor(std::int32_t shape) {
     }
 }
 
-void parkOverlay() {
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1, SWP_ASYNCWINDOWPOS | SWP_DEFERERASE);
-    ShowWindow(picker.overlayHwnd, SW_HIDE);
-}
-
 Rect rectOf(const Effect& e) { return {e.a, e.b, e.c, e.d}; }
 
 void carryOutOne(const Effect& e) {
@@ -156,6 +151,12 @@ LRESULT finish(const Effects& effects, HWND window, UINT message, WPARAM wParam,
 }
 
 }  // namespace
+
+void parkOverlay() {
+    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1,
+                 SWP_ASYNCWINDOWPOS | SWP_DEFERERASE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ShowWindow(picker.overlayHwnd, SW_HIDE);
+}
 
 void carryOut(const Effects& effects) {
     for (const Effect& e : effects) carryOutOne(e);

@@ -7,11 +7,12 @@ import os
 import subprocess
 import sys
 
-from harness import check, picture, run, testcard_colour, wait_until
+from harness import check, picture, run, wait_until
 
 
 def clipboard():
-    done = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"], capture_output=True, timeout=10)
+    done = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"], capture_output=True,
+                          timeout=10)
     return done.stdout if done.returncode == 0 else None
 
 
@@ -35,10 +36,10 @@ def pin_drag_release_and_freeze(s):
     s.panel_at(330, 310, "released by Alt + right click")
     s.with_keys(["shift"], "click", "1")
     # Frozen, the panel still follows but keeps showing the old colour.
-    check(testcard_colour(600, 200) != testcard_colour(320, 300), "the test positions differ in colour")
+    check(s.card(600, 200) != s.card(320, 300), "the test positions differ in colour")
     s.move(600, 200)
     panel = s.panel_at(610, 210, "following while frozen")
-    check(s.screen(panel.x + 58, panel.y + 46, 1, 1)(panel.x + 58, panel.y + 46) == testcard_colour(320, 300),
+    check(s.screen(panel.x + 58, panel.y + 46, 1, 1)(panel.x + 58, panel.y + 46) == s.card(320, 300),
           "the frozen swatch changed")
 
 
@@ -48,7 +49,7 @@ def ctrl_click_copies_the_colour_text(s):
     s.move(517, 243)
     s.panel_at(527, 253, "following")
     s.with_keys(["ctrl"], "click", "1")
-    want = ("#%02X%02X%02X" % testcard_colour(517, 243)).encode()
+    want = ("#%02X%02X%02X" % s.card(517, 243)).encode()
     wait_until(lambda: clipboard() == want, timeout=5, what=f"{want} on the clipboard, not {clipboard()!r}")
 
 
@@ -57,13 +58,13 @@ def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
 
     def band_over_the_screen():  # while held: the screen shows through, the band inverted
         p = s.screen(230, 220, 1, 21)
-        return p(230, 220) == tuple(255 - v for v in testcard_colour(230, 220)) and p(230, 240) == testcard_colour(230, 240)
+        return p(230, 220) == tuple(255 - v for v in s.card(230, 220)) and p(230, 240) == s.card(230, 240)
     s.capture_band(250, 260, 210, 220, lambda: wait_until(band_over_the_screen, timeout=5, what="the band"))
     wait_until(lambda: not s.window("Classname2").visible, what="the capture to end")
     s.expect_copy_of_the_card(211, 221, 39, 39)  # dragged up and left: the inside is (211, 221) to (249, 259)
     s.move(600, 100)
     p = s.screen(200, 210, 61, 61)
-    bad = [(x, y) for y in range(210, 271) for x in range(200, 261) if p(x, y) != testcard_colour(x, y)]
+    bad = [(x, y) for y in range(210, 271) for x in range(200, 261) if p(x, y) != s.card(x, y)]
     check(not bad, f"the screen differs from the card after the capture at {bad[:5]}")
 
 
@@ -75,10 +76,10 @@ def mixer_recolours_the_frozen_screen(s):
     five = lambda c: tuple(v >> 3 for v in c)
 
     # Pick the block at (300, 300) and drag 18 pixels right: tolerance 18 / 3 = 6.
-    picked = five(testcard_colour(300, 300))
-    near = lambda x, y: all(abs(a - b) < 6 for a, b in zip(five(testcard_colour(x, y)), picked))
+    picked = five(s.card(300, 300))
+    near = lambda x, y: all(abs(a - b) < 6 for a, b in zip(five(s.card(x, y)), picked))
     blocks = [(x, y) for y in range(8, 720, 16) for x in range(8, 1024, 16)]
-    matching = [b for b in blocks if near(*b) and five(testcard_colour(*b)) != picked]
+    matching = [b for b in blocks if near(*b) and five(s.card(*b)) != picked]
     other = next(b for b in blocks if not near(*b))
     check(matching, "some other block lies within the tolerance")
     s.move(300, 300)
@@ -88,7 +89,7 @@ def mixer_recolours_the_frozen_screen(s):
     s.xdotool("mouseup", "1")
     shows = lambda colour, points: (lambda p: all(five(p(*b)) == colour for b in points))(s.screen(0, 0, 1024, 768))
     wait_until(lambda: shows(picked, matching[:5]), timeout=5, what="the matching blocks in the picked colour")
-    check(shows(five(testcard_colour(*other)), [other]), "a block beyond the tolerance changed")
+    check(shows(five(s.card(*other)), [other]), "a block beyond the tolerance changed")
 
     # Drag the red slider 40 pixels right; once the pointer rests the marked pixels follow.
     panel = s.window("Classname1")
@@ -107,7 +108,7 @@ def mixer_recolours_the_frozen_screen(s):
     s.xdotool("click", "--repeat", "2", "--delay", "80", "1")
     wait_until(lambda: not s.window("Classname2").visible, what="the mixer to end")
     live = s.screen(0, 0, 1024, 768)
-    check(all(live(*b) == testcard_colour(*b) for b in matching[:5]), "the live screen is back")
+    check(all(live(*b) == s.card(*b) for b in matching[:5]), "the live screen is back")
 
 
 def help_window_shows_both_pages_and_closes(s):

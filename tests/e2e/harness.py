@@ -16,12 +16,6 @@ QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subproc
 Window = collections.namedtuple("Window", "visible x y w h cx cy")
 
 
-def testcard_colour(x, y):
-    """(r, g, b) of the test card at (x, y), as the probe paints it."""
-    bx, by = x // 16, y // 16
-    return ((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255)
-
-
 def picture(path, x0, y0, w, h):
     """An image file's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
     raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x0}+{y0}", "-depth", "8", "rgb:-"],
@@ -73,8 +67,11 @@ class Session:
         return self.procs[-1]
 
     def start_testcard(self):
+        """The probe's card; its colours are read off the screen before anything covers it."""
         self.spawn(self.probe_exe, "card")
-        wait_until(lambda: (w := self.window("TintspotTestCard")) and w.visible, what="the test card")
+        card = wait_until(lambda: (w := self.window("TintspotTestCard")) and w.visible and w, what="the test card")
+        time.sleep(0.5)
+        self.card = self.screen(card.x, card.y, card.w, card.h)
 
     def start_tintspot(self):
         proc = self.spawn(self.exe)
@@ -97,7 +94,8 @@ class Session:
         """Replaces the user's stored settings with these values, and removes the machine's."""
         path = os.path.join(self.workdir, "settings.reg")
         with open(path, "w") as f:
-            f.write(f"REGEDIT4\n\n[-HKEY_LOCAL_MACHINE\\{KEY}]\n[-HKEY_CURRENT_USER\\{KEY}]\n[HKEY_CURRENT_USER\\{KEY}]\n" +
+            f.write(f"REGEDIT4\n\n[-HKEY_LOCAL_MACHINE\\{KEY}]\n[-HKEY_CURRENT_USER\\{KEY}]\n"
+                    f"[HKEY_CURRENT_USER\\{KEY}]\n" +
                     "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
         subprocess.run(["wine", "regedit", "/S", path], check=True, timeout=30, **QUIET)
 
@@ -105,7 +103,8 @@ class Session:
         """The user's stored settings: name -> (type, text)."""
         out = subprocess.run(["wine", "reg", "query", f"HKCU\\{KEY}"], capture_output=True, text=True, timeout=30,
                              stdin=subprocess.DEVNULL).stdout
-        return {f[0]: (f[1], f[2] if len(f) > 2 else "") for f in (line.split() for line in out.splitlines()) if len(f) > 1}
+        fields = (line.split() for line in out.splitlines())
+        return {f[0]: (f[1], f[2] if len(f) > 2 else "") for f in fields if len(f) > 1}
 
     def tray_shown(self):
         return bool((w := self.window("Shell_TrayWnd")) and w.visible)
@@ -117,7 +116,8 @@ class Session:
         self.xdotool("mousemove", "--sync", str(x), str(y))
 
     def with_keys(self, keys, *action):
-        self.xdotool(*[a for k in keys for a in ("keydown", k)], *action, *[a for k in reversed(keys) for a in ("keyup", k)])
+        self.xdotool(*[a for k in keys for a in ("keydown", k)], *action,
+                     *[a for k in reversed(keys) for a in ("keyup", k)])
 
     def capture_band(self, x0, y0, x1, y1, while_held=lambda: None):
         """Ctrl+Shift+click, then a drag from (x0, y0) to (x1, y1) in four steps."""
@@ -149,10 +149,11 @@ class Session:
     def expect_copy_of_the_card(self, left, top, width, height):
         """Waits for a bitmap on the Windows clipboard, which must show the test card's pixels
         from (left, top) on."""
-        out = wait_until(lambda: (r := self.probe("clipbitmap"))[0] == 0 and r[1], timeout=10, what="a bitmap on the clipboard")
+        out = wait_until(lambda: (r := self.probe("clipbitmap"))[0] == 0 and r[1], timeout=10,
+                         what="a bitmap on the clipboard")
         lines = out.split("\n")
         check(lines[0] == f"{width} {height}", f"bitmap of {lines[0]}")
-        want = [" ".join("%02x%02x%02x" % testcard_colour(left + x, top + y) for x in range(width)) for y in range(height)]
+        want = [" ".join("%02x%02x%02x" % self.card(left + x, top + y) for x in range(width)) for y in range(height)]
         bad = [y for y in range(height) if lines[1 + y].strip() != want[y]]
         check(not bad, f"bitmap rows {bad[:5]} differ from the card's pixels")
 

@@ -19,42 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "testcard.h"
+
 namespace {
 
-// The colour of block (bx, by); the harness has the same formula. Neighbouring blocks differ
-// in every channel.
-COLORREF blockColour(int bx, int by) { return RGB((bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255); }
-
-LRESULT CALLBACK cardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        for (int by = 0; by * 16 < paint.rcPaint.bottom; ++by)
-            for (int bx = 0; bx * 16 < paint.rcPaint.right; ++bx) {
-                const RECT block = {bx * 16, by * 16, bx * 16 + 16, by * 16 + 16};
-                HBRUSH brush = CreateSolidBrush(blockColour(bx, by));
-                FillRect(dc, &block, brush);
-                DeleteObject(brush);
-            }
-        EndPaint(window, &paint);
-        return 0;
-    }
-    // Clicks must not activate the card: under Wine's virtual desktop an activated window is
-    // raised above topmost windows, and the gestures under test click on the card.
-    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 int runCard() {
-    WNDCLASSA cls = {};
-    cls.lpfnWndProc = cardProc;
-    cls.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    cls.lpszClassName = "TintspotTestCard";
-    RegisterClassA(&cls);
     // Over every monitor: outside a virtual desktop Wine sees the pointer only over its windows.
-    if (!CreateWindowExA(0, cls.lpszClassName, "Test card", WS_POPUP | WS_VISIBLE, GetSystemMetrics(SM_XVIRTUALSCREEN),
-                         GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                         GetSystemMetrics(SM_CYVIRTUALSCREEN) - 28, nullptr, nullptr, nullptr, nullptr))
+    if (!testcard::create(0, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN) - 28))
         return 1;
     for (MSG message; GetMessageA(&message, nullptr, 0, 0);) DispatchMessageA(&message);
     return 0;
@@ -74,13 +46,15 @@ int printClipboardBitmap() {
     HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     BITMAP info = {};
     if (bitmap && GetObjectA(bitmap, sizeof info, &info)) {
-        BITMAPINFO header = {{sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        BITMAPINFO header = {{sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                             {}};
         std::vector<unsigned> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
         HDC screen = GetDC(nullptr);
         GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
         ReleaseDC(nullptr, screen);
         std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
-        for (std::size_t i = 0; i < pixels.size(); ++i) std::printf("%06x%c", pixels[i] & 0xFFFFFF, (i + 1) % info.bmWidth ? ' ' : '\n');
+        for (std::size_t i = 0; i < pixels.size(); ++i) std::printf("%06x%c", pixels[i] & 0xFFFFFF,
+                                                                    (i + 1) % info.bmWidth ? ' ' : '\n');
     }
     CloseClipboard();
     return bitmap ? 0 : 2;
@@ -98,7 +72,8 @@ BOOL CALLBACK printStatic(HWND child, LPARAM) {
 int main(int argc, char** argv) {
     const std::string what = argc > 1 ? argv[1] : "";
     if (what == "card") return runCard();
-    if (what == "window" && (argc == 3 || argc == 4)) return printWindow(FindWindowA(argv[2], argc == 4 ? argv[3] : nullptr));
+    if (what == "window"
+        && (argc == 3 || argc == 4)) return printWindow(FindWindowA(argv[2], argc == 4 ? argv[3] : nullptr));
     if (what == "clipbitmap") return printClipboardBitmap();
     if (what == "foreground") {
         char cls[256] = {};

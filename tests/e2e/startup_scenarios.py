@@ -43,7 +43,8 @@ def first_run_tray_pin_exit_and_next_run(s):
     check(s.window("Classname1") is None, "the panel window outlived the exit")
     wait_until(lambda: not s.tray_shown(), timeout=10, what="the tray icon to go")
     stored = s.stored_settings()
-    for name, value in dict(show="1", nomove="1", xokna="410", yokna="310", sir="9", velikost="0", showcoord="1").items():
+    wanted = dict(show="1", nomove="1", xokna="410", yokna="310", sir="9", velikost="0", showcoord="1")
+    for name, value in wanted.items():
         check(stored.get(name) == ("REG_SZ", value), f"stored {name}: {stored.get(name)}")
 
     s.move(700, 100)

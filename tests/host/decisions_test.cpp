@@ -25,7 +25,8 @@ std::string show(const Effects& fx) {
         TINTSPOT_EFFECTS(TINTSPOT_EFFECT_NAME)
 #undef TINTSPOT_EFFECT_NAME
     };
-    static const char* const posted[] = {"TRAY", "READOUT", "FRAME", "SITE", "MAIL", "COPYTEXT", "COPYBITMAP", "MIXERRELEASE", "PLACE"};
+    static const char* const posted[] = {"TRAY", "READOUT", "FRAME", "SITE", "MAIL", "COPYTEXT", "COPYBITMAP",
+                                         "MIXERRELEASE", "PLACE"};
     std::string out;
     for (const Effect& e : fx) {
         out += out.empty() ? "" : " ";
@@ -53,7 +54,13 @@ std::string show(const Effects& fx) {
 
 TEST(Decisions, PointerEventsOfTheHook) {
     enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band };
-    struct Row { Mode mode; PointerEvent::Kind kind; const char* keys; const char* effects; std::int32_t moveform = 1; };
+    struct Row {
+        Mode mode;
+        PointerEvent::Kind kind;
+        const char* keys;
+        const char* effects;
+        std::int32_t moveform = 1;
+    };
     using enum PointerEvent::Kind;
     const Row rows[] = {
         {Normal, Move, "", "Post:PLACE"}, {Asked, Move, "", ""},  // asked once until the panel has placed itself
@@ -107,7 +114,8 @@ TEST(Decisions, RegionCaptureThroughItsStates) {
     std::tie(s.nomove, s.cursorX, s.cursorY) = std::tuple{0, 5, 5};
     c.captureWidth = 99;
     const Rect area = {-1280, -200, 1024, 768};
-    EXPECT_EQ(show(captureStart(s, c, area)), "TakePicture(-1280,-200,1024,768) ShowOverlay(-1280,-200,1024,768) LiftPanel");
+    EXPECT_EQ(show(captureStart(s, c, area)),
+              "TakePicture(-1280,-200,1024,768) ShowOverlay(-1280,-200,1024,768) LiftPanel");
     EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureSavedNomove, c.captureWidth}), (std::array{1, 1, 0, 0}));
     std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
     captureMove(s, c);
@@ -122,21 +130,27 @@ TEST(Decisions, RegionCaptureThroughItsStates) {
     EXPECT_EQ((std::array{c.captureStartX, c.captureStartY}), (std::array{-100, 50}));
     CaptureState kept = c;
     PickerState before = s;
-    EXPECT_EQ(show(captureEnd(s, c, true)), "ReleasePointer CutBand(-139,51,-100,80) ParkOverlay ApplyVisibility SetCursor ReleasePicture");
+    EXPECT_EQ(show(captureEnd(s, c, true)),
+              "ReleasePointer CutBand(-139,51,-100,80) ParkOverlay ApplyVisibility SetCursor ReleasePicture");
     EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureWidth}), (std::array{0, 0, 0}));
     EXPECT_EQ(c.captureRect, Rect{});
-    EXPECT_EQ(show(captureEnd(before, kept, false)), "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture");
+    EXPECT_EQ(show(captureEnd(before, kept, false)),
+              "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture");
     kept.captureRect = {0, 0, 5, 5};
-    EXPECT_EQ(show(captureEnd(before, kept, true)), "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture")
+    EXPECT_EQ(show(captureEnd(before, kept, true)),
+              "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture")
         << "5 x 5 copies nothing";
 }
 
 TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {
     struct Row { unsigned message; std::int32_t show, state; const char* effects; };
-    for (const Row& r : {Row{wm::Paint, 1, 1, "PaintCapture Post:READOUT =0"}, Row{wm::Paint, 0, 1, "PaintCapture =0"},
-                         Row{wm::EraseBackground, 1, 1, "=0"}, Row{wm::LeftDown, 1, 1, "=0"}, Row{wm::MouseActivate, 1, 1, "=3"},
-                         Row{wm::MouseMove, 1, 2, "SetCursor(3) InvalidateOverlay =0"}, Row{wm::MouseMove, 1, 0, "SetCursor(3) =0"},
-                         Row{wm::RightDown, 1, 1, ""}}) {
+    const Row rows[] = {
+        {wm::Paint, 1, 1, "PaintCapture Post:READOUT =0"}, {wm::Paint, 0, 1, "PaintCapture =0"},
+        {wm::EraseBackground, 1, 1, "=0"}, {wm::LeftDown, 1, 1, "=0"}, {wm::MouseActivate, 1, 1, "=3"},
+        {wm::MouseMove, 1, 2, "SetCursor(3) InvalidateOverlay =0"}, {wm::MouseMove, 1, 0, "SetCursor(3) =0"},
+        {wm::RightDown, 1, 1, ""},
+    };
+    for (const Row& r : rows) {
         PickerState s;
         std::tie(s.show, s.captureState) = std::tuple{r.show, r.state};
         EXPECT_EQ(show(captureOverlayMessage(s, r.message)), r.effects) << r.message;
@@ -149,8 +163,10 @@ TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {
         std::tie(s.captureState, s.cursorX, s.cursorY) = std::tuple{state, x, y};
         const CapturePaint p = capturePaint(s, c);
         std::string out = p.inverting ? "inverting" : "-";
-        for (int i = 0; i < p.crosses; ++i) out += " +" + std::to_string(p.crossX[i]) + "," + std::to_string(p.crossY[i]);
-        for (int i = 0; i < p.bands; ++i) out += " [" + std::to_string(p.band[i].left) + "," + std::to_string(p.band[i].bottom) + "]";
+        for (int i = 0; i < p.crosses; ++i)
+            out += " +" + std::to_string(p.crossX[i]) + "," + std::to_string(p.crossY[i]);
+        for (int i = 0; i < p.bands; ++i)
+            out += " [" + std::to_string(p.band[i].left) + "," + std::to_string(p.band[i].bottom) + "]";
         EXPECT_EQ(p.area, c.screenArea);
         return out;
     };
@@ -220,22 +236,37 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     snapshot = Snapshot{};
 }
 
+// Page 0 is the about page, 1 the help page, which has no links; the links' rectangles and the
+// page button exclude their right and bottom edges.
 TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
-    struct Row { std::uint8_t page; unsigned message; std::int32_t x, y; const char* effects; std::uint8_t pageAfter, open; };
+    constexpr const char* close = "CloseAbout PointerToState Layout ApplyVisibility";
+    struct Row {
+        std::uint8_t page;
+        unsigned message;
+        std::int32_t x, y;
+        std::string effects;
+        std::uint8_t pageAfter, open;
+    };
     const Row rows[] = {
         {0, wm::MouseMove, 40, 150, "SetCursor(1)", 0, 1}, {1, wm::MouseMove, 40, 150, "SetCursor", 1, 1},
-        {0, wm::LeftDown, 40, 157, "Post:SITE Post:MAIL CloseAbout PointerToState Layout ApplyVisibility", 0, 0},
-        {1, wm::LeftDown, 40, 157, "CloseAbout PointerToState Layout ApplyVisibility", 1, 0},
+        {0, wm::MouseMove, 108, 150, "SetCursor", 0, 1}, {0, wm::MouseMove, 110, 160, "SetCursor(1)", 0, 1},
+        {0, wm::LeftDown, 40, 150, std::string("Post:SITE ") + close, 0, 0},
+        {0, wm::LeftDown, 40, 157, std::string("Post:SITE Post:MAIL ") + close, 0, 0},  // the row the two share
+        {0, wm::RightDown, 110, 160, std::string("Post:MAIL ") + close, 0, 0},
+        {0, wm::LeftDown, 40, 171, close, 0, 0}, {1, wm::LeftDown, 40, 157, close, 1, 0},
         {1, wm::RightDown, 189, 258, "PaintAbout(1)", 0, 1}, {0, wm::LeftDown, 136, 249, "PaintAbout(1)", 1, 1},
+        {1, wm::LeftDown, 190, 258, close, 1, 0}, {0, wm::LeftDown, 150, 266, close, 0, 0},
         {0, wm::Paint, 0, 0, "PaintAbout", 0, 1}, {0, wm::LeftUp, 136, 249, "", 0, 1},
     };
     for (const Row& r : rows) {
         PickerState s;
         std::tie(s.aboutPage, s.aboutActive, s.cursorX, s.cursorY) = std::tuple{r.page, 1, r.x, r.y};
         // A press is judged where the pointer last moved, not at the point the press gives.
-        EXPECT_EQ(show(aboutMessage(s, r.message, r.message == wm::MouseMove ? r.x : 1, r.message == wm::MouseMove ? r.y : 1)),
-                  r.effects) << r.message << " " << r.x;
-        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.pageAfter, r.open})) << r.message << " " << r.x;
+        const bool move = r.message == wm::MouseMove;
+        EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.effects) << r.message << " "
+            << r.x;
+        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.pageAfter, r.open})) << r.message << " "
+            << r.x;
     }
 }
 
@@ -306,10 +337,12 @@ TEST(Decisions, PanelMessages) {
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.show, s.freeze, s.captureState, s.placementAsked) = std::tuple{r.mode != Hidden, r.mode == Frozen, r.mode == Capture, 1};
+        std::tie(s.show, s.freeze, s.captureState, s.placementAsked) = std::tuple{r.mode != Hidden, r.mode == Frozen,
+                                                                                  r.mode == Capture, 1};
         s.aboutActive = r.mode == About;
         s.mixerActive = r.mode == Mixer;
-        EXPECT_EQ(show(panelDecision(s, {r.message, r.wParam, r.lParam, 0, 0})), r.effects) << r.mode << " " << r.message;
+        EXPECT_EQ(show(panelDecision(s, {r.message, r.wParam, r.lParam, 0, 0})), r.effects) << r.mode << " "
+            << r.message;
         EXPECT_EQ(s.placementAsked, r.message != UM_PLACE) << "a placement done may be asked for again";
     }
     // A press grabs the panel at its own point; the release lets go. A frozen panel thaws.

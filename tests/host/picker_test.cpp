@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/about.h"
 #include "app/popup_position.h"
 #include "app/settings.h"
 #include "capture/capture.h"
@@ -35,7 +34,8 @@ TEST(Colour, DisplayedHsvAndCmyk) {
     struct Case { int r, g, b, h, s, v, c, m, y, k; };
     for (const Case& c : std::initializer_list<Case>{
              {0, 255, 0, 120, 100, 100, 100, 0, 100, 0}, {51, 102, 153, 210, 67, 60, 40, 20, 0, 40},
-             {200, 100, 50, 20, 75, 78, 0, 39, 59, 22},  {255, 0, 128, 330, 100, 100, 0, 100, 50, 0},  // hue wraps by 360
+             // hue wraps by 360
+             {200, 100, 50, 20, 75, 78, 0, 39, 59, 22},  {255, 0, 128, 330, 100, 100, 0, 100, 50, 0},
              {255, 255, 255, 0, 0, 100, 0, 0, 0, 0},     {254, 254, 254, 0, 0, 99, 0, 0, 0, 1},
              {14, 14, 14, 0, 0, 6, 0, 0, 0, 95},         {0, 0, 0, 0, 0, 0, 0, 0, 0, 100}}) {
         float h, s, v;
@@ -51,7 +51,8 @@ TEST(Colour, PaletteFilters) {
     auto rgb = [](Colour r, Colour g, Colour b) { return r | g << 8 | b << 16; };
     struct Case { std::int32_t filter; Colour in, out; };
     for (const Case& c : std::initializer_list<Case>{
-             {1, rgb(25, 26, 76), rgb(0, 51, 51)}, {1, rgb(77, 127, 128), rgb(102, 102, 153)},  // web-safe: every band edge
+             // web-safe: every band edge
+             {1, rgb(25, 26, 76), rgb(0, 51, 51)}, {1, rgb(77, 127, 128), rgb(102, 102, 153)},
              {1, rgb(178, 179, 229), rgb(153, 204, 204)}, {1, rgb(230, 255, 0), rgb(255, 255, 0)},
              // Grayscale rounds the mean up; invert; the dominant channel, ties to red, then green.
              {2, rgb(2, 2, 3), rgb(3, 3, 3)}, {3, rgb(18, 52, 86), rgb(237, 203, 169)}, {4, rgb(1, 2, 3), rgb(0, 0, 3)},
@@ -66,7 +67,8 @@ TEST(Colour, PaletteFilters) {
 
 TEST(Readouts, CoordinatesLineIsPaddedToTwentyThreeCells) {
     for (auto [x, y, capturing, w, h, line] : {std::tuple{-5, -12, false, 0, 0, "(-5,-12)               "},
-                                                std::tuple{-1000, -700, true, -1000, 7000, "(-1000,-700) W=-1000 H=7000"}}) {
+                                                std::tuple{-1000, -700, true, -1000, 7000,
+                                                           "(-1000,-700) W=-1000 H=7000"}}) {
         TextBuffer t;
         buildCoordinatesLine(t, x, y, capturing, w, h);
         EXPECT_EQ(text(t), line);
@@ -90,7 +92,8 @@ TEST(Readouts, StretchedViewBlackensWhatLiesBeyondTheScreen) {
     EXPECT_EQ(margins(0, 0), (Margins{{5, 5, 131, 264}, {5, 5, 264, 131}}));
     EXPECT_EQ(margins(1006, 750), (Margins{{257, 5, 264, 264}, {5, 257, 264, 264}}));
     EXPECT_EQ(margins(-500, 900), (Margins{{5, 5, 264, 264}, {5, 5, 264, 264}})) << "clipped to the square";
-    EXPECT_EQ(margins(-1280, 400, {-1280, 0, 1024, 768}), (Margins{{5, 5, 131, 264}})) << "a monitor left of the primary";
+    EXPECT_EQ(margins(-1280, 400, {-1280, 0, 1024, 768}), (Margins{{5, 5, 131, 264}}))
+        << "a monitor left of the primary";
     s.velikost = 28;  // up to 35 samples the view is cell by cell, without margins
     EXPECT_EQ(margins(0, 400), Margins{});
 }
@@ -126,10 +129,12 @@ TEST(Layout, WorkedResults) {
              // 77 keeps the block beside the readouts, 78 puts it under them.
              {{7, 7, 4, 0, 0, 1, 1, 0}, {77, 86, 74, 43, 43, 114, 1, 179, 97, 10}},
              {{3, 15, 11, 0, 0, 1, 1, 0}, {78, 87, 75, 44, 44, 84, 41, 149, 98, 14}},
-             {{1, 34, 0, 0, 0, 1, 0, 0}, {45, 54, 42, 27, 27, 0, 0, 125, 65, 10}}}) {  // under 35 pixels: the start-up size
+             // under 35 pixels: the start-up size
+             {{1, 34, 0, 0, 0, 1, 0, 0}, {45, 54, 42, 27, 27, 0, 0, 125, 65, 10}}}) {
         PickerState s;
         std::tie(s.cellSize, s.sir, s.velikost, s.convertcolflag, s.showhexa, s.showcoord, s.showhsv, s.mixerActive) =
-            std::tuple{c.in[0], c.in[1], c.in[2], c.in[3], c.in[4], c.in[5], c.in[6], static_cast<std::uint8_t>(c.in[7])};
+            std::tuple{c.in[0], c.in[1], c.in[2], c.in[3], c.in[4], c.in[5], c.in[6],
+                       static_cast<std::uint8_t>(c.in[7])};
         computeLayout(s);
         EXPECT_EQ((std::array{s.magnifierSize, s.swatchLeft, s.swatchTop, s.crossX, s.crossY, s.hsvLeft, s.hsvTop,
                               s.panelWidth, s.panelHeight, s.cursorGap}), c.out);
@@ -139,16 +144,20 @@ TEST(Layout, WorkedResults) {
     computeLayout(s);
     placeColourSliders(s);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ((std::array{colorSliders[i].x, colorSliders[i].y, colorSliders[i].length}), (std::array{15, 69 + 14 * i, 128}));
+        EXPECT_EQ((std::array{colorSliders[i].x, colorSliders[i].y, colorSliders[i].length}),
+                  (std::array{15, 69 + 14 * i, 128}));
 }
 
 TEST(Placement, FollowingSnapsWithinSevenPixelsAndFlipsPastTheFarEdge) {
     struct Case { Rect monitor; std::int32_t cursorX, cursorY, nomove, x, y; };
-    const Rect screen = {0, 0, 1024, 768}, right = {1024, 0, 1824, 600}, left = {-1280, 0, 0, 1024}, above = {0, -900, 1600, 0};
+    const Rect screen = {0, 0, 1024, 768}, right = {1024, 0, 1824, 600}, left = {-1280, 0, 0, 1024},
+        above = {0, -900, 1600, 0};
     for (const Case& c : std::initializer_list<Case>{
-             {screen, 882, 100, 0, 892, 110}, {screen, 883, 100, 0, 899, 110},  // right edge at 1017 stays; at 1018 snaps
+             // right edge at 1017 stays; at 1018 snaps
+             {screen, 882, 100, 0, 892, 110}, {screen, 883, 100, 0, 899, 110},
              {screen, 895, 100, 0, 899, 110}, {screen, 896, 100, 0, 761, 110},  // at 1030 still snaps; at 1031 flips
-             {screen, 1000, 760, 0, 865, 685}, {screen, -4, -17, 0, 0, -7},  // flips both ways; 6 from an edge snaps, 7 not
+             // flips both ways; 6 from an edge snaps, 7 not
+             {screen, 1000, 760, 0, 865, 685}, {screen, -4, -17, 0, 0, -7},
              {screen, 300, 300, 2, 310, 310}, {screen, 300, 300, 1, 5, 6},  // only a pin of exactly 1 holds the corner
              // The monitor under the pointer, in coordinates negative left of and above the primary one.
              {right, 1690, 300, 0, 1699, 310}, {right, 1500, 560, 0, 1510, 485},
@@ -172,7 +181,8 @@ TEST(Placement, ADragKeepsThePointGrabbedAtThePressUnderThePointerAndSnapsButNev
     PickerState s = at(560, 470);  // the hook may have seen a later move than the press
     std::tie(s.xokna, s.yokna, s.nomove, s.moveform) = std::tuple{500, 400, 1, 1};  // a drag moves a pinned panel too
     beginDragOffsets(s, 520, 430);
-    for (auto [cx, cy, x, y] : {std::array{540, 445, 520, 415}, std::array{24, 33, 0, 0}, std::array{970, 830, 950, 800}}) {
+    for (auto [cx, cy, x, y] : {std::array{540, 445, 520, 415}, std::array{24, 33, 0, 0},
+                                std::array{970, 830, 950, 800}}) {
         std::tie(s.cursorX, s.cursorY) = std::tuple{cx, cy};
         EXPECT_EQ(xy(computePanelPosition(s)), (std::array{x, y})) << cx << "," << cy;
     }
@@ -182,48 +192,41 @@ TEST(Placement, ADragKeepsThePointGrabbedAtThePressUnderThePointerAndSnapsButNev
     EXPECT_EQ(s.dragOffsetX, INT32_MAX);
 }
 
-TEST(About, PressesAndTheLinkCursorByPageAndPoint) {
-    // Page 0 is the about page, 1 the help page, which has no links; site, mail, toggle.
-    struct Case { std::uint8_t page; std::int32_t x, y; std::array<bool, 3> press; };
-    for (const Case& c : std::initializer_list<Case>{
-             {0, 40, 150, {true, false, false}}, {0, 40, 157, {true, true, false}},  // the shared row posts both
-             {0, 110, 160, {false, true, false}}, {0, 108, 150, {false, false, false}}, {0, 40, 171, {false, false, false}},
-             {1, 40, 157, {false, false, false}}, {1, 189, 258, {false, false, true}}, {0, 136, 249, {false, false, true}},
-             {1, 190, 258, {false, false, false}}, {0, 150, 266, {false, false, false}}}) {  // right and bottom excluded
-        const AboutPress p = aboutPress(c.page, c.x, c.y);
-        EXPECT_EQ((std::array{p.site, p.mail, p.toggle}), c.press) << int{c.page} << " " << c.x << "," << c.y;
-        EXPECT_EQ(overAboutLink(c.page, c.x, c.y), c.press[0] || c.press[1]);
-    }
-}
-
 TEST(Settings, StoredNumbersSaturateAndStoredFlagsLoadAsOnOrOff) {
     struct Case { const char* text; std::int32_t value; };
-    for (const Case& c : std::initializer_list<Case>{{"-2", -2}, {" \t15", 15}, {"+7", 7}, {"12abc", 12}, {"abc", 0}, {"--3", 0},
+    for (const Case& c : std::initializer_list<Case>{{"-2", -2}, {" \t15", 15}, {"+7", 7}, {"12abc", 12}, {"abc", 0},
+                                                     {"--3", 0},
                                                      {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
                                                      {"-99999999999999999999999", INT32_MIN}})
         EXPECT_EQ(parseStoredInt(c.text), c.value) << c.text;
     PickerState s;
     std::tie(s.showhexa, s.showhsv, s.moveform, s.sir) = std::tuple{2, -1, 1, 15};  // no drag survives a restart
     applyLoadedSettings(s);
-    EXPECT_EQ((std::array{s.showhexa, s.showhsv, s.moveform, s.cellSize, s.readoutRadix}), (std::array{1, 1, 0, 3, 16}));
+    EXPECT_EQ((std::array{s.showhexa, s.showhsv, s.moveform, s.cellSize, s.readoutRadix}),
+              (std::array{1, 1, 0, 3, 16}));
 }
 
 TEST(PopupPosition, PanelPopupOpensLeftOnlyForItemsWiderThan130) {
     std::tie(picker.xokna, picker.panelWidth, picker.screenHeight) = std::tuple{500, 125, 768};
-    for (auto [measured, width, x] : {std::tuple{true, 131, 364}, std::tuple{true, 130, 625}, std::tuple{false, 150, 625}})
+    for (auto [measured, width, x] : {std::tuple{true, 131, 364}, std::tuple{true, 130, 625},
+                                      std::tuple{false, 150, 625}})
         EXPECT_EQ(panelPopupPosition(measured, width).x, x) << width;
     EXPECT_EQ(xy(trayPopupPosition(500)), (std::array{370, 598}));
     picker = PickerState{};
 }
 
 TEST(Capture, BandWhicheverWayItIsDraggedAndWhetherAReleaseCopies) {
-    for (auto [sx, sy, x, y] : {std::array{105, 206, 100, 200}, std::array{100, 206, 105, 200}, std::array{105, 200, 100, 206}}) {
+    for (auto [sx, sy, x, y] : {std::array{105, 206, 100, 200}, std::array{100, 206, 105, 200},
+                                std::array{105, 200, 100, 206}}) {
         const Rect in = bandInside(bandRect(sx, sy, x, y));  // the band's own lines left out
-        EXPECT_EQ((std::array{in.left, in.top, in.right, in.bottom}), (std::array{101, 201, 105, 206})) << sx << "," << sy;
+        EXPECT_EQ((std::array{in.left, in.top, in.right, in.bottom}), (std::array{101, 201, 105, 206})) << sx << ","
+            << sy;
     }
     // A band 1 pixel wide or high passes the size test but has nothing inside.
-    for (auto [w, h, size, copies] : {std::tuple{5, 6, 11, true}, std::tuple{5, 5, 10, false}, std::tuple{800, 0, 0, false},
-                                      std::tuple{0, 500, 0, false}, std::tuple{1, 60, 61, false}, std::tuple{2, 60, 62, true},
+    for (auto [w, h, size, copies] : {std::tuple{5, 6, 11, true}, std::tuple{5, 5, 10, false},
+                                      std::tuple{800, 0, 0, false},
+                                      std::tuple{0, 500, 0, false}, std::tuple{1, 60, 61, false},
+                                          std::tuple{2, 60, 62, true},
                                       std::tuple{60, 1, 61, false}}) {
         EXPECT_EQ(captureSize(w, h), size) << w << "x" << h;
         EXPECT_EQ(bandCopies({100, 200, 100 + w, 200 + h}), copies) << w << "x" << h;
@@ -252,7 +255,8 @@ TEST(Slider, GeometryHitBoxAndDragArithmetic) {
     EXPECT_FALSE(s.dragging) << "a miss ends a drag";
     s.setValue(0);  // dragging: an odd pointer row adds one, reaching the values between two thumb positions
     for (auto [px, py, value, thumb, moved] : {std::tuple{101, 50, 1, 1, true}, std::tuple{101, 51, 2, 1, false},
-                                               std::tuple{228, 51, 255, 128, true}, std::tuple{400, 50, 255, 128, false},
+                                               std::tuple{228, 51, 255, 128, true},
+                                                   std::tuple{400, 50, 255, 128, false},
                                                std::tuple{99, 51, 0, -1, true}, std::tuple{90, 50, 0, 0, true}}) {
         EXPECT_EQ(s.moveThumb(px, py), moved) << px << "," << py;
         EXPECT_EQ((std::array{s.value, s.thumb}), (std::array{value, thumb})) << px << "," << py;
@@ -275,7 +279,8 @@ struct Frozen : Snapshot {
 // order, one comparison of the three 5-bit channels a pixel.
 static void referenceMark(Frozen& s, Colour target, std::int32_t tolerance, bool restore) {
     auto near = [&](std::uint16_t v, int i) {
-        return std::abs((v >> (10 - 5 * i) & 31) - static_cast<int>(target >> 8 * i & 0xFF) / 8) < std::max(tolerance, 1);
+        return std::abs((v >> (10 - 5 * i) & 31) - static_cast<int>(target >> 8 * i & 0xFF) / 8) < std::max(tolerance,
+                                                                                                            1);
     };
     for (std::int32_t i = 0, c = s.width, p = 0; i < s.width * s.height; ++i) {
         if (--c == 0) std::tie(c, p) = std::tuple{s.width + 2 * p - 1, 1 - p};
@@ -297,14 +302,18 @@ TEST(Snapshot, MatchingIsBitIdenticalToThePlainWalk) {
         Frozen fast(w, 7), plain(w, 7);
         for (std::int32_t i = 0; i < w * 7; ++i) fast.at(i) = plain.at(i) = palette[random() % 7];
         for (auto [target, tolerance, restore] : {std::tuple{fromRgb555(palette[4]), 0, false},
-                                                  std::tuple{fromRgb555(palette[5]), 3, true}, std::tuple{0x00404040u, 9, true},
-                                                  std::tuple{0x000000FFu, 1, true}, std::tuple{0x00202020u, 33, false}}) {
+                                                  std::tuple{fromRgb555(palette[5]), 3, true},
+                                                      std::tuple{0x00404040u, 9, true},
+                                                  std::tuple{0x000000FFu, 1, true},
+                                                      std::tuple{0x00202020u, 33, false}}) {
             markMatches(fast, target, tolerance, restore);
             referenceMark(plain, target, tolerance, restore);
-            ASSERT_EQ(std::tie(fast.memory, fast.bits), std::tie(plain.memory, plain.bits)) << "width " << w << ", " << target;
+            ASSERT_EQ(std::tie(fast.memory, fast.bits), std::tie(plain.memory, plain.bits)) << "width " << w << ", "
+                << target;
             const Colour paint = target ^ 0x00FF8040;  // and the marked pixels recoloured
             recolorMarked(fast, paint);
-            for (std::int32_t i = 0; i < w * 7; ++i) if (plain.bits[i / 8] >> (i % 8) & 1) plain.at(i) = toRgb555(paint);
+            for (std::int32_t i = 0; i < w * 7; ++i)
+                if (plain.bits[i / 8] >> (i % 8) & 1) plain.at(i) = toRgb555(paint);
             ASSERT_EQ(fast.memory, plain.memory) << "recoloured, width " << w;
         }
     }

@@ -12,7 +12,8 @@ TEST_F(StartedUp, SnapshotOfAnOddWidthRoundTripsThroughMatching) {
     grabScreen();
     const auto as555 = [](int x, int y) { return fromRgb555(toRgb555(card::colour(card::kX + x, card::kY + y))); };
     for (int y = 0; y < 41; y += 5)
-        for (int x = 0; x < 63; x += 3) ASSERT_EQ(snapshotPixel(card::kX + x, card::kY + y), as555(x, y)) << x << "," << y;
+        for (int x = 0; x < 63; x += 3) ASSERT_EQ(snapshotPixel(card::kX + x, card::kY + y), as555(x, y)) << x << ","
+            << y;
     markMatches(snapshot, 0, 33, false);         // everything marked, a checkerboard inverted
     markMatches(snapshot, 0x00FF00FF, 0, true);  // back to the captured colours
     HDC window = GetDC(shown);
@@ -43,7 +44,8 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         const std::int32_t height = picker.panelHeight;
         SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
         SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);  // chosen again: nothing happens
-        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight, picker.show}), (std::array{1, 1, height + 58, 1}));
+        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight, picker.show}),
+                  (std::array{1, 1, height + 58, 1}));
         EXPECT_TRUE(IsWindowVisible(picker.overlayHwnd) && snapshot.pixels);
         // A release after a pick leaves the whole-screen work to the panel, out of the hook.
         picker.mixerPicking = 1;
@@ -51,7 +53,8 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         hook(WM_LBUTTONUP);
         EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_MIXERRELEASE});
         SendMessageA(picker.panelHwnd, WM_RBUTTONDOWN, 0, 0);  // leaves instead of opening the menu
-        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight}), (std::array{0, pinned, height}));
+        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight}),
+                  (std::array{0, pinned, height}));
         EXPECT_FALSE(IsWindowVisible(picker.overlayHwnd) || snapshot.pixels);
     }
     picker.allMonitors = {};  // no snapshot to be had: nothing changes

@@ -42,11 +42,12 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
         picker.sir = sir;
         picker.cellSize = cellSize;
         picker.velikost = velikost;
-        auto canvas = paintAt(kX + 31, kY + 29);
+        auto canvas = paintAt(kX + 40, kY + 40);  // the view crosses the blocks at 240
         const int h = (sir + velikost) / 2, left = picker.magnifierLeft, top = picker.magnifierTop;
         for (int py = 0; py < picker.magnifierSize; ++py)
             for (int px = 0; px < picker.magnifierSize; ++px) {
-                const int x = left + px, y = top + py, dx = std::abs(x - picker.crossX), dy = std::abs(y - picker.crossY);
+                const int x = left + px, y = top + py, dx = std::abs(x - picker.crossX),
+                    dy = std::abs(y - picker.crossY);
                 if (sir == 10 && px / cellSize >= 9) continue;  // the even count draws only the 9 cells that fit
                 COLORREF want = card::colour(picker.cursorX - h + px / cellSize, picker.cursorY - h + py / cellSize);
                 if ((dx == 0 && dy <= 8) != (dy == 0 && dx <= 8)) want ^= 0xFFFFFF;  // the mark, not its centre
@@ -54,7 +55,8 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
             }
         // The outline just outside the view; nothing painted past it.
         const int edge = left + picker.magnifierSize;
-        EXPECT_EQ((std::array{canvas->at(edge, top + 3), canvas->at(left - 1, edge - 1), canvas->at(edge + 1, top + 3)}),
+        EXPECT_EQ((std::array{canvas->at(edge, top + 3), canvas->at(left - 1, edge - 1),
+                              canvas->at(edge + 1, top + 3)}),
                   (std::array{kBlack, kBlack, kGround}));
         EXPECT_EQ(picker.currentColor, card::colour(picker.cursorX, picker.cursorY));
     }
@@ -63,8 +65,11 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
 TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
     cardWindow = card::show(cardWindow, RGB(255, 128, 0));
     struct Case { std::int32_t hexa; const char* lines[10]; const char* colorText; };  // R G B, H S V, C M Y K
-    for (const Case& c : {Case{0, {"R=255", "G=128", "B=  0", "H= 30", "S=100", "V=100", "C=  0", "M= 50", "Y=100", "K=  0"}, "255,128,0"},
-                          Case{1, {"R=FF", "G=80", "B=00", "H=01E", "S=064", "V=064", "C=00", "M=32", "Y=64", "K=00"}, "FF8000"}}) {
+    for (const Case& c : {Case{0,
+                               {"R=255", "G=128", "B=  0", "H= 30", "S=100", "V=100", "C=  0", "M= 50", "Y=100",
+                                "K=  0"}, "255,128,0"},
+                          Case{1, {"R=FF", "G=80", "B=00", "H=01E", "S=064", "V=064", "C=00", "M=32", "Y=64", "K=00"},
+                               "FF8000"}}) {
         SCOPED_TRACE(c.hexa);
         picker.showhexa = c.hexa;
         picker.readoutRadix = c.hexa ? 16 : 10;
@@ -75,7 +80,8 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
         auto canvas = paintAt(kX + 30, kY + 30, dragging);
         for (int i = 0; i < 4; ++i) {
             if (i < 3) expectText(*canvas, picker.swatchLeft, picker.magnifierTop + 9 * i, c.lines[i], kGround);
-            if (i < 3) expectText(*canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.lines[3 + i], RGB(176, 176, 176));
+            if (i < 3) expectText(*canvas, picker.hsvLeft + 3, picker.hsvTop + 4 + 9 * i, c.lines[3 + i],
+                                  RGB(176, 176, 176));
             expectText(*canvas, picker.hsvLeft + 35, picker.hsvTop + 4 + 9 * i, c.lines[6 + i], RGB(176, 176, 176));
         }
         EXPECT_STREQ(picker.colorText, c.colorText);
@@ -90,7 +96,8 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
 }
 
 TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {
-    for (auto [nomove, freeze, dark] : {std::tuple{1, 0, RGB(0, 0, 0x96)}, {0, 1, RGB(0x96, 0, 0)}, {1, 1, RGB(0x96, 0, 0)}}) {
+    for (auto [nomove, freeze, dark] : {std::tuple{1, 0, RGB(0, 0, 0x96)}, {0, 1, RGB(0x96, 0, 0)},
+                                        {1, 1, RGB(0x96, 0, 0)}}) {
         picker.nomove = nomove;
         picker.freeze = freeze;
         auto canvas = paintAt(kX + 30, kY + 30);
@@ -102,41 +109,31 @@ TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {
 }
 
 TEST_F(Painting, FiltersNameThemselvesAndFilterTheViewAndCellsOffTheScreen) {
-    for (auto [flag, name, offScreen] : {std::tuple{0, "", kBlack}, {1, "WEB SAFE", kWhite}, {2, "GRAYSCALE", kWhite}, {3, "INVERT", kBlack}}) {
+    for (auto [flag, name, offScreen] : {std::tuple{0, "", kBlack}, {1, "WEB SAFE", kWhite}, {2, "GRAYSCALE", kWhite},
+                                         {3, "INVERT", kBlack}}) {
         SCOPED_TRACE(flag);
         picker.convertcolflag = flag;
         auto canvas = paintAt(kX + 30, kY + 30);
         if (flag) {
             expectText(*canvas, 3, 2, name, RGB(255, 255, 231));
-            EXPECT_EQ((std::array{canvas->at(picker.panelWidth - 3, 8), canvas->at(picker.panelWidth - 2, 8)}), (std::array{RGB(255, 255, 231), kGround}));
+            EXPECT_EQ((std::array{canvas->at(picker.panelWidth - 3, 8), canvas->at(picker.panelWidth - 2, 8)}),
+                      (std::array{RGB(255, 255, 231), kGround}));
         }
         if (flag == 3) {
             EXPECT_EQ(picker.currentColor, card::colour(picker.cursorX, picker.cursorY) ^ 0xFFFFFF);
         }
         canvas = paintAt(0, 1);  // the cells of x -4 .. -1 and y -3 .. -1 lie off the screen
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ((std::array{canvas->at(6 + i * 5, picker.magnifierTop + 30), canvas->at(35, picker.magnifierTop + i * 5 + 1)}),
+            EXPECT_EQ((std::array{canvas->at(6 + i * 5, picker.magnifierTop + 30),
+                                  canvas->at(35, picker.magnifierTop + i * 5 + 1)}),
                       (std::array{offScreen, offScreen})) << i;
     }
 }
 
-// A frame repaint (a pin, any setting) refills the background; the readouts follow at once.
-TEST_F(Painting, FrameRepaintsArePaintedOverWithTheReadouts) {
-    picker.cursorX = picker.cursorY = kX + 30;
-    picker.xokna = 500;
-    picker.yokna = 400;
-    picker.nomove = 1;
-    layoutPanel();
-    showPanel();
-    SendMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
-    HDC dc = GetDC(picker.panelHwnd);
-    EXPECT_EQ(GetPixel(dc, 55, 43), card::colour(kX + 30, kY + 30)) << "the swatch";
-    ReleaseDC(picker.panelHwnd, dc);
-}
-
 TEST_F(StartedUp, SlidersDrawTheirLineThumbAndValue) {
     struct Case { bool percent; std::int32_t radix, value; const char* text; };
-    for (Case c : {Case{false, 16, 255, "0FF"}, Case{false, 10, 9, "  9"}, Case{true, 10, 100, "100%"}, Case{true, 16, 0, "00%"}}) {
+    for (Case c : {Case{false, 16, 255, "0FF"}, Case{false, 10, 9, "  9"}, Case{true, 10, 100, "100%"},
+                   Case{true, 16, 0, "00%"}}) {
         SliderControl slider;
         slider.showPercent = c.percent;
         slider.setGeometry(10, 10, c.percent ? 100 : 128, c.percent ? 100 : 255);
@@ -147,7 +144,8 @@ TEST_F(StartedUp, SlidersDrawTheirLineThumbAndValue) {
         slider.setValue(0);  // erasing takes the thumb where it was drawn
         expectText(canvas, 10 + slider.length + 6, 10, c.text, kGround);
         const int tip = 10 + slider.drawnThumb;  // the line's end, the thumb's tip and base
-        EXPECT_EQ((std::array{canvas.at(10 + slider.length - 1, 10), canvas.at(tip, 11), canvas.at(tip, 18)}), (std::array{kBlack, kBlack, kBlack}));
+        EXPECT_EQ((std::array{canvas.at(10 + slider.length - 1, 10), canvas.at(tip, 11), canvas.at(tip, 18)}),
+                  (std::array{kBlack, kBlack, kBlack}));
         slider.draw(canvas.dc, false);
         EXPECT_EQ(canvas.at(tip, 18), kGround) << "erased in the ground colour";
         EXPECT_EQ(canvas.at(6, 5), c.percent ? kGround : Canvas::kUnpainted) << "the percent box";

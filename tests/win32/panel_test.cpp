@@ -95,15 +95,24 @@ TEST(Menu, CommandIdsInOrderAndTheTextsInCyrillic) {
 // The decisions are tables of their own; here a few messages go through the real window
 // procedure to the real menu, window and hook.
 TEST_F(Commands, MessagesReachTheMenuTheWindowAndTheHook) {
-    struct Step { const char* what; std::uint8_t about; UINT message; WPARAM wParam; LPARAM lParam; std::set<UINT> checks; std::int32_t show; std::vector<UINT> posted; };
+    struct Step {
+        const char* what;
+        std::uint8_t about;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        std::set<UINT> checks;
+        std::int32_t show;
+        std::vector<UINT> posted;
+    };
     using namespace cmd;
     const Step steps[] = {
-        {"pipette max", 0, WM_COMMAND, PipetteMax, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0, {UM_FRAME}},
-        {"hsv on", 0, WM_COMMAND, HsvCmyk, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal, HsvCmyk}, 0, {UM_FRAME}},
-        {"about: command", 1, WM_COMMAND, PipetteMin, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal, HsvCmyk}, 0, {}},
-        {"tray double click shows", 0, UM_TRAY, 0, WM_LBUTTONDBLCLK, {PipetteMax, WindowNormal, Coordinates, PaletteNormal, HsvCmyk}, 1, {}},
-        {"press on the panel", 0, WM_LBUTTONDOWN, 0, MAKELPARAM(3, 3), {PipetteMax, WindowNormal, Coordinates, PaletteNormal, HsvCmyk}, 1, {UM_FRAME, UM_READOUT}},
-        {"hide", 0, WM_COMMAND, ShowHide, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal, HsvCmyk}, 0, {}},
+        {"pipette max", 0, WM_COMMAND, PipetteMax, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0,
+         {UM_FRAME}},
+        {"about: command", 1, WM_COMMAND, PipetteMin, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0, {}},
+        {"tray double click shows", 0, UM_TRAY, 0, WM_LBUTTONDBLCLK,
+         {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 1, {}},
+        {"hide", 0, WM_COMMAND, ShowHide, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0, {}},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
@@ -117,7 +126,8 @@ TEST_F(Commands, MessagesReachTheMenuTheWindowAndTheHook) {
         computeLayout(fresh);
         RECT r;
         GetWindowRect(picker.panelHwnd, &r);
-        EXPECT_EQ((std::array{r.right - r.left, r.bottom - r.top}), (std::array<LONG, 2>{fresh.panelWidth, fresh.panelHeight}));
+        EXPECT_EQ((std::array{r.right - r.left, r.bottom - r.top}),
+                  (std::array<LONG, 2>{fresh.panelWidth, fresh.panelHeight}));
     }
 }
 
@@ -150,10 +160,12 @@ TEST_F(Commands, TrayAndPanelPopupsOpenWhereTheyShould) {
     }
 }
 
-// Settings the user stored, as the next start finds them, and as the exit writes them back.
+// Settings stored, as the next start finds them, and as the exit writes them back. The user's
+// own key is read first and always written; the machine's is read when the user has none
+// (no values), and written where it can be opened for writing.
 struct Stored {
     const char* what;
-    std::vector<std::pair<const char*, const char*>> values;
+    std::vector<std::pair<const char*, const char*>> values, machine;
     std::array<std::int32_t, 8> state;  // sir, cellSize, velikost, readoutRadix, showhexa, showcoord, nomove, moveform
     std::set<UINT> checks;
     std::vector<std::pair<const char*, const char*>> written;
@@ -163,7 +175,7 @@ class StoredSettings : public StartedUp, public ::testing::WithParamInterface<St
 
 TEST_P(StoredSettings, AreMadeSafeAndSetFieldsAndCheckMarksAtStartUp) {
     const Stored& c = GetParam();
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    store(HKEY_LOCAL_MACHINE, c.machine);
     store(HKEY_CURRENT_USER, c.values);
     loadSettings();
     EXPECT_EQ((std::array{picker.sir, picker.cellSize, picker.velikost, picker.readoutRadix, picker.showhexa,
@@ -171,48 +183,41 @@ TEST_P(StoredSettings, AreMadeSafeAndSetFieldsAndCheckMarksAtStartUp) {
               c.state);
     EXPECT_EQ(checkedItems(), c.checks);
     saveSettings();
-    for (auto [name, text] : c.written) EXPECT_EQ(storedText(HKEY_CURRENT_USER, name), text) << name;
+    for (auto [name, text] : c.written) {
+        EXPECT_EQ(storedText(HKEY_CURRENT_USER, name), text) << name;
+        EXPECT_EQ(c.machine.empty() ? text : storedText(HKEY_LOCAL_MACHINE, name), text) << name;
+    }
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
 }
 
 using namespace cmd;
 INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
-    Stored{"every item on", {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
-           {15, 3, 10, 16, 1, 1, 0, 0}, {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin},
+    Stored{"every item on",
+           {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
+           {{"sir", "7"}}, {15, 3, 10, 16, 1, 1, 0, 0},
+               {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin},
            {{"sir", "15"}, {"velikost", "10"}}},
-    Stored{"flags beyond 1 and a drag", {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}},
+    Stored{"flags beyond 1 and a drag",
+           {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}}, {},
            {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal},
            {{"nomove", "1"}, {"showcoord", "1"}, {"show", "1"}, {"moveform", "0"}}},
-    Stored{"a magnifier too small", {{"sir", "9"}, {"velikost", "-5"}}, {9, 5, 0, 10, 0, 1, 0, 0},
+    Stored{"a magnifier too small", {{"sir", "9"}, {"velikost", "-5"}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
            {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}, {{"velikost", "0"}}},
-    Stored{"a number that is not text", {{"sir", nullptr}, {"velikost", "10"}}, {9, 5, 10, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowMax, Coordinates, PipetteNormal}, {{"sir", "9"}}}));
-
-// The user's own key is read first and always written; the machine's is read when the user
-// has none, and written where it can be opened for writing.
-TEST_F(StartedUp, UserSettingsFirstMachineSettingsWhenTheUserHasNone) {
-    for (auto [user, loaded] : {std::pair{static_cast<const char*>(nullptr), 7}, std::pair{"9", 9}}) {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-        if (user) store(HKEY_CURRENT_USER, {{"sir", user}});
-        store(HKEY_LOCAL_MACHINE, {{"sir", "7"}});
-        picker.sir = 0;
-        loadSettings();
-        EXPECT_EQ(picker.sir, loaded);
-        picker.sir = 15;
-        saveSettings();
-        EXPECT_EQ(storedText(HKEY_CURRENT_USER, "sir"), "15");
-        EXPECT_EQ(storedText(HKEY_LOCAL_MACHINE, "sir"), "15");
-    }
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-}
+    Stored{"a number that is not text", {{"sir", nullptr}, {"velikost", "10"}}, {}, {9, 5, 10, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowMax, Coordinates, PipetteNormal}, {{"sir", "9"}}},
+    Stored{"the machine's when the user has none", {}, {{"sir", "7"}}, {7, 7, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteMax}, {{"sir", "7"}}}));
 
 TEST_F(StartedUp, ClassesCursorsAndBitmapsAsCreated) {
     // Double clicks reach only the panel; the overlay has no brush, so it never erases.
     WNDCLASSA panel = {}, overlay = {};
     GetClassInfoA(GetModuleHandleA(nullptr), "Classname1", &panel);
     GetClassInfoA(GetModuleHandleA(nullptr), "Classname2", &overlay);
-    EXPECT_EQ((std::array<UINT, 2>{panel.style, overlay.style}), (std::array<UINT, 2>{CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, CS_HREDRAW | CS_VREDRAW}));
+    EXPECT_EQ((std::array<UINT, 2>{panel.style, overlay.style}),
+              (std::array<UINT, 2>{CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, CS_HREDRAW | CS_VREDRAW}));
     EXPECT_EQ(overlay.hbrBackground, nullptr);
-    for (auto [cursor, hot] : {std::pair{picker.linkCursor, 0u}, {picker.pickCursor, 1u}, {picker.selectCursor, 1u}, {picker.toleranceCursor, 0u}}) {
+    for (auto [cursor, hot] : {std::pair{picker.linkCursor, 0u}, {picker.pickCursor, 1u}, {picker.selectCursor, 1u},
+                               {picker.toleranceCursor, 0u}}) {
         ICONINFO info = {};
         ASSERT_TRUE(GetIconInfo(cursor, &info));
         EXPECT_EQ((std::array{info.xHotspot, info.yHotspot}), (std::array<DWORD, 2>{hot, hot}));
@@ -236,7 +241,8 @@ TEST_F(StartedUp, GlyphBitmapHoldsEveryGlyphOfTheFontSourceWhereTheProgramLooks)
         EXPECT_EQ((std::array{cell.x, cell.y, lower.x}), (std::array{x, y, x})) << name;
         for (int row = 0; row < 6 && std::getline(source, line); ++row)
             for (int column = 0; column < 5; ++column)
-                EXPECT_EQ(GetPixel(picker.glyphDC, x + column, y + row), line[column] == '#' ? RGB(0, 0, 0) : RGB(255, 255, 255))
+                EXPECT_EQ(GetPixel(picker.glyphDC, x + column, y + row),
+                          line[column] == '#' ? RGB(0, 0, 0) : RGB(255, 255, 255))
                     << name << " " << column << "," << row;
         ++glyphs;
     }
@@ -269,7 +275,8 @@ TEST_F(StartedUp, AboutWindowTakesACaptionOverTheMixerAndParksWhenClosed) {
     RECT client, frame;
     GetClientRect(about, &client);
     GetWindowRect(about, &frame);
-    EXPECT_EQ((std::array{frame.left, frame.top, client.right, client.bottom}), (std::array<LONG, 4>{400, 162, 223, 283}));
+    EXPECT_EQ((std::array{frame.left, frame.top, client.right, client.bottom}),
+              (std::array<LONG, 4>{400, 162, 223, 283}));
     SendMessageA(about, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     SendMessageA(about, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10));  // anywhere but the page button closes
     EXPECT_FALSE(picker.aboutActive);

@@ -51,22 +51,6 @@ protected:
 
 }  // namespace
 
-// The gestures are a table of their own; here the hook reads the modifier keys and hands its
-// events on, and a negative hook code is passed over.
-TEST_F(Hooked, TheHookReadsTheKeysAndHandsItsEventsOn) {
-    setModifiers(true, false, false);
-    hook(WM_LBUTTONDOWN, 300, 300, -1);
-    EXPECT_EQ(picker.nomove, 0);
-    hook(WM_LBUTTONDOWN, 300, 300);
-    EXPECT_EQ(picker.nomove, 1);
-    EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_FRAME});
-    setModifiers(false, false, true);
-    hook(WM_LBUTTONUP, 300, 300);
-    hook(WM_MOUSEMOVE, 500, 400);
-    EXPECT_EQ(takePanelMessages(), (std::vector<UINT>{UM_COPYTEXT, UM_PLACE}));
-    EXPECT_EQ((std::array{picker.cursorX, picker.cursorY}), (std::array{500, 400}));
-}
-
 TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
     showPanel();
     HWND own = CreateWindowExA(0, "STATIC", "typing here", WS_POPUP | WS_VISIBLE, 600, 500, 100, 50, nullptr, nullptr,
@@ -135,7 +119,8 @@ TEST_F(Capturing, BandInsideGoesToTheClipboardWithTheScreensPixels) {
     static HWND shown = card::show(nullptr);
     // Dragged up and left; the screen changes meanwhile, but the copy is of the screen held
     // still when the capture began.
-    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5, [] { shown = card::show(shown, RGB(1, 2, 3)); });
+    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5,
+                [] { shown = card::show(shown, RGB(1, 2, 3)); });
     EXPECT_FALSE(picker.captureState || IsWindowVisible(picker.overlayHwnd));
     EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_COPYBITMAP}) << "the copy is left to the panel";
     EXPECT_EQ(clipboardText(), "kept");
@@ -193,15 +178,18 @@ TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
         paintCaptureOverlay(overlay.dc);
     };
     paintAt(Fx::CaptureMove, 50, 40);
-    EXPECT_EQ((std::array{overlay.at(10, 40), overlay.at(50, 90)}), (std::array{original.at(10, 40) ^ 0xFFFFFF, original.at(50, 90) ^ 0xFFFFFF}));
+    EXPECT_EQ((std::array{overlay.at(10, 40), overlay.at(50, 90)}),
+              (std::array{original.at(10, 40) ^ 0xFFFFFF, original.at(50, 90) ^ 0xFFFFFF}));
     paintAt(Fx::CaptureMove, 60, 70);
-    EXPECT_EQ((std::array{overlay.at(10, 40), overlay.at(10, 70)}), (std::array{original.at(10, 40), original.at(10, 70) ^ 0xFFFFFF}));
+    EXPECT_EQ((std::array{overlay.at(10, 40), overlay.at(10, 70)}),
+              (std::array{original.at(10, 40), original.at(10, 70) ^ 0xFFFFFF}));
     paintAt(Fx::CapturePress, 25, 35);
     paintAt(Fx::CaptureMove, 80, 90);
     paintAt(Fx::CaptureMove, 70, 60);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 120; ++x) {
-            const bool onBand = ((x == 25 || x == 70) && y >= 35 && y <= 60) || ((y == 35 || y == 60) && x >= 25 && x <= 70);
+            const bool onBand = ((x == 25 || x == 70) && y >= 35 && y <= 60)
+                || ((y == 35 || y == 60) && x >= 25 && x <= 70);
             ASSERT_EQ(overlay.at(x, y), onBand ? original.at(x, y) ^ 0xFFFFFF : original.at(x, y)) << x << "," << y;
         }
     carryOut(Effects().add(Fx::EndCapture));

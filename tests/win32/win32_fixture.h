@@ -14,6 +14,7 @@
 #include "core/messages.h"
 #include "core/picker_state.h"
 #include "display/font.h"
+#include "testcard.h"
 #include "tracking/tracking_win.h"
 
 class StartedUp : public ::testing::Test {
@@ -55,34 +56,16 @@ inline void pumpFor(int milliseconds) {
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
 }
 
-// A window of the test's own at (200, 200), 64 x 64, showing every pixel in a different
-// colour, or one flat colour.
+// The test card at (200, 200), 64 x 64, in its blocks or one flat colour.
 namespace card {
 inline constexpr int kX = 200, kY = 200, kSide = 64;
-inline COLORREF colour(int x, int y) { return RGB((x - kX) * 3, (y - kY) * 3, 90 + (x + y) % 7 * 20); }
-inline COLORREF solid = CLR_INVALID;
-
-inline LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) SetPixel(dc, x, y, solid != CLR_INVALID ? solid : colour(kX + x, kY + y));
-    EndPaint(window, &paint);
-    return 0;
-}
+using testcard::colour;
 
 // Shows the card (replacing the one given) and waits until the desktop shows all of it.
 inline HWND show(HWND previous, COLORREF flat = CLR_INVALID) {
     if (previous) DestroyWindow(previous);
-    solid = flat;
-    WNDCLASSA cls = {};
-    cls.lpfnWndProc = proc;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.lpszClassName = "TestCard";
-    RegisterClassA(&cls);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "TestCard", nullptr, WS_POPUP | WS_VISIBLE, kX, kY,
-                                  kSide, kSide, nullptr, nullptr, cls.hInstance, nullptr);
+    testcard::flat = flat;
+    HWND window = testcard::create(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kX, kY, kSide, kSide);
     HDC screen = GetDC(nullptr);
     const int last = kX + kSide - 1;
     for (int i = 0; i < 100 && GetPixel(screen, last, last) != (flat != CLR_INVALID ? flat : colour(last, last)); ++i)
@@ -122,7 +105,8 @@ inline void expectText(const Canvas& canvas, int x, int y, const std::string& te
             for (int column = 0; column < 5; ++column) {
                 const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == RGB(0, 0, 0);
                 const int px = x + 5 * static_cast<int>(i) + column, py = y + row;
-                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground) << "\"" << text << "\" at " << px << "," << py;
+                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground) << "\"" << text << "\" at " << px << ","
+                    << py;
             }
     }
 }
