@@ -1,6 +1,7 @@
 // The mixer against the real screen and windows: the snapshot's DIB section both ways, and
 // entering and leaving the mode.
 #include "mixer/mixer_win.h"
+#include "mixer/slider.h"
 #include "mixer/snapshot.h"
 #include "win32_fixture.h"
 
@@ -11,21 +12,25 @@ TEST_F(StartedUp, SnapshotOfAnOddWidthRoundTripsThroughMatching) {
     ASSERT_TRUE(createSnapshot({card::kX, card::kY, card::kX + 63, card::kY + 41}));
     grabScreen();
     const auto as555 = [](int x, int y) { return fromRgb555(toRgb555(card::colour(card::kX + x, card::kY + y))); };
-    for (int y = 0; y < 41; y += 5)
-        for (int x = 0; x < 63; x += 3) ASSERT_EQ(snapshotPixel(card::kX + x, card::kY + y), as555(x, y)) << x << ","
-            << y;
-    markMatches(snapshot, 0, 33, false);         // everything marked, a checkerboard inverted
-    markMatches(snapshot, 0x00FF00FF, 0, true);  // back to the captured colours
-    HDC window = GetDC(shown);
-    showSnapshot(window);
-    ReleaseDC(shown, window);
+    const auto held = [](int x, int y) { return snapshotPixel(card::kX + x, card::kY + y); };
+    const auto expectHeld = [&](auto&& want) {
+        for (int y = 0; y < 41; y += 5)
+            for (int x = 0; x < 63; x += 3) ASSERT_EQ(held(x, y), want(x, y)) << x << "," << y;
+    };
+    expectHeld(as555);
+    // Everything marked, a checkerboard inverted and shown; the screen shows the snapshot's
+    // 5-bit channels widened as the system likes: the top 5 bits count.
+    picker.overlayHwnd = shown;
+    carryOut(Effects().add(Fx::MarkMatches, 0, 33, 0).add(Fx::ShowSnapshot));
+    EXPECT_NE(held(0, 0), held(1, 0)) << "a checkerboard";
     HDC screen = GetDC(nullptr);
-    // The screen shows a 5-bit channel widened as the system likes: the top 5 bits count.
     const auto shownAt = [&](int x, int y) { return GetPixel(screen, card::kX + x, card::kY + y) & 0x00F8F8F8; };
-    for (int i = 0; i < 50 && shownAt(0, 0) != as555(0, 0); ++i) pumpFor(20);  // composed a moment later
-    for (int y = 0; y < 41; y += 5)
-        for (int x = 0; x < 63; x += 3) ASSERT_EQ(shownAt(x, y), as555(x, y)) << x << "," << y;
+    for (int i = 0; i < 50 && (shownAt(0, 0) != held(0, 0) || shownAt(1, 0) != held(1, 0)); ++i)
+        pumpFor(20);  // composed a moment later
+    expectHeld(shownAt);
     ReleaseDC(nullptr, screen);
+    carryOut(Effects().add(Fx::MarkMatches, 0x00FF00FF, 0, 1));  // undone first, then nothing matches
+    expectHeld(as555);
     freeSnapshot();
     freeSnapshot();  // twice is harmless
     EXPECT_EQ(snapshot.pixels, nullptr);
@@ -47,6 +52,13 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight, picker.show}),
                   (std::array{1, 1, height + 58, 1}));
         EXPECT_TRUE(IsWindowVisible(picker.overlayHwnd) && snapshot.pixels);
+        toleranceSlider.showPercent = 1;  // the tolerance slider goes on the frozen screen
+        toleranceSlider.setGeometry(600, 500, 100, 100);
+        carryOut(Effects().add(Fx::DrawSlider, 3));
+        HDC overlay = GetDC(picker.overlayHwnd);
+        EXPECT_EQ((std::array{GetPixel(overlay, 600, 500), GetPixel(overlay, 597, 495)}),
+                  (std::array{RGB(0, 0, 0), RGB(192, 192, 192)}));
+        ReleaseDC(picker.overlayHwnd, overlay);
         // A release after a pick leaves the whole-screen work to the panel, out of the hook.
         picker.mixerPicking = 1;
         takePanelMessages();

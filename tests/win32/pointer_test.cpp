@@ -51,6 +51,18 @@ protected:
 
 }  // namespace
 
+// The gestures are a table of their own; here the hook tells its buttons apart and reads the
+// modifier keys, and passes over a negative hook code.
+TEST_F(Hooked, TheHookReadsButtonsAndKeys) {
+    setModifiers(false, true, false);
+    hook(WM_LBUTTONDOWN, 300, 300, -1);
+    hook(WM_RBUTTONDOWN, 300, 300);
+    EXPECT_EQ(picker.freeze, 0) << "Shift with the right button does not freeze";
+    hook(WM_LBUTTONDOWN, 300, 300);
+    EXPECT_EQ(picker.freeze, 1);
+    EXPECT_EQ(takePanelMessages(), (std::vector<UINT>{UM_FRAME, UM_READOUT}));
+}
+
 TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
     showPanel();
     HWND own = CreateWindowExA(0, "STATIC", "typing here", WS_POPUP | WS_VISIBLE, 600, 500, 100, 50, nullptr, nullptr,
@@ -172,6 +184,10 @@ TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
     Canvas overlay(120, 100), original(120, 100);
     paintCaptureOverlay(overlay.dc);  // the picture the capture holds, nothing drawn on it yet
     BitBlt(original.dc, 0, 0, 120, 100, overlay.dc, 0, 0, SRCCOPY);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ((std::array{overlay.at(5, 5), overlay.at(119, 99)}), (std::array{RGB(0, 0, 0), GetPixel(screen, 99, 89)}))
+        << "black beyond the monitors, the screen within";
+    ReleaseDC(nullptr, screen);
     auto paintAt = [&](Fx what, std::int32_t x, std::int32_t y) {
         std::tie(picker.cursorX, picker.cursorY) = std::tuple{x - 20, y - 10};
         carryOut(Effects().add(what));
@@ -192,5 +208,6 @@ TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
                 || ((y == 35 || y == 60) && x >= 25 && x <= 70);
             ASSERT_EQ(overlay.at(x, y), onBand ? original.at(x, y) ^ 0xFFFFFF : original.at(x, y)) << x << "," << y;
         }
+    EXPECT_EQ(::captureBand(), (Rect{5, 25, 50, 50})) << "for the coordinates line";
     carryOut(Effects().add(Fx::EndCapture));
 }
