@@ -9,8 +9,6 @@ constexpr Rect kSiteRect = {34, 144, 108, 158};
 constexpr Rect kMailRect = {34, 157, 114, 171};
 constexpr Rect kPageToggleRect = {136, 249, 190, 266};
 
-bool inside(const Rect& r, std::int32_t x, std::int32_t y) { return pointInRect(r, x, y); }
-
 }  // namespace
 
 void placeAboutWindow(PickerState& s) {
@@ -49,7 +47,8 @@ Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int3
 
 AboutPress aboutPress(std::uint8_t page, std::int32_t x, std::int32_t y) {
     const bool aboutPage = page == 0;
-    return {aboutPage && inside(kSiteRect, x, y), aboutPage && inside(kMailRect, x, y), inside(kPageToggleRect, x, y)};
+    return {aboutPage && pointInRect(kSiteRect, x, y), aboutPage && pointInRect(kMailRect, x, y),
+            pointInRect(kPageToggleRect, x, y)};
 }
 
 bool overAboutLink(std::uint8_t page, std::int32_t x, std::int32_t y) {

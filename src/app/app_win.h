@@ -17,6 +17,8 @@ bool refuseSecondInstance();  // shows the message box and ends the process when
 // handler; false when a window cannot be made.
 bool createWindowsAndResources(HINSTANCE instance);
 void releaseResources();  // the shutdown order for what the above made
+// The monitors' sizes, and the about window's place from them.
+void readScreen();
 
 // Adds the tray icon; at start-up, and again whenever the taskbar is created anew (Explorer
 // restarted), which removes every icon. removeTrayIcon gives the result of the shell's call.

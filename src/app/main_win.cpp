@@ -72,8 +72,7 @@ bool createWindows(HINSTANCE instance) {
 void loadResources(HINSTANCE instance) {
     picker.appMenu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_APP_MENU));
 
-    readMonitors();
-    placeAboutWindow(picker);
+    readScreen();
 
     loadBitmapIntoDC(instance, IDB_SKIN, picker.skinBitmap, picker.skinDC);
     loadBitmapIntoDC(instance, IDB_GLYPHS, picker.glyphBitmap, picker.glyphDC);
@@ -105,6 +104,11 @@ BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
 }
 
 }  // namespace
+
+void readScreen() {
+    readMonitors();
+    placeAboutWindow(picker);
+}
 
 bool refuseSecondInstance() {
     // The mapping is never closed: the name stays taken for the life of the process.

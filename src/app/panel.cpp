@@ -9,9 +9,6 @@
 
 namespace {
 
-// The tray's mouse messages.
-constexpr std::int32_t kTrayDoubleClick = 0x0203, kTrayRightUp = 0x0205;
-
 Effects& toggleShown(const PickerState& s, Effects& fx) { return fx.add(s.show ? Fx::HidePanel : Fx::ShowPanel); }
 
 // Checks one item of a choice group and unchecks the rest, in the group's order.
@@ -108,8 +105,9 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         return fx.add(Fx::OpenPanelMenu).answer(0);
     case UM_TRAY:
         if (about) return fx;
-        if (m.lParam == kTrayDoubleClick) return toggleShown(s, fx);
-        if (m.lParam == kTrayRightUp) return fx.add(Fx::OpenTrayMenu);
+        // lParam is the mouse message on the icon.
+        if (m.lParam == wm::LeftDoubleClick) return toggleShown(s, fx);
+        if (m.lParam == wm::RightUp) return fx.add(Fx::OpenTrayMenu);
         return fx;
     case UM_READOUT: return fx.add(Fx::PaintReadouts, m.lParam != 0);
     case UM_FRAME:

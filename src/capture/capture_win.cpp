@@ -13,6 +13,7 @@
 #include "core/messages.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
+#include "tracking/tracking_win.h"
 
 namespace {
 
@@ -49,7 +50,9 @@ void invertCrosshair(HDC dc, const Rect& area, std::int32_t x, std::int32_t y) {
 
 Effects captureDecision(const Effect& e) {
     switch (e.what) {
-    case Fx::StartCapture: return captureStart(picker, capture, picker.allMonitors);
+    case Fx::StartCapture:
+        readMonitors();  // every monitor, as they are now
+        return captureStart(picker, capture, picker.allMonitors);
     case Fx::CaptureMove: captureMove(picker, capture); return {};
     case Fx::CapturePress: capturePress(picker, capture); return {};
     case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);
@@ -113,7 +116,8 @@ void paintCaptureOverlay(HDC dc) {
     for (int i = 0; i < plan.crosses; ++i) invertCrosshair(dc, plan.area, plan.crossX[i], plan.crossY[i]);
     for (int i = 0; i < plan.bands; ++i) {
         const Rect& b = plan.band[i];
-        outlineRect(dc, {b.left - plan.area.left, b.top - plan.area.top, b.right - plan.area.left, b.bottom - plan.area.top});
+        const Rect& a = plan.area;
+        outlineRect(dc, {b.left - a.left, b.top - a.top, b.right - a.left, b.bottom - a.top});
     }
 }
 

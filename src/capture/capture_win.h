@@ -6,7 +6,7 @@
 #include "core/effects.h"
 #include "core/types.h"
 
-// The capture's own record lives here. Its decisions, for the effects StartCapture,
+// The capture's own record is private to this file. Its decisions, for the effects StartCapture,
 // CaptureMove, CapturePress and EndCapture, and for the overlay's messages while it serves
 // the capture: the effects they give back are for the caller to carry out.
 Effects captureDecision(const Effect& e);

@@ -2,9 +2,11 @@
 //
 // Every source of events (the hook, the panel, the overlay, the timer, the commands) has a
 // platform-free function that takes the state and the event, updates the state and returns
-// these; the _win files only read the system and carry them out.
+// these, so that what an event means is tested as a table without Windows; the _win files
+// read the system and carry them out.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 // Each effect with the meaning of its arguments a, b, c, d.
@@ -70,7 +72,7 @@ enum class Fx : std::uint8_t {
 enum CursorShape : std::int32_t { ArrowShape, LinkShape, PickShape, SelectShape, ToleranceShape };
 
 struct Effect {
-    Fx what;
+    Fx what = Fx::Post;
     std::int32_t a = 0, b = 0, c = 0, d = 0;
     friend bool operator==(const Effect&, const Effect&) = default;
 };
@@ -82,15 +84,12 @@ public:
     static constexpr int kCapacity = 16;
 
     Effects& add(Fx what, std::int32_t a = 0, std::int32_t b = 0, std::int32_t c = 0, std::int32_t d = 0) {
+        assert(count_ < kCapacity);
         if (count_ < kCapacity) items_[count_++] = {what, a, b, c, d};
         return *this;
     }
     Effects& post(unsigned message, std::int32_t wParam = 0, std::int32_t lParam = 0) {
         return add(Fx::Post, static_cast<std::int32_t>(message), wParam, lParam);
-    }
-    Effects& append(const Effects& more) {
-        for (const Effect& e : more) add(e.what, e.a, e.b, e.c, e.d);
-        return *this;
     }
     // The window procedure returns this value instead of passing the message on.
     Effects& answer(std::int32_t value) {

@@ -21,7 +21,6 @@ inline constexpr unsigned kHookWatchTimer = 2;
 
 // The system's own messages that the decisions read, by their Win32 values.
 namespace wm {
-inline constexpr unsigned Destroy = 0x0002;
 inline constexpr unsigned Paint = 0x000F;
 inline constexpr unsigned EraseBackground = 0x0014;
 inline constexpr unsigned MouseActivate = 0x0021;

@@ -3,19 +3,12 @@
 #include "core/messages.h"
 #include "mixer/slider.h"
 #include "mixer/snapshot.h"
+#include "tracking/gestures.h"
 
 namespace {
 
-constexpr std::int32_t kToleranceSlider = 3;  // DrawSlider's number for it
-
 Effects& markAgain(Effects& fx, const PickerState& s, const MixerState& m, bool restore) {
     return fx.add(Fx::MarkMatches, static_cast<std::int32_t>(s.currentColor), m.tolerance, restore);
-}
-
-void askForPlacement(PickerState& s, Effects& fx) {
-    if (s.placementAsked) return;
-    s.placementAsked = 1;
-    fx.post(UM_PLACE);
 }
 
 Effects pick(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
@@ -69,7 +62,8 @@ Effects mixerExit(PickerState& s, MixerState& m) {
     s.mixerActive = 0;
     s.nomove = m.savedNomove;
     Effects fx;
-    return fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot).add(Fx::Layout).add(Fx::ApplyVisibility);
+    fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot);
+    return fx.add(Fx::Layout).add(Fx::ApplyVisibility);
 }
 
 Effects mixerPointerMove(PickerState& s, MixerState& m) {
@@ -149,5 +143,6 @@ bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y) {
 }
 
 void placeColourSliders(const PickerState& s) {
-    for (std::int32_t i = 0; i < 3; ++i) colorSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
+    for (std::int32_t i = 0; i < 3; ++i)
+        colorSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
 }

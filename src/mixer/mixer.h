@@ -15,6 +15,7 @@ struct MixerState {
     std::int32_t savedNomove = 0;  // nomove when the mode was entered
 };
 
+inline constexpr std::int32_t kToleranceSlider = 3;  // DrawSlider's number for it, after the colour sliders
 inline constexpr unsigned kRefreshTimer = 1;
 inline constexpr unsigned kRefreshPeriod = 40;  // ms; the refresh runs on the sixth quiet tick
 
@@ -50,5 +51,6 @@ Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y);
 // A press on the panel at (x, y): starts dragging the colour slider whose thumb it hits;
 // true when one was hit, so that the panel is not dragged.
 bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y);
-// The colour sliders' places in the panel, from its layout.
+// Puts the colour sliders where the panel's layout has their rows. Cheap, so done wherever
+// their places count, rather than kept in step with every layout.
 void placeColourSliders(const PickerState& s);

@@ -41,7 +41,8 @@ Effects mixerOverlay(unsigned message, std::int32_t x, std::int32_t y) {
 void enterMixer() {
     // Entering twice would overwrite the saved pin with the forced 1 and pin the panel for good.
     if (picker.mixerActive) return;
-    // Every monitor freezes: the snapshot is of the rectangle they all span.
+    // Every monitor freezes: the snapshot is of the rectangle they all span as they are now.
+    readMonitors();
     if (!createSnapshot(picker.allMonitors)) return;
     picker.mixerActive = 1;
     picker.mixerStarting = 1;
@@ -77,11 +78,10 @@ void showSnapshotOnOverlay() { showSnapshot(ScopedGetDC(picker.overlayHwnd)); }
 
 // The tolerance slider lives on the overlay, the colour sliders in the panel.
 void drawSlider(std::int32_t which) {
-    if (which == 3) {
+    if (which == kToleranceSlider) {
         toleranceSlider.redraw(ScopedGetDC(picker.overlayHwnd));
         return;
     }
-    placeColourSliders(picker);
     colorSliders[which].redraw(ScopedGetDC(picker.panelHwnd));
 }
 

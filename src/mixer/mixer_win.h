@@ -8,7 +8,7 @@
 #include "core/effects.h"
 #include "core/types.h"
 
-// The mixer's own record lives here. Its decisions, for the effects ExitMixer, MixerMove,
+// The mixer's own record is private to this file. Its decisions, for the effects ExitMixer, MixerMove,
 // MixerRelease and the panel's UM_MIXERRELEASE, for the overlay's messages while it serves
 // the mixer, and for the panel's pointer moves: the effects they give back are for the
 // caller to carry out.

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-struct HDC__;
-
 #include "display/text_buffer.h"
+
+struct HDC__;
 
 class SliderControl {
 public:

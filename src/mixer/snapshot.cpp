@@ -175,6 +175,6 @@ void recolorMarked(Snapshot& s, Colour colour) {
 Colour snapshotPixel(std::int32_t x, std::int32_t y) {
     x -= snapshot.originX;
     y -= snapshot.originY;
-    if (!snapshot.pixels || x < 0 || y < 0 || x >= snapshot.width || y >= snapshot.height) return 0xFFFFFFFFu;
+    if (!snapshot.pixels || x < 0 || y < 0 || x >= snapshot.width || y >= snapshot.height) return kInvalidColour;
     return fromRgb555(snapshot.pixels[std::int64_t{snapshot.height - 1 - y} * snapshot.stride + x]);
 }

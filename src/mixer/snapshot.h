@@ -7,7 +7,6 @@
 
 #include "core/types.h"
 
-
 struct Snapshot {
     std::int32_t width = 0;           // pixels per row
     std::int32_t height = 0;          // rows

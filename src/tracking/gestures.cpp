@@ -11,9 +11,8 @@ void onMove(PickerState& s, const PointerEvent& e, Effects& fx) {
         fx.add(Fx::MixerMove);
     } else if (s.captureState != 0) {
         fx.add(Fx::CaptureMove);
-    } else if (!s.placementAsked) {  // the panel then repaints its readouts too
-        s.placementAsked = 1;
-        fx.post(UM_PLACE);
+    } else {
+        askForPlacement(s, fx);
     }
 }
 
@@ -54,6 +53,12 @@ Effects pointerDecision(PickerState& s, const PointerEvent& e) {
     case PointerEvent::LeftUp: onLeftRelease(s, e, fx); break;
     }
     return fx;
+}
+
+void askForPlacement(PickerState& s, Effects& fx) {
+    if (s.placementAsked) return;
+    s.placementAsked = 1;
+    fx.post(UM_PLACE);
 }
 
 void togglePin(PickerState& s) {

@@ -32,6 +32,10 @@ struct PointerEvent {
 //   left release       otherwise             a panel drag ends; a band copies and the capture ends
 Effects pointerDecision(PickerState& s, const PointerEvent& e);
 
+// Asks the panel to place itself and repaint its readouts (UM_PLACE), unless that is
+// already on its way: every pointer move would otherwise cost a post and a window move.
+void askForPlacement(PickerState& s, Effects& fx);
+
 // The effects TogglePin and ToggleFreeze, on the state.
 void togglePin(PickerState& s);
 void toggleFreeze(PickerState& s);

@@ -4,8 +4,9 @@
 // The hook is a WH_MOUSE_LL hook. Journal-record hooks are refused to ordinary processes
 // since Vista and gone in Windows 11, and under Wine they install but see nothing; the
 // low-level hook sees every move and click. The system calls it on our own thread while
-// it waits in GetMessage, and drops it if it is slow, so nothing it leads to paints or
-// blocks: fields change, and requests are posted to the panel.
+// it waits in GetMessage, and drops it if it is slow, so nothing it leads to may wait on
+// another program or walk the whole screen: the clipboard copies, the panel's move and the
+// mixer's passes are posted to the panel.
 #include "core/messages.h"
 #include "core/picker_state.h"
 #include "tracking/tracking_win.h"

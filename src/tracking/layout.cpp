@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-
 namespace {
 
 // The panel adds at most a few hundred pixels to the magnifier; this bound keeps every

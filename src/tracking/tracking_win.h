@@ -12,7 +12,7 @@ bool showPanel();
 void hidePanel();
 void applyPanelVisibility();
 void watchHook();
-// The hook itself, for showPanel and hidePanel.
+// The hook and its watch timer, installed and removed.
 bool installHook();
 void removeHook();
 

@@ -42,6 +42,7 @@ void openTrayMenu() {
 }
 
 void paintReadoutsOn(HDC dc, bool preview) {
+    if (!dc) return;
     ReadoutSource source;
     source.preview = preview;
     source.pickedColour = matchTarget;
@@ -68,7 +69,7 @@ void carryOutOne(const Effect& e) {
     switch (e.what) {
     case Fx::Post: PostMessageA(picker.panelHwnd, static_cast<UINT>(e.a), static_cast<WPARAM>(e.b), e.c); break;
     case Fx::Layout: layoutPanel(); break;
-    case Fx::ReadScreen: readMonitors(); placeAboutWindow(picker); break;
+    case Fx::ReadScreen: readScreen(); break;
     case Fx::ShowPanel: showPanel(); break;
     case Fx::HidePanel: hidePanel(); break;
     case Fx::ApplyVisibility: applyPanelVisibility(); break;
