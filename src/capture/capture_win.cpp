@@ -13,7 +13,6 @@
 #include "core/messages.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
-#include "tracking/tracking_win.h"
 
 namespace {
 
@@ -50,9 +49,7 @@ void invertCrosshair(HDC dc, const Rect& area, std::int32_t x, std::int32_t y) {
 
 Effects captureDecision(const Effect& e) {
     switch (e.what) {
-    case Fx::StartCapture:
-        readMonitors();  // every monitor, as they are now
-        return captureStart(picker, capture, picker.allMonitors);
+    case Fx::StartCapture: return captureStart(picker, capture, picker.allMonitors);
     case Fx::CaptureMove: captureMove(picker, capture); return {};
     case Fx::CapturePress: capturePress(picker, capture); return {};
     case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);

@@ -41,8 +41,8 @@ Effects mixerOverlay(unsigned message, std::int32_t x, std::int32_t y) {
 void enterMixer() {
     // Entering twice would overwrite the saved pin with the forced 1 and pin the panel for good.
     if (picker.mixerActive) return;
-    // Every monitor freezes: the snapshot is of the rectangle they all span as they are now.
-    readMonitors();
+    // Every monitor freezes: the snapshot is of the rectangle they all span (read again
+    // whenever the displays change).
     if (!createSnapshot(picker.allMonitors)) return;
     picker.mixerActive = 1;
     picker.mixerStarting = 1;
