@@ -39,6 +39,9 @@ void setMenuCheck(UINT command, bool checked);
 
 void loadSettings();
 void saveSettings();
+// At exit: the panel hidden and its hook removed, then release (the resources, when the
+// program goes on to end normally), then the settings stored with `show` as it was.
+void storeSettingsAtExit(void (*release)() = nullptr);
 
 // The about window, one of the overlay window's three uses.
 void openAboutWindow();

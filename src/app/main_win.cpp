@@ -105,6 +105,15 @@ BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
 
 }  // namespace
 
+void storeSettingsAtExit(void (*release)()) {
+    // The stored value says whether the panel was shown when the user chose exit.
+    const std::int32_t shown = picker.show;
+    hidePanel();
+    if (release) release();
+    picker.show = shown;
+    saveSettings();
+}
+
 void readScreen() {
     readMonitors();
     placeAboutWindow(picker);
@@ -172,11 +181,6 @@ int runTintspot(HINSTANCE instance) {
         DispatchMessageA(&message);
     }
 
-    const std::int32_t shown = picker.show;
-    hidePanel();
-    releaseResources();
-    // The stored value says whether the panel was shown when the user chose exit.
-    picker.show = shown;
-    saveSettings();
+    storeSettingsAtExit(releaseResources);
     return static_cast<int>(message.wParam);
 }

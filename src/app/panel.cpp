@@ -9,7 +9,18 @@
 
 namespace {
 
-Effects& toggleShown(const PickerState& s, Effects& fx) { return fx.add(s.show ? Fx::HidePanel : Fx::ShowPanel); }
+// A capture or the mixer ends before the panel is hidden or the program ends: neither may
+// leave a full-screen overlay up, and the settings stored are the user's own.
+Effects& endMode(const PickerState& s, Effects& fx, bool forGood) {
+    if (s.captureState != 0) fx.add(Fx::EndCapture, 0);
+    if (s.mixerActive) fx.add(Fx::ExitMixer, forGood);
+    return fx;
+}
+
+Effects& toggleShown(const PickerState& s, Effects& fx) {
+    if (!s.show) return fx.add(Fx::ShowPanel);
+    return endMode(s, fx, false).add(Fx::HidePanel);
+}
 
 // Checks one item of a choice group and unchecks the rest, in the group's order.
 void checkOneOf(Effects& fx, std::initializer_list<unsigned> group, unsigned chosen) {
@@ -40,7 +51,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
     Effects fx;
     switch (command) {
     case ShowHide: return toggleShown(s, fx);
-    case Exit: return fx.add(Fx::Exit);
+    case Exit: return endMode(s, fx, true).add(Fx::Exit);
     case PipetteMin:
     case PipetteNormal:
     case PipetteMax: {
@@ -68,7 +79,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
     case Help:
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.
-        if (s.mixerActive) fx.add(Fx::ExitMixer);
+        endMode(s, fx, false);
         s.aboutActive = 1;
         s.aboutPage = 1;
         return fx.add(Fx::OpenAbout);
@@ -97,8 +108,8 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         if (!about) s.moveform = 0;
         return fx;
     case wm::LeftDoubleClick:
-        if (!s.show) return fx.add(Fx::ShowPanel).answer(0);
-        return fx.add(s.mixerActive ? Fx::ExitMixer : Fx::HidePanel).answer(0);
+        if (s.mixerActive) return fx.add(Fx::ExitMixer).answer(0);
+        return toggleShown(s, fx).answer(0);
     case wm::RightDown:
         if (s.mixerActive) return fx.add(Fx::ExitMixer).answer(0);
         if (about) return fx;
@@ -127,6 +138,15 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
     case UM_SITE: return fx.add(Fx::OpenSite);
     case UM_MAIL: return fx.add(Fx::OpenMail);
     case wm::DisplayChange: return fx.add(Fx::ReadScreen).add(Fx::Layout);
+    case wm::EndSession:
+        // The system ends the process once this returns: the settings are stored now, after
+        // whatever mode is on has ended.
+        if (m.wParam == 0) return fx;
+        if (about) {
+            s.aboutActive = 0;
+            fx.add(Fx::CloseAbout);
+        }
+        return endMode(s, fx, true).add(Fx::StoreSettings);
     case wm::Timer: return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
     case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, m.x, m.y) : fx;
     default: return fx;

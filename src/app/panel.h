@@ -24,11 +24,12 @@ struct PanelMessage {
 //   left release       about closed       the drag ends
 //   double click       hidden             shown
 //                      mixer              the mixer ends
-//                      otherwise          hidden
+//                      otherwise          hidden (a capture ends first)
 //   right press        mixer              the mixer ends
 //                      about open         nothing
 //                      otherwise          the popup menu beside the panel
-//   UM_TRAY            about closed       double click: shown or hidden; right button up: the menu
+//   UM_TRAY            about closed       double click: shown, or hidden with a capture or the mixer
+//                                         ended first; right button up: the menu
 //   UM_READOUT                            readouts (lParam: the mixer's preview)
 //   UM_FRAME                              frame, and the readouts unless frozen
 //   UM_PLACE                              the panel placed; readouts unless a mode holds the overlay
@@ -36,6 +37,7 @@ struct PanelMessage {
 //   UM_MIXERRELEASE                       the mixer's recolouring
 //   UM_SITE, UM_MAIL                      the maker's web page, a mail message
 //   WM_DISPLAYCHANGE                      the monitors read again, the panel laid out
+//   WM_ENDSESSION      the session ends   the mode ends, the settings are stored
 //   WM_TIMER           the hook's watch   the hook installed again if dropped
 //   pointer move       mixer              a dragged slider follows
 Effects panelDecision(PickerState& s, const PanelMessage& m);

@@ -78,6 +78,7 @@ void carryOutOne(const Effect& e) {
     case Fx::SetCheck: setMenuCheck(static_cast<UINT>(e.a), e.b != 0); break;
     case Fx::OpenPanelMenu: openPanelMenu(); break;
     case Fx::OpenTrayMenu: openTrayMenu(); break;
+    case Fx::StoreSettings: storeSettingsAtExit(); break;
     case Fx::Exit:
         DestroyWindow(picker.overlayHwnd);
         DestroyWindow(picker.panelHwnd);

@@ -23,6 +23,7 @@
     X(OpenPanelMenu)   /* the popup menu beside the panel */                                         \
     X(OpenTrayMenu)    /* the popup menu at the tray */                                              \
     X(Exit)            /* destroy both windows: the message loop ends */                             \
+    X(StoreSettings)   /* the settings to the registry, as the exit stores them */                   \
     X(PaintPanel)      /* the panel's WM_PAINT: frame, then readouts */                              \
     X(PaintFrame)      /* repaint background, outlines, border, labels */                           \
     X(PaintReadouts)   /* repaint magnifier and readouts; a: mixer preview */                       \
@@ -48,7 +49,7 @@
     X(InvalidateOverlay) /* the whole overlay to be painted */                                       \
     X(PaintCapture)    /* the overlay's WM_PAINT during a capture */                                 \
     X(EnterMixer)      /* the mixer begins */                                                        \
-    X(ExitMixer)       /* the mixer ends */                                                          \
+    X(ExitMixer)       /* the mixer ends; a: for good, the program ends */                           \
     X(MixerMove)       /* the hook saw the pointer move */                                           \
     X(MixerRelease)    /* the hook saw the left button go up */                                      \
     X(MixerRecolour)   /* the release's whole-screen work; a: after a pick */                        \

@@ -22,6 +22,7 @@ inline constexpr unsigned kHookWatchTimer = 2;
 // The system's own messages that the decisions read, by their Win32 values.
 namespace wm {
 inline constexpr unsigned Paint = 0x000F;
+inline constexpr unsigned EndSession = 0x0016;
 inline constexpr unsigned EraseBackground = 0x0014;
 inline constexpr unsigned MouseActivate = 0x0021;
 inline constexpr unsigned DisplayChange = 0x007E;

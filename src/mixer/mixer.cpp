@@ -50,7 +50,9 @@ Colour mixColour() {
            (colorSliders[2].getValue() & 0xFF) << 16;
 }
 
-void mixerEntered(PickerState& s, MixerState& m) {
+void mixerEntered(PickerState& s, MixerState& m, std::int32_t shown, std::int32_t frozen) {
+    m.savedShow = shown;
+    m.savedFreeze = frozen;
     m.savedNomove = s.nomove;
     s.nomove = 1;
     s.mixerStarting = 0;
@@ -58,9 +60,13 @@ void mixerEntered(PickerState& s, MixerState& m) {
     m.mixerTicks = 0;
 }
 
-Effects mixerExit(PickerState& s, MixerState& m) {
+Effects mixerExit(PickerState& s, MixerState& m, bool forGood) {
     s.mixerActive = 0;
     s.nomove = m.savedNomove;
+    if (forGood) {
+        s.show = m.savedShow;
+        s.freeze = m.savedFreeze;
+    }
     Effects fx;
     fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot);
     return fx.add(Fx::Layout).add(Fx::ApplyVisibility);
@@ -83,6 +89,8 @@ Effects mixerPointerMove(PickerState& s, MixerState& m) {
     for (const SliderControl& slider : colorSliders)
         if (slider.dragging) {
             ++m.mixerDirty;
+            // The panel sees the pointer only while it is over the panel.
+            fx = mixerSliderDrag(s, s.cursorX - s.xokna, s.cursorY - s.yokna);
             break;
         }
     if (s.captureState == 0) askForPlacement(s, fx);
@@ -123,7 +131,9 @@ Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std
     }
 }
 
-Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y) {
+Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y) { return mixerSliderDrag(s, x, y); }
+
+Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y) {
     Effects fx;
     placeColourSliders(s);
     for (std::int32_t i = 0; i < 3; ++i)

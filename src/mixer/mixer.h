@@ -13,6 +13,8 @@ struct MixerState {
     std::int32_t mixerDirty = 0;   // changes since the frozen screen was last refreshed
     std::int32_t mixerTicks = 0;   // timer ticks since the pointer last moved
     std::int32_t savedNomove = 0;  // nomove when the mode was entered
+    std::int32_t savedShow = 0;    // show and freeze as the user had them before the mode,
+    std::int32_t savedFreeze = 0;  // stored if the program ends while the mixer is on
 };
 
 inline constexpr std::int32_t kToleranceSlider = 3;  // DrawSlider's number for it, after the colour sliders
@@ -22,10 +24,17 @@ inline constexpr unsigned kRefreshPeriod = 40;  // ms; the refresh runs on the s
 // The colour the three sliders mix.
 Colour mixColour();
 
-// Entering: the panel pinned (nomove saved) once it has been placed with the mixer's rows.
-void mixerEntered(PickerState& s, MixerState& m);
-// Leaving: the pin as it was, the overlay parked, the frozen screen let go.
-Effects mixerExit(PickerState& s, MixerState& m);
+// Entering: the panel pinned (nomove saved) once it has been placed with the mixer's rows;
+// shown and frozen are the user's settings from before the mode began.
+void mixerEntered(PickerState& s, MixerState& m, std::int32_t shown, std::int32_t frozen);
+// Leaving: the pin as it was, the overlay parked, the frozen screen let go. For good (the
+// program ends): show and freeze as they were before the mode too, so that the user's own
+// settings are stored.
+Effects mixerExit(PickerState& s, MixerState& m, bool forGood);
+// A colour slider dragged on the panel follows the pointer wherever it goes (a fast move off
+// the panel still takes it to its end): the thumb to (x, y) in the panel's coordinates, the
+// readouts preview the mix.
+Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y);
 
 // What the mixer does with
 //

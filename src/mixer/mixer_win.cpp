@@ -25,7 +25,7 @@ constexpr DWORD kPanelGoneWait = 50;
 
 Effects mixerDecision(const Effect& e) {
     switch (e.what) {
-    case Fx::ExitMixer: return mixerExit(picker, mixer);
+    case Fx::ExitMixer: return mixerExit(picker, mixer, e.a != 0);
     case Fx::MixerMove: return mixerPointerMove(picker, mixer);
     case Fx::MixerRelease: return mixerPointerRelease(picker, mixer);
     default: return {};
@@ -44,6 +44,7 @@ void enterMixer() {
     // Every monitor freezes: the snapshot is of the rectangle they all span (read again
     // whenever the displays change).
     if (!createSnapshot(picker.allMonitors)) return;
+    const std::int32_t shown = picker.show, frozen = picker.freeze;
     picker.mixerActive = 1;
     picker.mixerStarting = 1;
     SetWindowPos(picker.panelHwnd, HWND_TOP, -10, -10, 2, 2, 0);
@@ -59,7 +60,7 @@ void enterMixer() {
                  SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     showSnapshotOnOverlay();
     layoutPanel();  // placed with the slider rows, before the pin
-    mixerEntered(picker, mixer);
+    mixerEntered(picker, mixer, shown, frozen);
     SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, picker.panelWidth, picker.panelHeight,
                  SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);

@@ -54,5 +54,28 @@ def first_run_tray_pin_exit_and_next_run(s):
     check(in_front() == "TintspotTestCard", f"showing the panel at start gave the keyboard to {in_front()}")
 
 
+def hide_and_exit_end_the_modes_first(s):
+    s.store_settings(show=1)
+    s.start_testcard()
+    proc = s.start_tintspot()
+    wait_until(lambda: (w := s.window("Classname1")) and w.visible, what="the panel to show")
+    overlay = lambda: s.window("Classname2").visible
+    s.move(300, 300)
+    s.with_keys(["ctrl", "shift"], "click", "1")
+    wait_until(overlay, what="the capture's overlay")
+    s.probe("command", "32778")  # "Показать/Скрыть": the capture ends, no overlay is left up
+    wait_until(lambda: not overlay() and not s.window("Classname1").visible,
+               what="the capture to end, the panel hidden")
+
+    s.probe("command", "32794")  # "Микшер цветов" with the panel hidden: the mixer shows it
+    wait_until(overlay, what="the frozen screen")
+    s.probe("command", "32781")  # exit while the mixer is on
+    check(proc.wait(timeout=20) == 0, "exit code")
+    stored = s.stored_settings()
+    for name, value in dict(show="0", nomove="0", freeze="0").items():
+        check(stored.get(name) == ("REG_SZ", value), f"stored {name}: {stored.get(name)}, not the user's {value}")
+
+
 if __name__ == "__main__":
-    sys.exit(run({f.__name__: f for f in [second_copy_is_refused, first_run_tray_pin_exit_and_next_run]}))
+    sys.exit(run({f.__name__: f for f in [second_copy_is_refused, first_run_tray_pin_exit_and_next_run,
+                                          hide_and_exit_end_the_modes_first]}))

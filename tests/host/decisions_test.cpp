@@ -189,12 +189,12 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     PickerState s;
     MixerState m;
     std::tie(s.nomove, s.mixerActive, s.mixerStarting, s.currentColor, s.show) = std::tuple{0, 1, 1, 0x00804020u, 1};
-    std::tie(s.magnifierLeft, s.slidersTop) = std::tuple{5, 60};
+    std::tie(s.magnifierLeft, s.slidersTop, s.xokna, s.yokna) = std::tuple{5, 60, 400, 300};
     std::tie(snapshot.originX, snapshot.originY) = std::tuple{-1280, -100};
     m.tolerance = 7;
     EXPECT_EQ(show(mixerPointerMove(s, m)), "") << "nothing while the mode is entered";
     EXPECT_EQ(show(mixerPointerRelease(s, m)), "");
-    mixerEntered(s, m);
+    mixerEntered(s, m, 0, 1);  // hidden and frozen before the mode
     EXPECT_EQ((std::array{s.nomove, m.savedNomove, std::int32_t{s.mixerStarting}}), (std::array{1, 0, 0}));
 
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(2) Post:READOUT");
@@ -224,14 +224,22 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_TRUE(mixerSliderPress(s, 31, 66));
     EXPECT_EQ(show(mixerPanelMove(s, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
     EXPECT_EQ(s.currentColor, 0x008040C7u) << "the preview shows the mix";
-    EXPECT_EQ(show(mixerPointerMove(s, m)), "Post:PLACE") << "a slider drag counts as a change";
-    EXPECT_EQ(show(mixerPointerMove(s, m)), "") << "placement asked once";
+    // The drag goes on off the panel, where only the hook sees the pointer: a fast move right
+    // takes the slider to its end. It counts as a change.
+    std::tie(s.cursorX, s.cursorY) = std::tuple{400 + 600, 300 + 64};
+    EXPECT_EQ(show(mixerPointerMove(s, m)), "DrawSlider Post:READOUT(0,1) Post:PLACE");
+    EXPECT_EQ(s.currentColor, 0x008040FFu);
+    EXPECT_EQ(show(mixerPointerMove(s, m)), "DrawSlider Post:READOUT(0,1)") << "placement asked once";
     for (int tick = 0; tick < 5; ++tick) mixerOverlayMessage(s, m, wm::Timer, 0, 0);
-    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "Recolour(8405191) ShowSnapshot");
+    EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "Recolour(8405247) ShowSnapshot");
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseActivate, 0, 0)), "=3");
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Paint, 0, 0)), "PaintSnapshot =0");
-    EXPECT_EQ(show(mixerExit(s, m)), "StopMixerTimer ParkOverlay FreeSnapshot Layout ApplyVisibility");
-    EXPECT_EQ((std::array{s.nomove, std::int32_t{s.mixerActive}}), (std::array{0, 0}));
+    PickerState ending = s;
+    MixerState endingMixer = m;
+    EXPECT_EQ(show(mixerExit(s, m, false)), "StopMixerTimer ParkOverlay FreeSnapshot Layout ApplyVisibility");
+    EXPECT_EQ((std::array{s.nomove, std::int32_t{s.mixerActive}, s.show}), (std::array{0, 0, 1}));
+    mixerExit(ending, endingMixer, true);  // the program ends: the user's own settings are stored
+    EXPECT_EQ((std::array{ending.nomove, ending.show, ending.freeze}), (std::array{0, 0, 1}));
     EXPECT_EQ(show(mixerRecolour(s, m, true)), "") << "a release queued before leaving does nothing";
     snapshot = Snapshot{};
 }
@@ -309,6 +317,15 @@ TEST(Decisions, EveryMenuCommand) {
     EXPECT_EQ(s.readoutRadix, 10);
     s.show = 1;
     EXPECT_EQ(show(commandDecision(s, ShowHide)), "HidePanel");
+    // Hiding, help and exit end a capture or the mixer first; exit for good, so that the
+    // settings stored are those from before the mode.
+    struct Mode { std::int32_t capture; std::uint8_t mixer; unsigned command; const char* effects; };
+    for (const Mode& r : {Mode{1, 0, ShowHide, "EndCapture HidePanel"}, Mode{2, 0, Help, "EndCapture OpenAbout"},
+                          Mode{0, 1, ShowHide, "ExitMixer HidePanel"}, Mode{2, 0, Exit, "EndCapture Exit"},
+                          Mode{0, 1, Exit, "ExitMixer(1) Exit"}}) {
+        std::tie(s.captureState, s.mixerActive, s.show) = std::tuple{r.capture, r.mixer, 1};
+        EXPECT_EQ(show(commandDecision(s, r.command)), r.effects) << r.command;
+    }
 }
 
 TEST(Decisions, PanelMessages) {
@@ -324,6 +341,12 @@ TEST(Decisions, PanelMessages) {
         {Normal, wm::RightDown, 0, 0, "OpenPanelMenu =0"}, {Mixer, wm::RightDown, 0, 0, "ExitMixer =0"},
         {About, wm::RightDown, 0, 0, ""},
         {Normal, UM_TRAY, 0, 0x0203, "HidePanel"}, {Hidden, UM_TRAY, 0, 0x0203, "ShowPanel"},
+        {Capture, UM_TRAY, 0, 0x0203, "EndCapture HidePanel"}, {Mixer, UM_TRAY, 0, 0x0203, "ExitMixer HidePanel"},
+        // The session ends: the system ends the process once the panel has answered.
+        {Normal, wm::EndSession, 1, 0, "StoreSettings"}, {Normal, wm::EndSession, 0, 0, ""},
+        {Capture, wm::EndSession, 1, 0, "EndCapture StoreSettings"},
+            {Mixer, wm::EndSession, 1, 0, "ExitMixer(1) StoreSettings"},
+        {About, wm::EndSession, 1, 0, "CloseAbout StoreSettings"},
         {Normal, UM_TRAY, 0, 0x0205, "OpenTrayMenu"}, {Normal, UM_TRAY, 0, 0x0201, ""}, {About, UM_TRAY, 0, 0x0205, ""},
         {Normal, UM_READOUT, 0, 1, "PaintReadouts(1)"}, {Normal, UM_FRAME, 0, 0, "PaintFrame PaintReadouts"},
         {Frozen, UM_FRAME, 0, 0, "PaintFrame"},

@@ -131,6 +131,15 @@ TEST_F(Commands, MessagesReachTheMenuTheWindowAndTheHook) {
     }
 }
 
+// The system ends the process once the panel has answered WM_ENDSESSION: the settings are
+// stored then, with the panel's shown state as it was.
+TEST_F(Commands, TheSessionsEndStoresTheSettings) {
+    std::tie(picker.sir, picker.show) = std::tuple{15, 1};
+    SendMessageA(picker.panelHwnd, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ((std::array{storedText(HKEY_CURRENT_USER, "sir"), storedText(HKEY_CURRENT_USER, "show")}),
+              (std::array<std::string, 2>{"15", "1"}));
+}
+
 TEST_F(Commands, TrayAndPanelPopupsOpenWhereTheyShould) {
     EXPECT_EQ(SendMessageA(picker.panelHwnd, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
     picker.aboutActive = 1;
