@@ -15,6 +15,9 @@ namespace {
 
 char panelClassName[100];
 char overlayClassName[100];
+// Never shown. Wine's taskbar gives every unowned top-level window a button, tool windows
+// too (Windows leaves those out): owned windows get none on either.
+HWND ownerHwnd = nullptr;
 
 void loadBitmapIntoDC(HINSTANCE instance, int id, HBITMAP& bitmap, HDC& dc) {
     bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(id));
@@ -59,13 +62,15 @@ void registerWindowClasses(HINSTANCE instance) {
 
 bool createWindows(HINSTANCE instance) {
     picker.appInstance = instance;
+    ownerHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                                nullptr);
     // Never activated, neither by a click nor by being shown: the panel must not take the
     // keyboard from the application the user works in.
     picker.panelHwnd = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, panelClassName, nullptr, WS_POPUP,
-                                       CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+                                       CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, ownerHwnd, nullptr, instance, nullptr);
     if (!picker.panelHwnd) return false;
     picker.overlayHwnd = CreateWindowExA(WS_EX_TOOLWINDOW, overlayClassName, nullptr, WS_POPUP, CW_USEDEFAULT, 0,
-                                         CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+                                         CW_USEDEFAULT, 0, ownerHwnd, nullptr, instance, nullptr);
     return picker.overlayHwnd != nullptr;
 }
 
@@ -150,6 +155,7 @@ void releaseResources() {
     DestroyCursor(picker.selectCursor);
     DestroyCursor(picker.toleranceCursor);
     releaseMagnifierGrab();
+    DestroyWindow(ownerHwnd);
 }
 
 void addTrayIcon() {

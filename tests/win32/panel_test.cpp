@@ -225,6 +225,9 @@ TEST_F(StartedUp, ClassesCursorsAndBitmapsAsCreated) {
     EXPECT_EQ((std::array<UINT, 2>{panel.style, overlay.style}),
               (std::array<UINT, 2>{CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, CS_HREDRAW | CS_VREDRAW}));
     EXPECT_EQ(overlay.hbrBackground, nullptr);
+    // Owned by one hidden window: no taskbar button, not even on Wine's taskbar.
+    HWND owner = GetWindow(picker.panelHwnd, GW_OWNER);
+    EXPECT_TRUE(owner && owner == GetWindow(picker.overlayHwnd, GW_OWNER) && !IsWindowVisible(owner));
     for (auto [cursor, hot] : {std::pair{picker.linkCursor, 0u}, {picker.pickCursor, 1u}, {picker.selectCursor, 1u},
                                {picker.toleranceCursor, 0u}}) {
         ICONINFO info = {};
