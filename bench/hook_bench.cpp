@@ -12,22 +12,10 @@
 
 #include "app/app_win.h"
 #include "core/picker_state.h"
+#include "timing_win.h"
 #include "tracking/tracking_win.h"
 
 namespace {
-
-double microseconds() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-void report(const char* what, std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    std::printf("%-28s median %7.2f us   99th percentile %7.2f us\n", what, times[times.size() / 2],
-                times[times.size() * 99 / 100]);
-}
 
 void dispatch() {
     MSG message;
@@ -61,9 +49,9 @@ int main() {
             place.push_back(microseconds() - start);
         }
     }
-    report("hook callback (one move)", hook);
-    report("bare PostMessage", post);
-    report("placing the panel", place);
+    report("hook callback (one move)", hook, 99);
+    report("bare PostMessage", post, 99);
+    report("placing the panel", place, 99);
     hidePanel();
     return 0;
 }

@@ -13,22 +13,10 @@
 
 #include "app/app_win.h"
 #include "core/picker_state.h"
+#include "timing_win.h"
 #include "tracking/tracking_win.h"
 
 namespace {
-
-double microseconds() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-void report(const char* what, std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    std::printf("%-34s median %8.1f us   95th percentile %8.1f us\n", what, times[times.size() / 2],
-                times[times.size() * 95 / 100]);
-}
 
 // The reference: a plain window moved by a low-level hook of its own.
 HWND follower = nullptr;
@@ -103,7 +91,7 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("%d pointer moves each through SendInput (%d not seen within 0.2 s, left out)\n", kMoves, missed);
-    report("the panel: moved and repainted", panel);
-    report("an empty window that follows", empty);
+    report("the panel: moved and repainted", panel, 95);
+    report("an empty window that follows", empty, 95);
     return 0;
 }
