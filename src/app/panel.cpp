@@ -147,7 +147,9 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
             fx.add(Fx::CloseAbout);
         }
         return endMode(s, fx, true).add(Fx::StoreSettings);
-    case wm::Timer: return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
+    case wm::Timer:
+        if (m.wParam == kPictureTimer) return fx.add(Fx::HoldScreen);
+        return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
     case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, m.x, m.y) : fx;
     default: return fx;
     }

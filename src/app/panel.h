@@ -39,6 +39,7 @@ struct PanelMessage {
 //   WM_DISPLAYCHANGE                      the monitors read again, the panel laid out
 //   WM_ENDSESSION      the session ends   the mode ends, the settings are stored
 //   WM_TIMER           the hook's watch   the hook installed again if dropped
+//                      the picture's      the capture's picture and overlay
 //   pointer move       mixer              a dragged slider follows
 Effects panelDecision(PickerState& s, const PanelMessage& m);
 

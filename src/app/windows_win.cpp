@@ -109,12 +109,14 @@ void carryOutOne(const Effect& e) {
     case Fx::StartCapture:
     case Fx::CaptureMove:
     case Fx::CapturePress:
-    case Fx::EndCapture: carryOut(captureDecision(e)); break;
+    case Fx::EndCapture:
+    case Fx::ClearPanel:
+    case Fx::HoldScreen: carryOut(captureDecision(e)); break;
     case Fx::TakePicture: takePicture(rectOf(e)); break;
     case Fx::ShowOverlay: showOverlay(rectOf(e)); break;
     case Fx::LiftPanel:
         SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, picker.panelWidth,
-                     picker.panelHeight, SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);
+                     picker.panelHeight, SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         break;
     case Fx::ReleasePointer: ReleaseCapture(); break;
     case Fx::CutBand: cutBand(rectOf(e)); break;

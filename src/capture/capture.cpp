@@ -29,10 +29,15 @@ Effects captureStart(PickerState& s, CaptureState& c, const Rect& area) {
     s.nomove = 1;  // the panel stays put during the capture
     c.screenArea = area;
     s.captureState = 1;
+    return Effects().add(Fx::ClearPanel);
+}
+
+Effects captureHoldScreen(const PickerState& s, const CaptureState& c) {
     Effects fx;
-    // The picture is taken before the overlay covers the screen.
-    withRect(fx, Fx::TakePicture, area);
-    withRect(fx, Fx::ShowOverlay, area);
+    if (s.captureState == 0) return fx;  // cancelled before the panel got to it
+    // The picture is taken with the panel gone and before the overlay covers the screen.
+    withRect(fx, Fx::TakePicture, c.screenArea);
+    withRect(fx, Fx::ShowOverlay, c.screenArea);
     return fx.add(Fx::LiftPanel);
 }
 

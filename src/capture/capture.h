@@ -30,13 +30,16 @@ struct CaptureState {
 // The capture's states:
 //
 //   event          state      result
-//   start          0          pinned (nomove saved), screen held still, overlay up   -> 1
+//   start          0          pinned (nomove saved), panel off the screen            -> 1
+//   picture timer  1, 2       screen held still, overlay up, panel back
+//   picture timer  0          nothing: cancelled before the picture
 //   pointer move   1          the crosshair follows from the next paint
 //   pointer move   2          the band runs from the corner to the pointer
 //   press          1          the corner is where the pointer last moved             -> 2
 //   end, copy      any        a band that copies is cut from the held screen          -> 0
 //   end, no copy   any        nothing copied; overlay parked, pin as it was           -> 0
 Effects captureStart(PickerState& s, CaptureState& c, const Rect& area);
+Effects captureHoldScreen(const PickerState& s, const CaptureState& c);
 void captureMove(const PickerState& s, CaptureState& c);
 void capturePress(PickerState& s, CaptureState& c);
 Effects captureEnd(PickerState& s, CaptureState& c, bool copy);

@@ -13,6 +13,7 @@
 #include "core/messages.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
+#include "tracking/tracking_win.h"
 
 namespace {
 
@@ -53,6 +54,13 @@ Effects captureDecision(const Effect& e) {
     case Fx::CaptureMove: captureMove(picker, capture); return {};
     case Fx::CapturePress: capturePress(picker, capture); return {};
     case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);
+    case Fx::ClearPanel:
+        takePanelOffScreen();
+        SetTimer(picker.panelHwnd, kPictureTimer, kPanelGoneWait, nullptr);
+        return {};
+    case Fx::HoldScreen:
+        KillTimer(picker.panelHwnd, kPictureTimer);
+        return captureHoldScreen(picker, capture);
     default: return {};
     }
 }

@@ -39,9 +39,11 @@
     X(CaptureMove)     /* the capture follows the pointer */                                         \
     X(CapturePress)    /* a press fixes the band's corner */                                         \
     X(EndCapture)      /* the capture ends; a: copy the band */                                      \
+    X(ClearPanel)      /* the panel off the screen; the picture timer started */                     \
+    X(HoldScreen)      /* the picture timer ended; the capture's picture and overlay */              \
     X(TakePicture)     /* the screen in rectangle a, b, c, d held still for the capture */          \
     X(ShowOverlay)     /* the overlay over rectangle a, b, c, d, topmost, with the pointer */       \
-    X(LiftPanel)       /* the panel back above the overlay */                                        \
+    X(LiftPanel)       /* the panel shown again above the overlay */                                 \
     X(ReleasePointer)  /* the overlay lets the pointer go */                                         \
     X(CutBand)         /* the screen's pixels in rectangle a, b, c, d kept for the clipboard */     \
     X(ParkOverlay)     /* the overlay hidden at (-1, -1), 1 x 1 */                                   \

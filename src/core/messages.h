@@ -18,6 +18,9 @@ inline constexpr unsigned UM_PLACE = 0x8000 + 108;       // place the panel, the
 
 // The panel's timer that installs the mouse hook anew when the system has dropped it.
 inline constexpr unsigned kHookWatchTimer = 2;
+// The panel's one-shot timer that takes the capture's picture once the panel has left the
+// screen: the thread keeps serving the hook and repainting meanwhile.
+inline constexpr unsigned kPictureTimer = 3;
 
 // The system's own messages that the decisions read, by their Win32 values.
 namespace wm {

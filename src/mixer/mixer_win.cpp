@@ -17,10 +17,6 @@ namespace {
 
 MixerState mixer;
 
-// Under a compositing window manager the panel leaves the screen only once the windows
-// beneath have repainted its place and the next frame is composed; 1 ms is not enough.
-constexpr DWORD kPanelGoneWait = 50;
-
 }  // namespace
 
 Effects mixerDecision(const Effect& e) {
@@ -47,8 +43,7 @@ void enterMixer() {
     const std::int32_t shown = picker.show, frozen = picker.freeze;
     picker.mixerActive = 1;
     picker.mixerStarting = 1;
-    SetWindowPos(picker.panelHwnd, HWND_TOP, -10, -10, 2, 2, 0);
-    ShowWindow(picker.panelHwnd, SW_HIDE);
+    takePanelOffScreen();
     picker.show = 1;
     Sleep(kPanelGoneWait);
     // The screen is copied before the overlay covers it: a window that does not paint shows

@@ -30,6 +30,11 @@ void hidePanel() {
 
 void applyPanelVisibility() { ShowWindow(picker.panelHwnd, picker.show == 1 ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
+void takePanelOffScreen() {
+    SetWindowPos(picker.panelHwnd, HWND_TOP, -10, -10, 2, 2, SWP_NOACTIVATE);
+    ShowWindow(picker.panelHwnd, SW_HIDE);
+}
+
 void layoutPanel() {
     computeLayout(picker);
     placePanel();

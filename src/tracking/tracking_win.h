@@ -22,6 +22,11 @@ void setPointerHandler(PointerHandler handler);
 // The low-level mouse hook procedure.
 LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam);
 
+// The panel off the screen and hidden. Under a compositing window manager it is gone from
+// the screen only once the windows beneath have repainted its place and the next frame is
+// composed: a picture of the screen waits kPanelGoneWait.
+void takePanelOffScreen();
+inline constexpr DWORD kPanelGoneWait = 50;  // ms; 1 is not enough
 void layoutPanel();
 void placePanel();
 // The full rectangle of the monitor at (x, y), or the nearest one.

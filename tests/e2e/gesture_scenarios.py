@@ -55,10 +55,12 @@ def ctrl_click_copies_the_colour_text(s):
 
 def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
     s.show_panel()
+    s.move(205, 215)
+    s.panel_at(215, 225, "following, where the band will be: neither the still screen nor the copy holds it")
 
-    def band_over_the_screen():  # while held: the screen shows through, the band inverted
-        p = s.screen(230, 220, 1, 21)
-        return p(230, 220) == tuple(255 - v for v in s.card(230, 220)) and p(230, 240) == s.card(230, 240)
+    def band_over_the_screen():  # while held, beside the pinned panel: the screen as it was, the band inverted
+        p = s.screen(210, 240, 3, 1)
+        return p(210, 240) == tuple(255 - v for v in s.card(210, 240)) and p(212, 240) == s.card(212, 240)
     s.capture_band(250, 260, 210, 220, lambda: wait_until(band_over_the_screen, timeout=5, what="the band"))
     wait_until(lambda: not s.window("Classname2").visible, what="the capture to end")
     s.expect_copy_of_the_card(211, 221, 39, 39)  # dragged up and left: the inside is (211, 221) to (249, 259)

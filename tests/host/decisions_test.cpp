@@ -114,9 +114,10 @@ TEST(Decisions, RegionCaptureThroughItsStates) {
     std::tie(s.nomove, s.cursorX, s.cursorY) = std::tuple{0, 5, 5};
     c.captureWidth = 99;
     const Rect area = {-1280, -200, 1024, 768};
-    EXPECT_EQ(show(captureStart(s, c, area)),
-              "TakePicture(-1280,-200,1024,768) ShowOverlay(-1280,-200,1024,768) LiftPanel");
+    EXPECT_EQ(show(captureStart(s, c, area)), "ClearPanel") << "the picture waits for the panel to go";
     EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureSavedNomove, c.captureWidth}), (std::array{1, 1, 0, 0}));
+    EXPECT_EQ(show(captureHoldScreen(s, c)),
+              "TakePicture(-1280,-200,1024,768) ShowOverlay(-1280,-200,1024,768) LiftPanel");
     std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
     captureMove(s, c);
     EXPECT_TRUE(c.crosshairArmed);
@@ -136,6 +137,7 @@ TEST(Decisions, RegionCaptureThroughItsStates) {
     EXPECT_EQ(c.captureRect, Rect{});
     EXPECT_EQ(show(captureEnd(before, kept, false)),
               "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture");
+    EXPECT_EQ(show(captureHoldScreen(s, c)), "") << "ended before the panel held the screen";
     kept.captureRect = {0, 0, 5, 5};
     EXPECT_EQ(show(captureEnd(before, kept, true)),
               "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture")
@@ -356,6 +358,7 @@ TEST(Decisions, PanelMessages) {
         {Normal, UM_MIXERRELEASE, 1, 0, "MixerRecolour(1)"}, {Normal, UM_SITE, 0, 0, "OpenSite"},
         {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
         {Normal, wm::Timer, kHookWatchTimer, 0, "WatchHook"}, {Normal, wm::Timer, 1, 0, ""},
+        {Capture, wm::Timer, kPictureTimer, 0, "HoldScreen"},
         {Normal, wm::MouseMove, 0, 0, ""}, {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
     };
     for (const Row& r : rows) {

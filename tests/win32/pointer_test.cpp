@@ -26,6 +26,15 @@ std::string clipboardText() {
     return text;
 }
 
+// A capture started by the hook, until the panel's timer has put the overlay up (its paints
+// left to the test).
+void startCapture() {
+    carryOut(Effects().add(Fx::StartCapture));
+    const DWORD start = GetTickCount();
+    for (MSG m; !IsWindowVisible(picker.overlayHwnd) && GetTickCount() - start < 5000; Sleep(10))
+        if (PeekMessageA(&m, picker.panelHwnd, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageA(&m);
+}
+
 class Capturing : public StartedUp {
 protected:
     void SetUp() override {
@@ -40,7 +49,7 @@ protected:
     // A capture from the start corner to the pointer, ended by the left release; during() runs
     // while it is on.
     void captureBand(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, void (*during)() = [] {}) {
-        carryOut(Effects().add(Fx::StartCapture));
+        startCapture();
         during();
         std::tie(picker.cursorX, picker.cursorY) = std::tuple{x0, y0};
         carryOut(Effects().add(Fx::CapturePress));
@@ -129,10 +138,21 @@ TEST_F(Capturing, ColourTextWithItsBlockSize) {
 
 TEST_F(Capturing, BandInsideGoesToTheClipboardWithTheScreensPixels) {
     static HWND shown = card::show(nullptr);
+    // The panel shown over the card, where the band will be: the copy holds the card beneath.
+    std::tie(picker.cursorX, picker.cursorY) = std::tuple{card::kX + 5, card::kY + 5};
+    placePanel();
+    ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
+    HDC screen = GetDC(nullptr);
+    for (int i = 0; i < 50 && GetPixel(screen, card::kX + 30, card::kY + 30) == card::colour(card::kX + 30, card::kY + 30);
+         ++i)
+        pumpFor(20);
+    ReleaseDC(nullptr, screen);
     // Dragged up and left; the screen changes meanwhile, but the copy is of the screen held
     // still when the capture began.
-    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5,
-                [] { shown = card::show(shown, RGB(1, 2, 3)); });
+    captureBand(card::kX + 40, card::kY + 50, card::kX + 10, card::kY + 5, [] {
+        EXPECT_TRUE(IsWindowVisible(picker.panelHwnd)) << "the panel is back during the capture";
+        shown = card::show(shown, RGB(1, 2, 3));
+    });
     EXPECT_FALSE(picker.captureState || IsWindowVisible(picker.overlayHwnd));
     EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_COPYBITMAP}) << "the copy is left to the panel";
     EXPECT_EQ(clipboardText(), "kept");
@@ -180,7 +200,7 @@ TEST_F(Capturing, InvertedCrosshairAndBandLeaveThePictureAsItWas) {
     // The monitors' area starts left of and above the primary one: the overlay's pixel (x, y)
     // shows screen pixel (x - 20, y - 10).
     picker.allMonitors = {-20, -10, 100, 90};
-    carryOut(Effects().add(Fx::StartCapture));
+    startCapture();
     Canvas overlay(120, 100), original(120, 100);
     paintCaptureOverlay(overlay.dc);  // the picture the capture holds, nothing drawn on it yet
     BitBlt(original.dc, 0, 0, 120, 100, overlay.dc, 0, 0, SRCCOPY);
