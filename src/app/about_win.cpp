@@ -3,6 +3,12 @@
 #include "app/app_win.h"
 #include "core/picker_state.h"
 
+namespace {
+// The window that had the keyboard when the about window opened: it gets it back at the close,
+// rather than whichever window of ours the system would pick next.
+HWND typedInto = nullptr;
+}  // namespace
+
 void paintAbout(HDC dc) {
     if (!dc) return;
     const int source = picker.aboutPage ? 223 : 0;
@@ -15,6 +21,7 @@ void paintAbout(HDC dc) {
 }
 
 void openAboutWindow() {
+    typedInto = GetForegroundWindow();
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     SetWindowLongA(picker.overlayHwnd, GWL_STYLE, WS_CAPTION);
     // The frame is measured rather than assumed 20 pixels tall: with a taller caption the
@@ -28,6 +35,9 @@ void openAboutWindow() {
 }
 
 void closeAboutWindow() {
+    if (GetForegroundWindow() == picker.overlayHwnd && IsWindow(typedInto))
+        SetForegroundWindow(typedInto);
+    typedInto = nullptr;
     ShowWindow(picker.overlayHwnd, SW_HIDE);
     SetWindowLongA(picker.overlayHwnd, GWL_STYLE, WS_POPUP);
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);

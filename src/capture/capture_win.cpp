@@ -79,9 +79,11 @@ void takePicture(const Rect& area) {
     BitBlt(picture, 0, 0, width(area), height(area), screen, area.left, area.top, SRCCOPY);
 }
 
+// Never activated: once the capture ends, the keyboard is still with the program the user
+// was typing into (hiding an active overlay would hand it to the panel).
 void showOverlay(const Rect& area) {
-    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, area.left, area.top, width(area), height(area), SWP_ASYNCWINDOWPOS);
-    ShowWindow(picker.overlayHwnd, SW_SHOW);
+    SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, area.left, area.top, width(area), height(area),
+                 SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetCapture(picker.overlayHwnd);
 }
 

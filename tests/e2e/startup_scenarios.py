@@ -2,6 +2,7 @@
 only the tray icon, the tray double click, and exit storing the settings for the next run."""
 
 import sys
+import time
 
 from harness import check, run, wait_until
 
@@ -76,6 +77,40 @@ def hide_and_exit_end_the_modes_first(s):
         check(stored.get(name) == ("REG_SZ", value), f"stored {name}: {stored.get(name)}, not the user's {value}")
 
 
+def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
+    s.store_settings(show=1)
+    s.start_testcard()
+    s.start_tintspot()
+    wait_until(lambda: (w := s.window("Classname1")) and w.visible, what="the panel to show")
+    overlay = lambda: s.window("Classname2").visible
+    in_front = lambda: s.probe("foreground")[1].strip()
+
+    def keeps_the_keyboard(after):
+        wait_until(lambda: not overlay(), what=f"the overlay to go after {after}")
+        time.sleep(0.5)  # an activation that follows the hiding has happened by now
+        check(in_front() == "TintspotTestCard", f"{in_front()} took the keyboard after {after}")
+    s.move(300, 300)
+    s.capture_band(320, 320, 360, 360, lambda: wait_until(overlay, what="the capture's overlay"))
+    keeps_the_keyboard("a capture")
+    s.with_keys(["ctrl", "shift"], "click", "1")
+    wait_until(overlay, what="the capture's overlay")
+    s.xdotool("click", "3")
+    keeps_the_keyboard("a cancelled capture")
+    for leave in (["click", "--repeat", "2", "--delay", "80", "1"], ["click", "3"]):
+        s.probe("command", "32794")  # "Микшер цветов"
+        wait_until(overlay, what="the frozen screen")
+        panel = s.window("Classname1")
+        s.move(panel.x + 40, panel.y + 30)
+        s.xdotool(*leave)
+        keeps_the_keyboard(f"leaving the mixer by {leave[-1]}")
+    s.probe("command", "32793")  # "Помощь"
+    about = wait_until(lambda: s.window("Classname2", "Tintspot 3.0"), what="the about window")
+    s.move(about.cx + 100, about.cy + 60)
+    s.xdotool("click", "1")
+    keeps_the_keyboard("the about window")
+
+
 if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [second_copy_is_refused, first_run_tray_pin_exit_and_next_run,
+                                          the_program_typed_into_keeps_the_keyboard_across_the_modes,
                                           hide_and_exit_end_the_modes_first]}))
