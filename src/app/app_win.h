@@ -36,6 +36,11 @@ void parkOverlay();
 
 // Sets the check mark of a menu item by command id, anywhere in the menu.
 void setMenuCheck(UINT command, bool checked);
+// "Недавние цвета" made anew from the recent colours, each a swatch and its text in the chosen
+// format, or one greyed "(пусто)"; before the menu opens.
+void fillRecentMenu();
+// Its swatches' bitmaps, released at shutdown.
+void releaseRecentSwatches();
 
 void loadSettings();
 void saveSettings();

@@ -150,6 +150,7 @@ void releaseResources() {
     DeleteObject(picker.skinBitmap);
     removeTrayIcon();
     DestroyMenu(picker.appMenu);
+    releaseRecentSwatches();  // once the menu that showed them is gone
     DestroyCursor(picker.linkCursor);
     DestroyCursor(picker.pickCursor);
     DestroyCursor(picker.selectCursor);

@@ -49,6 +49,16 @@ Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
 Effects commandDecision(PickerState& s, unsigned command) {
     using namespace cmd;
     Effects fx;
+    if (command >= CopyFormatFirst && command <= CopyFormatLast) {
+        s.copyformat = static_cast<std::int32_t>(command - CopyFormatFirst);
+        for (unsigned id = CopyFormatFirst; id <= CopyFormatLast; ++id)
+            fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == command);
+        return fx;
+    }
+    if (command >= RecentFirst && command <= RecentLast) {
+        const auto index = static_cast<std::int32_t>(command - RecentFirst);
+        return index < s.recentCount ? fx.add(Fx::CopyRecent, index) : fx;
+    }
     switch (command) {
     case ShowHide: return toggleShown(s, fx);
     case Exit: return endMode(s, fx, true).add(Fx::Exit);

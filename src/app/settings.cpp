@@ -1,8 +1,14 @@
 #include "app/settings.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
+#include <cstdio>
+#include <cstring>
 
+#include "capture/colour_text.h"
 #include "core/commands.h"
+#include "display/readouts.h"
 #include "tracking/layout.h"
 
 const SettingEntry kSettings[13] = {
@@ -28,6 +34,50 @@ std::int32_t parseStoredInt(const char* text) {
     std::int64_t value = negative ? -magnitude : magnitude;
     if (value > INT32_MAX) value = INT32_MAX;
     return static_cast<std::int32_t>(value);
+}
+
+namespace {
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+}
+
+std::int32_t parseCopyFormat(const char* text) {
+    const bool digit = text[0] >= '0' && text[0] < '0' + kCopyFormats && text[1] == 0;
+    return digit ? text[0] - '0' : 0;
+}
+
+void parseRecentColours(const char* text, PickerState& state) {
+    state.recentCount = 0;
+    for (const char* p = text; state.recentCount < kRecentColours; ++p) {
+        const char* end = std::strchr(p, ',');
+        if (!end) end = p + std::strlen(p);
+        Colour rgb = 0;
+        bool six = end - p == 6;
+        for (const char* d = p; six && d < end; ++d) {
+            const char* digit = std::strchr(kHexDigits, std::toupper(static_cast<unsigned char>(*d)));
+            six = *d != 0 && digit != nullptr;
+            rgb = rgb << 4 | static_cast<Colour>(six ? digit - kHexDigits : 0);
+        }
+        // Stored red first; held as 0x00BBGGRR.
+        const Colour c = (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
+        if (six && std::find(state.recent, state.recent + state.recentCount, c) == state.recent + state.recentCount)
+            state.recent[state.recentCount++] = c;
+        if (*end == 0) break;
+        p = end;
+    }
+}
+
+std::size_t recentColoursText(const PickerState& state, char* out, std::size_t size) {
+    std::size_t length = 0;
+    if (size == 0) return 0;
+    out[0] = 0;
+    for (std::int32_t i = 0; i < std::clamp(state.recentCount, 0, kRecentColours); ++i) {
+        char code[7];
+        formatColourCode(state.recent[i], code);
+        const int n = std::snprintf(out + length, size - length, "%s%s", i ? "," : "", code);
+        if (n < 0 || static_cast<std::size_t>(n) >= size - length) break;
+        length += static_cast<std::size_t>(n);
+    }
+    return length;
 }
 
 std::vector<unsigned> applyLoadedSettings(PickerState& state) {
@@ -56,5 +106,7 @@ std::vector<unsigned> applyLoadedSettings(PickerState& state) {
     if (state.sir == 15) checks.push_back(cmd::PipetteMin);
     if (state.sir == 9) checks.push_back(cmd::PipetteNormal);
     if (state.sir == 7) checks.push_back(cmd::PipetteMax);
+    if (state.copyformat < 0 || state.copyformat >= kCopyFormats) state.copyformat = AsPanel;
+    checks.push_back(cmd::CopyFormatFirst + static_cast<unsigned>(state.copyformat));
     return checks;
 }

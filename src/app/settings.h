@@ -1,7 +1,9 @@
 // The thirteen stored settings: their names and fields, the parsing of stored text, and
-// what loading them means for the menu's check marks and the derived values.
+// what loading them means for the menu's check marks and the derived values. Beside them,
+// `copyformat` and `recent`, which older versions ignore.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +20,14 @@ extern const SettingEntry kSettings[13];
 // Reads stored text as a decimal integer: leading white space, one optional sign, then
 // digits up to the first non-digit; no digits give 0. Values beyond 32 bits saturate.
 std::int32_t parseStoredInt(const char* text);
+
+// `copyformat`: one digit of a format, "0" to "7"; anything else is the panel's own format.
+std::int32_t parseCopyFormat(const char* text);
+
+// `recent`: up to ten colours of six hexadecimal digits, red first, joined by commas, newest
+// first ("FF8000,000000"). Entries that are not six digits, and repeats, are skipped.
+void parseRecentColours(const char* text, PickerState& state);
+std::size_t recentColoursText(const PickerState& state, char* out, std::size_t size);
 
 // Makes freshly loaded settings safe to run with (on/off settings 0 or 1, no drag under way,
 // a usable magnifier), derives cellSize and readoutRadix, and returns the menu commands to

@@ -37,13 +37,31 @@ private:
     HKEY key_ = nullptr;
 };
 
+void writeText(HKEY key, const char* name, const char* text, std::size_t length) {
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(length + 1));
+}
+
 void writeSettings(HKEY key) {
     for (const SettingEntry& entry : kSettings) {
         sharedText.clear();
         sharedText.appendInt(picker.*entry.field, 10);
-        RegSetValueExA(key, entry.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(sharedText.data),
-                       static_cast<DWORD>(sharedText.length + 1));
+        writeText(key, entry.name, sharedText.data, static_cast<std::size_t>(sharedText.length));
     }
+    const char format[2] = {static_cast<char>('0' + picker.copyformat), 0};
+    writeText(key, "copyformat", format, 1);
+    char recent[80];
+    writeText(key, "recent", recent, recentColoursText(picker, recent, sizeof recent));
+}
+
+// A value that is missing, over-long or not text is false, and the field keeps its value at
+// load rather than becoming whatever the buffer holds.
+bool readText(HKEY key, const char* name, char (&buffer)[1000]) {
+    DWORD size = sizeof buffer - 1, type = REG_NONE;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return false;
+    buffer[size] = 0;  // the stored text need not be terminated
+    return true;
 }
 
 }  // namespace
@@ -57,17 +75,10 @@ void loadSettings() {
         key = machine;
     if (key) {
         char buffer[1000];
-        for (const SettingEntry& entry : kSettings) {
-            DWORD size = 999, type = REG_NONE;
-            // A value that is missing, over-long or not text keeps the field's value at load
-            // rather than becoming a number read from whatever the buffer holds.
-            if (RegQueryValueExA(key, entry.name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-                    ERROR_SUCCESS ||
-                type != REG_SZ)
-                continue;
-            buffer[size] = 0;  // the stored text need not be terminated
-            picker.*entry.field = parseStoredInt(buffer);
-        }
+        for (const SettingEntry& entry : kSettings)
+            if (readText(key, entry.name, buffer)) picker.*entry.field = parseStoredInt(buffer);
+        if (readText(key, "copyformat", buffer)) picker.copyformat = parseCopyFormat(buffer);
+        if (readText(key, "recent", buffer)) parseRecentColours(buffer, picker);
     }
     for (unsigned command : applyLoadedSettings(picker)) setMenuCheck(command, true);
 }

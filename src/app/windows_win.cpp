@@ -23,6 +23,7 @@ constexpr const char* kMailAddress = "mailto:k@korvex.example";
 HMENU popupMenu() { return GetSubMenu(picker.appMenu, 0); }
 
 void openPanelMenu() {
+    fillRecentMenu();
     HMENU popup = popupMenu();
     RECT item = {};
     const bool measured = GetMenuItemRect(picker.panelHwnd, popup, 1, &item) != 0;
@@ -33,6 +34,7 @@ void openPanelMenu() {
 void openTrayMenu() {
     POINT pointer = {};
     GetCursorPos(&pointer);
+    fillRecentMenu();
     // Without the foreground the popup would not close when the user clicks elsewhere.
     SetForegroundWindow(picker.panelHwnd);
     const PopupPoint at = trayPopupPosition(pointer.x);
@@ -93,6 +95,7 @@ void carryOutOne(const Effect& e) {
     case Fx::PaintReadouts: paintReadoutsOn(ScopedGetDC(picker.panelHwnd), e.a != 0); break;
     case Fx::CopyText: copyColorText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
+    case Fx::CopyRecent: copyRecentColour(e.a); break;
     case Fx::OpenSite: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::OpenMail: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::SetCursor: SetCursor(cursorFor(e.a)); break;

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "capture/capture.h"
+#include "capture/colour_text.h"
 #include "core/messages.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
@@ -136,21 +137,40 @@ void copyCaptureBitmap() {
     if (!handToClipboard(CF_BITMAP, bitmap)) DeleteObject(bitmap);
 }
 
-void copyColorText() {
-    char text[52];
-    const std::size_t length = colourClipboardText(picker.colorText, picker.showhexa != 0, text, sizeof text);
+// False when nothing was copied: the clipboard and the recent colours stay as they were.
+bool copyText(const char* text, std::size_t length) {
     // The clipboard takes only movable memory. The ten spare bytes are zeroed: a reader
     // that converts the whole block (Wine's bridge to the X clipboard does) must find no
     // stray text after the terminator.
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, length + 10);
-    if (!block) return;
+    if (!block) return false;
     void* copy = GlobalLock(block);
     if (!copy) {
         GlobalFree(block);
-        return;
+        return false;
     }
     std::memcpy(copy, text, length + 1);
     GlobalUnlock(block);
     // Once handed over the clipboard owns the block; only a refused one is ours to free.
-    if (!handToClipboard(CF_TEXT, block)) GlobalFree(block);
+    if (handToClipboard(CF_TEXT, block)) return true;
+    GlobalFree(block);
+    return false;
+}
+
+void copyColorText() {
+    char text[52];
+    const bool hexadecimal = picker.showhexa != 0;
+    // The panel's own format is the text the panel shows, exactly.
+    const std::size_t length = picker.copyformat == AsPanel
+                                   ? colourClipboardText(picker.colorText, hexadecimal, text, sizeof text)
+                                   : colourText(picker.currentColor, picker.copyformat, hexadecimal, text, sizeof text);
+    if (copyText(text, length)) rememberColour(picker, picker.currentColor);
+}
+
+void copyRecentColour(std::int32_t index) {
+    if (index < 0 || index >= picker.recentCount) return;
+    const Colour colour = picker.recent[index];
+    char text[52];
+    if (copyText(text, colourText(colour, picker.copyformat, picker.showhexa != 0, text, sizeof text)))
+        rememberColour(picker, colour);
 }

@@ -22,5 +22,8 @@ void releasePicture();
 void paintCaptureOverlay(HDC dc);
 
 // The panel window's side of the copies, run from its message loop, never from the hook.
+// The colour text in the chosen format; a copy that the clipboard takes goes to the top of
+// the recent colours.
 void copyColorText();
+void copyRecentColour(std::int32_t index);
 void copyCaptureBitmap();

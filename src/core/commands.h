@@ -20,4 +20,10 @@ inline constexpr unsigned PaletteWeb = 32805;
 inline constexpr unsigned PaletteGray = 32806;
 inline constexpr unsigned PaletteInvert = 32807;
 inline constexpr unsigned AttachToCursor = 32809;
+// "Формат копирования": one item a format, in CopyFormat's order.
+inline constexpr unsigned CopyFormatFirst = 32850;
+inline constexpr unsigned CopyFormatLast = 32857;
+// "Недавние цвета": the recent colours in list order, newest first.
+inline constexpr unsigned RecentFirst = 32860;
+inline constexpr unsigned RecentLast = 32869;
 }  // namespace cmd

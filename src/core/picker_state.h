@@ -20,6 +20,8 @@ struct HICON__;
 struct HINSTANCE__;
 struct HHOOK__;
 
+inline constexpr std::int32_t kRecentColours = 10;
+
 struct PickerState {
     // --- Settings; each is stored under the registry value of the same name, in this order.
     std::int32_t xokna = 0;           // x of the panel's top-left corner, screen coordinates
@@ -35,6 +37,11 @@ struct PickerState {
     std::int32_t show = 0;            // the panel is meant to be visible (and the hook installed)
     std::int32_t velikost = 0;        // window-size step added to sir: -2, 0 or 10 from the menu
     std::int32_t sir = 9;             // base screen pixels per magnifier side: 15, 9 or 7
+
+    // --- Stored beside them, under values that older versions ignore.
+    std::int32_t copyformat = 0;      // what Ctrl+click copies: a CopyFormat, 0 as the panel shows
+    Colour recent[kRecentColours] = {};  // the colours last copied, newest first
+    std::int32_t recentCount = 0;
 
     // --- Derived from the settings.
     std::int32_t cellSize = 5;        // panel pixels per magnified screen pixel: 3, 5 or 7

@@ -53,6 +53,28 @@ def ctrl_click_copies_the_colour_text(s):
     wait_until(lambda: clipboard() == want, timeout=5, what=f"{want} on the clipboard, not {clipboard()!r}")
 
 
+def copy_format_and_recent_colours_across_a_restart(s):
+    s.show_panel()
+    # "Установки", "Формат копирования", "COLORREF 0x00BBGGRR": blue's byte first.
+    s.tray_menu("Down", "Right", "Down", "Down", "Down", "Right", "Down", "Down", "Down", "Down")
+    colorref = lambda x, y: ("0x00%02X%02X%02X" % tuple(reversed(s.card(x, y)))).encode()
+    for x, y in ((300, 300), (517, 243)):
+        s.move(x, y + 1)
+        s.move(x, y)
+        s.panel_at(x + 10, y + 10, "following")
+        s.with_keys(["ctrl"], "click", "1")
+        wait_until(lambda: clipboard() == colorref(x, y), timeout=5, what=f"{colorref(x, y)}, not {clipboard()!r}")
+    s.probe("command", "32781")  # exit
+    wait_until(lambda: s.window("Classname1") is None, what="the exit")
+    stored = s.stored_settings()
+    recent = ",".join("%02X%02X%02X" % s.card(x, y) for x, y in ((517, 243), (300, 300)))
+    check((stored.get("copyformat"), stored.get("recent")) == (("REG_SZ", "4"), ("REG_SZ", recent)), f"{stored}")
+    s.start_tintspot()
+    wait_until(lambda: (w := s.window("Classname1")) and w.visible, what="the panel at the next start")
+    s.tray_menu("Down", "Down", "Down", "Down", "Right", "Down")  # "Недавние цвета", the older colour
+    wait_until(lambda: clipboard() == colorref(300, 300), timeout=5, what=f"the older colour, not {clipboard()!r}")
+
+
 def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
     s.show_panel()
     s.move(205, 215)
@@ -141,6 +163,7 @@ def help_window_shows_both_pages_and_closes(s):
 if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [pin_drag_release_and_freeze,
                                           ctrl_click_copies_the_colour_text,
+                                          copy_format_and_recent_colours_across_a_restart,
                                           ctrl_shift_drag_copies_the_pixels_inside_the_band,
                                           mixer_recolours_the_frozen_screen, help_window_shows_both_pages_and_closes]}))
 

@@ -319,6 +319,11 @@ TEST(Decisions, EveryMenuCommand) {
     EXPECT_EQ(s.readoutRadix, 10);
     s.show = 1;
     EXPECT_EQ(show(commandDecision(s, ShowHide)), "HidePanel");
+    EXPECT_EQ(show(commandDecision(s, CopyFormatFirst + 3)), "-32850 -32851 -32852 +32853 -32854 -32855 -32856 -32857");
+    EXPECT_EQ(show(commandDecision(s, CopyFormatLast + 1)), "") << "between the two submenus";
+    s.recentCount = 2;
+    EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)), "CopyRecent(1)");
+    EXPECT_EQ(s.copyformat, 3);
     // Hiding, help and exit end a capture or the mixer first; exit for good, so that the
     // settings stored are those from before the mode.
     struct Mode { std::int32_t capture; std::uint8_t mixer; unsigned command; const char* effects; };

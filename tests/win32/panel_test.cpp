@@ -84,11 +84,14 @@ TEST(Menu, CommandIdsInOrderAndTheTextsInCyrillic) {
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(133));
     std::vector<UINT> ids;
     collectIds(menu, false, ids);
-    EXPECT_EQ(ids, (std::vector<UINT>{32792, 32785, 32802, 32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805,
-                                      32806, 32807, 32794, 32793, 32809, 32778, 32781}));
+    EXPECT_EQ(ids, (std::vector<UINT>{32792, 32785, 32802, 32850, 32851, 32852, 32853, 32854, 32855, 32856, 32857,
+                                      32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805, 32806, 32807, 32794,
+                                      32793, 32860, 32809, 32778, 32781}));
     wchar_t text[32] = {};  // the resource script is UTF-8; a wrong code page gives mojibake
     GetMenuStringW(menu, 32781, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"Выход");
+    GetMenuStringW(menu, 32856, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"VB &&H00BBGGRR&&") << "shown as VB &H00BBGGRR&";
     DestroyMenu(menu);
 }
 
@@ -107,12 +110,16 @@ TEST_F(Commands, MessagesReachTheMenuTheWindowAndTheHook) {
     };
     using namespace cmd;
     const Step steps[] = {
-        {"pipette max", 0, WM_COMMAND, PipetteMax, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0,
-         {UM_FRAME}},
-        {"about: command", 1, WM_COMMAND, PipetteMin, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0, {}},
-        {"tray double click shows", 0, UM_TRAY, 0, WM_LBUTTONDBLCLK,
-         {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 1, {}},
-        {"hide", 0, WM_COMMAND, ShowHide, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal}, 0, {}},
+        {"pipette max", 0, WM_COMMAND, PipetteMax, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal,
+         CopyFormatFirst}, 0, {UM_FRAME}},
+        {"a copy format, one checked", 0, WM_COMMAND, CopyFormatLast, 0, {PipetteMax, WindowNormal, Coordinates,
+         PaletteNormal, CopyFormatLast}, 0, {}},
+        {"about: command", 1, WM_COMMAND, PipetteMin, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal,
+         CopyFormatLast}, 0, {}},
+        {"tray double click shows", 0, UM_TRAY, 0, WM_LBUTTONDBLCLK, {PipetteMax, WindowNormal, Coordinates,
+         PaletteNormal, CopyFormatLast}, 1, {}},
+        {"hide", 0, WM_COMMAND, ShowHide, 0, {PipetteMax, WindowNormal, Coordinates, PaletteNormal, CopyFormatLast},
+         0, {}},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.what);
@@ -204,18 +211,23 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
     Stored{"every item on",
            {{"convertcolflag", "3"}, {"velikost", "10"}, {"showhsv", "1"}, {"showhexa", "1"}, {"sir", "15"}},
            {{"sir", "7"}}, {15, 3, 10, 16, 1, 1, 0, 0},
-               {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin},
+               {PaletteInvert, WindowMax, Coordinates, HsvCmyk, HexValues, PipetteMin, CopyFormatFirst},
            {{"sir", "15"}, {"velikost", "10"}}},
     Stored{"flags beyond 1 and a drag",
            {{"nomove", "2"}, {"showcoord", "5"}, {"show", "2147483647"}, {"moveform", "1"}}, {},
-           {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal},
+           {9, 5, 0, 10, 0, 1, 1, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst},
            {{"nomove", "1"}, {"showcoord", "1"}, {"show", "1"}, {"moveform", "0"}}},
     Stored{"a magnifier too small", {{"sir", "9"}, {"velikost", "-5"}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal}, {{"velikost", "0"}}},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst}, {{"velikost", "0"}}},
     Stored{"a number that is not text", {{"sir", nullptr}, {"velikost", "10"}}, {}, {9, 5, 10, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowMax, Coordinates, PipetteNormal}, {{"sir", "9"}}},
+           {PaletteNormal, WindowMax, Coordinates, PipetteNormal, CopyFormatFirst}, {{"sir", "9"}}},
     Stored{"the machine's when the user has none", {}, {{"sir", "7"}}, {7, 7, 0, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowNormal, Coordinates, PipetteMax}, {{"sir", "7"}}}));
+           {PaletteNormal, WindowNormal, Coordinates, PipetteMax, CopyFormatFirst}, {{"sir", "7"}}},
+    Stored{"a copy format and recent colours", {{"copyformat", "4"}, {"recent", "ff8000,bad,0080FF,FF8000"}}, {},
+           {9, 5, 0, 10, 0, 1, 0, 0}, {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst + 4},
+           {{"copyformat", "4"}, {"recent", "FF8000,0080FF"}, {"sir", "9"}}},
+    Stored{"a bad copy format", {{"copyformat", "8"}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst}, {{"copyformat", "0"}}}));
 
 TEST_F(StartedUp, ClassesCursorsAndBitmapsAsCreated) {
     // Double clicks reach only the panel; the overlay has no brush, so it never erases.

@@ -1,6 +1,7 @@
 // The mouse hook installed and driven with event records and modifier states against real
 // windows, and the capture's copies and lines against the real clipboard and screen.
 #include "capture/capture_win.h"
+#include "capture/colour_text.h"
 #include "win32_fixture.h"
 
 namespace {
@@ -192,6 +193,50 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
     CloseClipboard();
     DestroyWindow(other);
     EXPECT_EQ(clipboardText(), "kept");
+}
+
+// Ctrl+click's copy in the chosen format goes to the top of the recent colours, which the menu
+// offers again, each with its swatch; a clipboard held by another program changes neither.
+TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
+    HMENU recent = GetSubMenu(GetSubMenu(picker.appMenu, 0), 3);
+    fillRecentMenu();
+    ASSERT_EQ(GetMenuItemCount(recent), 1);
+    EXPECT_TRUE(GetMenuState(recent, cmd::RecentFirst, MF_BYCOMMAND) & MF_GRAYED) << "(пусто)";
+    SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + CssRgb, 0);
+    auto copyColour = [](Colour c, UINT message, WPARAM wParam) {
+        picker.currentColor = c;
+        SendMessageA(picker.panelHwnd, message, wParam, 0);
+    };
+    copyColour(0x0080FF, UM_COPYTEXT, 0);
+    copyColour(0x336699, UM_COPYTEXT, 0);
+    EXPECT_EQ(clipboardText(), "rgb(153, 102, 51)");
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(OpenClipboard(other));
+    copyColour(0x000000, UM_COPYTEXT, 0);
+    copyColour(0x000000, WM_COMMAND, cmd::RecentFirst + 1);
+    CloseClipboard();
+    DestroyWindow(other);
+    EXPECT_EQ(clipboardText(), "rgb(153, 102, 51)");
+    fillRecentMenu();
+    ASSERT_EQ(GetMenuItemCount(recent), 2);
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (auto [i, text, colour] : {std::tuple{0, "rgb(153, 102, 51)", RGB(153, 102, 51)},
+                                   std::tuple{1, "rgb(255, 128, 0)", RGB(255, 128, 0)}}) {
+        char shown[40] = {};
+        MENUITEMINFOA item = {};
+        std::tie(item.cbSize, item.fMask, item.dwTypeData) = std::tuple{sizeof item, MIIM_ID | MIIM_BITMAP | MIIM_STRING, shown};
+        item.cch = sizeof shown;
+        ASSERT_TRUE(GetMenuItemInfoA(recent, static_cast<UINT>(i), TRUE, &item));
+        HGDIOBJ old = SelectObject(dc, item.hbmpItem);
+        EXPECT_EQ((std::tuple{item.wID, std::string(shown), GetPixel(dc, 6, 6), GetPixel(dc, 0, 0)}),
+                  (std::tuple{cmd::RecentFirst + i, std::string(text), colour, RGB(0, 0, 0)}));
+        SelectObject(dc, old);
+    }
+    DeleteDC(dc);
+    copyColour(0x000000, WM_COMMAND, cmd::RecentFirst + 1);
+    EXPECT_EQ(clipboardText(), "rgb(255, 128, 0)");
+    EXPECT_EQ((std::array{picker.recent[0], picker.recent[1], Colour(picker.recentCount)}),
+              (std::array<Colour, 3>{0x0080FF, 0x336699, 2}));
 }
 
 // Each paint undoes what the last one drew: after crosshair moves and band changes only the

@@ -1,0 +1,60 @@
+// The "Недавние цвета" submenu, made from the recent colours whenever the menu opens, so that
+// its texts follow the chosen format.
+#include "app/app_win.h"
+#include "capture/colour_text.h"
+#include "core/commands.h"
+#include "core/picker_state.h"
+#include "display/scoped_gdi_win.h"
+
+namespace {
+
+constexpr int kRecentPosition = 3;  // in the popup menu, after "Помощь"
+constexpr int kSwatchSide = 12;
+HBITMAP swatches[kRecentColours] = {};
+
+// A square of the colour in a black frame: a white or pale colour still shows as a square.
+HBITMAP makeSwatch(Colour colour) {
+    const ScopedGetDC screen(nullptr);
+    const ScopedMemoryDC memory(screen);
+    HBITMAP bitmap = memory ? CreateCompatibleBitmap(screen, kSwatchSide, kSwatchSide) : nullptr;
+    if (!bitmap) return nullptr;
+    const ScopedSelect selected(memory, bitmap);
+    const RECT frame = {0, 0, kSwatchSide, kSwatchSide}, inside = {1, 1, kSwatchSide - 1, kSwatchSide - 1};
+    SetBkColor(memory, RGB(0, 0, 0));
+    ExtTextOutA(memory, 0, 0, ETO_OPAQUE, &frame, nullptr, 0, nullptr);
+    SetBkColor(memory, colour & 0xFFFFFF);
+    ExtTextOutA(memory, 0, 0, ETO_OPAQUE, &inside, nullptr, 0, nullptr);
+    return bitmap;
+}
+
+}  // namespace
+
+void releaseRecentSwatches() {
+    for (HBITMAP& swatch : swatches) {
+        if (swatch) DeleteObject(swatch);
+        swatch = nullptr;
+    }
+}
+
+void fillRecentMenu() {
+    HMENU recent = GetSubMenu(GetSubMenu(picker.appMenu, 0), kRecentPosition);
+    if (!recent) return;
+    while (GetMenuItemCount(recent) > 0) DeleteMenu(recent, 0, MF_BYPOSITION);
+    releaseRecentSwatches();  // only once no item shows them
+    if (picker.recentCount == 0) {
+        AppendMenuW(recent, MF_STRING | MF_GRAYED, cmd::RecentFirst, L"(пусто)");
+        return;
+    }
+    for (std::int32_t i = 0; i < picker.recentCount && i < kRecentColours; ++i) {
+        char text[52];
+        colourText(picker.recent[i], picker.copyformat, picker.showhexa != 0, text, sizeof text);
+        swatches[i] = makeSwatch(picker.recent[i]);
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_ID | MIIM_STRING | MIIM_BITMAP;
+        item.wID = cmd::RecentFirst + static_cast<UINT>(i);
+        item.dwTypeData = text;
+        item.hbmpItem = swatches[i];
+        InsertMenuItemA(recent, static_cast<UINT>(i), TRUE, &item);
+    }
+}

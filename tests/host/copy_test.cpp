@@ -1,0 +1,88 @@
+// The copy formats against published values, and the recent colours as kept and stored.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "capture/colour_text.h"
+
+namespace {
+
+std::string text(Colour c, std::int32_t format, bool hexadecimal = true) {
+    char out[48];
+    const std::size_t n = colourText(c, format, hexadecimal, out, sizeof out);
+    EXPECT_EQ(n, std::string(out).size());
+    return out;
+}
+
+std::string recent(const PickerState& s) {
+    char out[80];
+    recentColoursText(s, out, sizeof out);
+    return out;
+}
+
+}  // namespace
+
+// Published values, not this code's arithmetic. HSL: the primaries and CSS's named colours
+// navy, rebeccapurple (hsl(270 50% 40%)) and saddlebrown. OKLCH: the sRGB primaries, mid grey
+// and rebeccapurple as OKLab's published conversions give them; orange as the request quotes it.
+TEST(CopyFormats, ReferenceColoursInEveryFormat) {
+    struct Row { std::uint8_t r, g, b; const char *panelDecimal, *rgb, *hsl, *oklch, *colorref, *floats; };
+    const Row rows[] = {
+        {0, 0, 0, "0,0,0", "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "oklch(0.00% 0.0000 0.00)", "0x00000000",
+         "0.000, 0.000, 0.000"},
+        {255, 255, 255, "255,255,255", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "oklch(100.00% 0.0000 0.00)",
+         "0x00FFFFFF", "1.000, 1.000, 1.000"},
+        {128, 128, 128, "128,128,128", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)", "oklch(59.99% 0.0000 0.00)",
+         "0x00808080", "0.502, 0.502, 0.502"},
+        {255, 0, 0, "255,0,0", "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "oklch(62.80% 0.2577 29.23)", "0x000000FF",
+         "1.000, 0.000, 0.000"},
+        {0, 255, 0, "0,255,0", "rgb(0, 255, 0)", "hsl(120, 100%, 50%)", "oklch(86.64% 0.2948 142.50)", "0x0000FF00",
+         "0.000, 1.000, 0.000"},
+        {0, 0, 255, "0,0,255", "rgb(0, 0, 255)", "hsl(240, 100%, 50%)", "oklch(45.20% 0.3132 264.05)", "0x00FF0000",
+         "0.000, 0.000, 1.000"},
+        {255, 128, 0, "255,128,0", "rgb(255, 128, 0)", "hsl(30, 100%, 50%)", "oklch(73.19% 0.1858 52.98)",
+         "0x000080FF", "1.000, 0.502, 0.000"},
+        {102, 51, 153, "102,51,153", "rgb(102, 51, 153)", "hsl(270, 50%, 40%)", "oklch(44.03% 0.1603 303.37)",
+         "0x00993366", "0.400, 0.200, 0.600"},
+        {0, 0, 128, "0,0,128", "rgb(0, 0, 128)", "hsl(240, 100%, 25%)", nullptr, "0x00800000", "0.000, 0.000, 0.502"},
+        {139, 69, 19, "139,69,19", "rgb(139, 69, 19)", "hsl(25, 76%, 31%)", nullptr, "0x0013458B",
+         "0.545, 0.271, 0.075"},
+    };
+    for (const Row& r : rows) {
+        const Colour c = 0xAB000000u | r.r | r.g << 8 | r.b << 16;  // the top byte is not the colour's
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "#%02X%02X%02X", r.r, r.g, r.b);
+        const std::string code = r.colorref + 2;
+        EXPECT_EQ((std::vector{text(c, AsPanel), text(c, AsPanel, false), text(c, CssRgb), text(c, CssHsl),
+                               text(c, Colorref), text(c, Delphi), text(c, Vb), text(c, Float), text(c, 99, false)}),
+                  (std::vector<std::string>{hex, r.panelDecimal, r.rgb, r.hsl, r.colorref, "$" + code,
+                                            "&H" + code + "&", r.floats, r.panelDecimal}));
+        EXPECT_EQ(r.oklch ? text(c, CssOklch) : "", r.oklch ? r.oklch : "");
+    }
+    char small[8];
+    EXPECT_EQ(colourText(0x0080FF, CssRgb, false, small, sizeof small), 7u);
+    EXPECT_STREQ(small, "rgb(255") << "cut to fit";
+}
+
+TEST(CopyFormats, RecentColoursNewestFirstWithoutRepeatsUpToTen) {
+    PickerState s;
+    for (Colour c : {0x000001u, 0x000002u, 0x000003u, 0x000001u}) rememberColour(s, c);
+    EXPECT_EQ(recent(s), "010000,030000,020000") << "a repeat moves to the top";
+    for (Colour c = 0x10; c < 0x20; ++c) rememberColour(s, c | 0xFF000000u);
+    EXPECT_EQ(recent(s), "1F0000,1E0000,1D0000,1C0000,1B0000,1A0000,190000,180000,170000,160000");
+    rememberColour(s, 0x17);
+    EXPECT_EQ(recent(s), "170000,1F0000,1E0000,1D0000,1C0000,1B0000,1A0000,190000,180000,160000");
+
+    // Stored red first; bad entries and repeats skipped, ten at most.
+    parseRecentColours("ff8000,12345,GG0000,,0080FF,FF8000,123456 ,000000", s);
+    EXPECT_EQ(recent(s), "FF8000,0080FF,000000");
+    EXPECT_EQ(s.recent[0], 0x0080FFu);
+    parseRecentColours("", s);
+    EXPECT_EQ(s.recentCount, 0);
+    parseRecentColours("000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A,00000B", s);
+    EXPECT_EQ(s.recentCount, 10);
+    for (const char* bad : {"", "8", "-1", "07", "3 ", "x"}) EXPECT_EQ(parseCopyFormat(bad), 0) << bad;
+    EXPECT_EQ(parseCopyFormat("7"), 7);
+}
