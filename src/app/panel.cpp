@@ -27,6 +27,11 @@ void checkOneOf(Effects& fx, std::initializer_list<unsigned> group, unsigned cho
     for (unsigned id : group) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
 }
 
+Effects& checkInRange(Effects& fx, unsigned first, unsigned last, unsigned chosen) {
+    for (unsigned id = first; id <= last; ++id) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
+    return fx;
+}
+
 void toggle(Effects& fx, std::int32_t& field, unsigned command) {
     field ^= 1;
     fx.add(Fx::Layout).add(Fx::SetCheck, static_cast<std::int32_t>(command), field != 0);
@@ -51,9 +56,11 @@ Effects commandDecision(PickerState& s, unsigned command) {
     Effects fx;
     if (command >= CopyFormatFirst && command <= CopyFormatLast) {
         s.copyformat = static_cast<std::int32_t>(command - CopyFormatFirst);
-        for (unsigned id = CopyFormatFirst; id <= CopyFormatLast; ++id)
-            fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == command);
-        return fx;
+        return checkInRange(fx, CopyFormatFirst, CopyFormatLast, command);
+    }
+    if (command >= SampleFirst && command <= SampleLast) {
+        s.sample = static_cast<std::int32_t>(command - SampleFirst);
+        return checkInRange(fx, SampleFirst, SampleLast, command).add(Fx::Layout);
     }
     if (command >= RecentFirst && command <= RecentLast) {
         const auto index = static_cast<std::int32_t>(command - RecentFirst);
@@ -86,6 +93,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
     }
     case Coordinates: toggle(fx, s.showcoord, command); return fx;
     case HsvCmyk: toggle(fx, s.showhsv, command); return fx;
+    case Contrast: toggle(fx, s.contrast, command); return fx;
     case Help:
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.

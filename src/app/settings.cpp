@@ -40,8 +40,14 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 }
 
-std::int32_t parseCopyFormat(const char* text) {
-    const bool digit = text[0] >= '0' && text[0] < '0' + kCopyFormats && text[1] == 0;
+const ChoiceEntry kChoiceSettings[3] = {
+    {"copyformat", &PickerState::copyformat, kCopyFormats},
+    {"sample", &PickerState::sample, 3},
+    {"contrast", &PickerState::contrast, 2},
+};
+
+std::int32_t parseStoredChoice(const char* text, std::int32_t choices) {
+    const bool digit = text[0] >= '0' && text[0] < '0' + choices && text[1] == 0;
     return digit ? text[0] - '0' : 0;
 }
 
@@ -106,7 +112,10 @@ std::vector<unsigned> applyLoadedSettings(PickerState& state) {
     if (state.sir == 15) checks.push_back(cmd::PipetteMin);
     if (state.sir == 9) checks.push_back(cmd::PipetteNormal);
     if (state.sir == 7) checks.push_back(cmd::PipetteMax);
-    if (state.copyformat < 0 || state.copyformat >= kCopyFormats) state.copyformat = AsPanel;
+    for (const ChoiceEntry& entry : kChoiceSettings)
+        if (state.*entry.field < 0 || state.*entry.field >= entry.choices) state.*entry.field = 0;
     checks.push_back(cmd::CopyFormatFirst + static_cast<unsigned>(state.copyformat));
+    checks.push_back(cmd::SampleFirst + static_cast<unsigned>(state.sample));
+    if (state.contrast) checks.push_back(cmd::Contrast);
     return checks;
 }

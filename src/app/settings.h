@@ -21,8 +21,16 @@ extern const SettingEntry kSettings[13];
 // digits up to the first non-digit; no digits give 0. Values beyond 32 bits saturate.
 std::int32_t parseStoredInt(const char* text);
 
-// `copyformat`: one digit of a format, "0" to "7"; anything else is the panel's own format.
-std::int32_t parseCopyFormat(const char* text);
+// Stored beside the thirteen: settings of one digit, each below its count of choices.
+struct ChoiceEntry {
+    const char* name;
+    std::int32_t PickerState::*field;
+    std::int32_t choices;
+};
+extern const ChoiceEntry kChoiceSettings[3];
+
+// One digit below choices ("0" to "7" for eight); anything else is 0, the default.
+std::int32_t parseStoredChoice(const char* text, std::int32_t choices);
 
 // `recent`: up to ten colours of six hexadecimal digits, red first, joined by commas, newest
 // first ("FF8000,000000"). Entries that are not six digits, and repeats, are skipped.

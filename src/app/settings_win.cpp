@@ -47,8 +47,10 @@ void writeSettings(HKEY key) {
         sharedText.appendInt(picker.*entry.field, 10);
         writeText(key, entry.name, sharedText.data, static_cast<std::size_t>(sharedText.length));
     }
-    const char format[2] = {static_cast<char>('0' + picker.copyformat), 0};
-    writeText(key, "copyformat", format, 1);
+    for (const ChoiceEntry& entry : kChoiceSettings) {
+        const char digit[2] = {static_cast<char>('0' + picker.*entry.field), 0};
+        writeText(key, entry.name, digit, 1);
+    }
     char recent[80];
     writeText(key, "recent", recent, recentColoursText(picker, recent, sizeof recent));
 }
@@ -77,7 +79,8 @@ void loadSettings() {
         char buffer[1000];
         for (const SettingEntry& entry : kSettings)
             if (readText(key, entry.name, buffer)) picker.*entry.field = parseStoredInt(buffer);
-        if (readText(key, "copyformat", buffer)) picker.copyformat = parseCopyFormat(buffer);
+        for (const ChoiceEntry& entry : kChoiceSettings)
+            if (readText(key, entry.name, buffer)) picker.*entry.field = parseStoredChoice(buffer, entry.choices);
         if (readText(key, "recent", buffer)) parseRecentColours(buffer, picker);
     }
     for (unsigned command : applyLoadedSettings(picker)) setMenuCheck(command, true);

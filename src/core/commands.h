@@ -26,4 +26,8 @@ inline constexpr unsigned CopyFormatLast = 32857;
 // "Недавние цвета": the recent colours in list order, newest first.
 inline constexpr unsigned RecentFirst = 32860;
 inline constexpr unsigned RecentLast = 32869;
+// "Размер пробы": 1 x 1, 3 x 3, 5 x 5.
+inline constexpr unsigned SampleFirst = 32870;
+inline constexpr unsigned SampleLast = 32872;
+inline constexpr unsigned Contrast = 32875;
 }  // namespace cmd

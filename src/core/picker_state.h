@@ -42,6 +42,8 @@ struct PickerState {
     std::int32_t copyformat = 0;      // what Ctrl+click copies: a CopyFormat, 0 as the panel shows
     Colour recent[kRecentColours] = {};  // the colours last copied, newest first
     std::int32_t recentCount = 0;
+    std::int32_t sample = 0;          // the colour shown is the mean of a square: 0 1 x 1, 1 3 x 3, 2 5 x 5
+    std::int32_t contrast = 0;        // the contrast line against the newest recent colour is shown
 
     // --- Derived from the settings.
     std::int32_t cellSize = 5;        // panel pixels per magnified screen pixel: 3, 5 or 7
@@ -68,6 +70,7 @@ struct PickerState {
     std::int32_t crossY = 0;
     std::int32_t hsvLeft = 0;         // top-left corner of the HSV/CMYK block
     std::int32_t hsvTop = 0;
+    std::int32_t contrastTop = 0;     // top of the contrast line, when shown
     std::int32_t slidersTop = 0;      // top of the mixer's slider rows
     std::int32_t panelWidth = 0;      // size of the panel window
     std::int32_t panelHeight = 0;

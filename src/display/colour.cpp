@@ -25,6 +25,22 @@ constexpr float kDisplayOffset = 0.6f;
 
 }  // namespace
 
+void SampleMean::add(Colour c) {
+    if (c >> 24) return;
+    red += ::red(c);
+    green += ::green(c);
+    blue += ::blue(c);
+    ++count;
+}
+
+Colour SampleMean::mean() const {
+    if (count == 0) return kInvalidColour;
+    const auto average = [this](std::uint32_t sum) { return (2 * sum + count) / (2 * count); };
+    return rgb(average(red), average(green), average(blue));
+}
+
+std::int32_t sampleRadius(std::int32_t sample) { return sample == 1 || sample == 2 ? sample : 0; }
+
 Colour applyPaletteFilter(Colour colour) {
     const std::uint32_t r = red(colour), g = green(colour), b = blue(colour);
     switch (picker.convertcolflag) {

@@ -12,6 +12,18 @@
 // byte, so the invalid-pixel marker 0xFFFFFFFF survives only filter 0.
 Colour applyPaletteFilter(Colour colour);
 
+// The mean colour of the square sampled round the pointer, per channel, halves up; pixels off
+// the screen (the invalid marker) are left out, and with none on the screen the mean is the
+// invalid marker.
+struct SampleMean {
+    std::uint32_t red = 0, green = 0, blue = 0, count = 0;
+    void add(Colour c);
+    Colour mean() const;
+};
+// Pixels from the pointer to the sampled square's edge: 0, 1 or 2 for `sample` 0, 1, 2
+// (anything else samples one pixel).
+std::int32_t sampleRadius(std::int32_t sample);
+
 // Cyan, magenta, yellow and black in percent, for channels 0 to 255.
 void rgbToCmyk(std::int32_t r, std::int32_t g, std::int32_t b, std::int32_t& c, std::int32_t& m,
                std::int32_t& y, std::int32_t& k);

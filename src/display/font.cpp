@@ -26,4 +26,13 @@ GlyphCell glyphCell(char c) {
     return kBlankCell;
 }
 
+GlyphCell glyphCellWithSigns(char c) {
+    switch (c) {
+    case '.': return {50, 6};
+    case ':': return {55, 6};
+    case '-': return {60, 6};
+    default: return glyphCell(c);
+    }
+}
+
 char fieldPad(std::int32_t radix) { return radix == 16 ? '0' : ' '; }

@@ -15,6 +15,8 @@ struct GlyphCell {
 // not folded. Characters without a glyph, the blank, '-' and '.' included, get the
 // all-ground cell, so they paint over what was there.
 GlyphCell glyphCell(char c);
+// The same, and the contrast line's signs '.', ':' and '-', which have cells of their own.
+GlyphCell glyphCellWithSigns(char c);
 
 // Pad of a right-aligned value: '0' in hexadecimal, a blank in decimal.
 char fieldPad(std::int32_t radix);

@@ -7,6 +7,8 @@
 
 void drawGlyph(HDC dc, char c, int x, int y);
 void drawString(HDC dc, int x, int y, const char* text);
+// drawString with the signs of the contrast line.
+void drawStringWithSigns(HDC dc, int x, int y, const char* text);
 // A label of prefix characters, then the rest right-aligned in a field of width cells,
 // padded with blank cells in decimal and "0" glyphs in hexadecimal.
 void drawField(HDC dc, int x, int y, const char* text, int width, int prefix);

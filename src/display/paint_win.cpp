@@ -5,6 +5,7 @@
 
 #include "core/picker_state.h"
 #include "display/colour.h"
+#include "display/contrast.h"
 #include "display/font_win.h"
 #include "display/panel_colours.h"
 #include "display/readouts.h"
@@ -68,23 +69,33 @@ bool onScreen(const RECT& screenArea, int x, int y) {
     return x >= screenArea.left && y >= screenArea.top && x < screenArea.right && y < screenArea.bottom;
 }
 
+// Whether screen pixel (x, y) lies in the square sampled round the pointer.
+bool sampled(int x, int y, int radius) {
+    return x >= picker.cursorX - radius && x <= picker.cursorX + radius && y >= picker.cursorY - radius &&
+           y <= picker.cursorY + radius;
+}
+
 // Cell-by-cell view: every cell from one block copy, through the palette filter. With the
 // copy in memory the filtered cells are written back into it and enlarged onto the panel
 // in one nearest-neighbour stretch, which paints exactly the squares that one solid brush
-// per cell would, in a fraction of the time. Returns the unfiltered pixel under the pointer.
+// per cell would, in a fraction of the time. Returns the unfiltered pixel under the pointer,
+// or with a larger sample the mean of its square, taken from the same block.
 Colour paintCells(HDC dc, HDC screen, int cells, int h) {
     const int left = picker.cursorX - h, top = picker.cursorY - h;
     const int size = picker.cellSize;
+    const int radius = sampleRadius(picker.sample);
+    SampleMean mean;
     const bool grabbed = ensureGrab(screen, cells);
     if (!grabbed) {  // without the block copy: one read a cell
         for (int row = 0; row < cells; ++row)
             for (int column = 0; column < cells; ++column) {
                 const int x = left + column, y = top + row;
                 const Colour pixel = GetPixel(screen, x, y);
+                if (sampled(x, y, radius)) mean.add(pixel);
                 const int px = picker.magnifierLeft + column * size, py = picker.magnifierTop + row * size;
                 fillSolid(dc, cellColour(applyPaletteFilter(pixel)), px, py, px + size, py + size);
             }
-        return GetPixel(screen, picker.cursorX, picker.cursorY);
+        return radius ? mean.mean() : GetPixel(screen, picker.cursorX, picker.cursorY);
     }
     RECT screenArea;
     GetClipBox(screen, &screenArea);
@@ -97,6 +108,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
             const int x = left + column, y = top + row;
             const Colour pixel = onScreen(screenArea, x, y) ? fromDibPixel(line[column]) : kInvalidColour;
             if (x == picker.cursorX && y == picker.cursorY) under = pixel;
+            if (sampled(x, y, radius)) mean.add(pixel);
             line[column] = toDibPixel(cellColour(applyPaletteFilter(pixel)));
         }
     }
@@ -104,8 +116,26 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
     StretchBlt(dc, picker.magnifierLeft, picker.magnifierTop, cells * size, cells * size, grab.dib, 0, 0, cells,
                cells, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
+    if (radius) return mean.mean();
     if (under == kInvalidColour) under = GetPixel(screen, picker.cursorX, picker.cursorY);  // outside the view
     return under;
+}
+
+// The sampled square's outline: inverted, as the centre mark is, along the square's own
+// outer cells, which every repaint paints anew (an outline on the frame would flip with
+// each repaint).
+void outlineSample(HDC dc, int cells, int h) {
+    const int radius = sampleRadius(picker.sample), size = picker.cellSize;
+    const int first = h - radius < 0 ? 0 : h - radius, last = h + radius >= cells ? cells - 1 : h + radius;
+    if (radius == 0) return;
+    const int left = picker.magnifierLeft + first * size, top = picker.magnifierTop + first * size;
+    const int right = picker.magnifierLeft + (last + 1) * size - 1;
+    const int bottom = picker.magnifierTop + (last + 1) * size - 1;
+    const int width = right - left + 1, height = bottom - top + 1;
+    BitBlt(dc, left, top, width, 1, nullptr, 0, 0, DSTINVERT);
+    BitBlt(dc, left, bottom, width, 1, nullptr, 0, 0, DSTINVERT);
+    BitBlt(dc, left, top + 1, 1, height - 2, nullptr, 0, 0, DSTINVERT);
+    BitBlt(dc, right, top + 1, 1, height - 2, nullptr, 0, 0, DSTINVERT);
 }
 
 // Views of 36 or more pixels a side: one stretched copy, black beyond the screen.
@@ -158,6 +188,16 @@ void paintValues(HDC dc, const ReadoutSource& source) {
         buildCoordinatesLine(sharedText, picker.cursorX, picker.cursorY, source.dragging,
                              source.band.right - source.band.left, source.band.bottom - source.band.top);
         drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, sharedText.data);
+    }
+
+    if (picker.contrast) {
+        // Against the newest recent colour: the one last copied, most likely the other half of
+        // the pair being checked. White until there is one.
+        const Colour reference = picker.recentCount > 0 ? picker.recent[0] : 0x00FFFFFFu;
+        fillSolid(dc, reference, picker.magnifierLeft + 1, picker.contrastTop + 1,
+                  picker.magnifierLeft + picker.swatchSize, picker.contrastTop + picker.swatchSize);
+        buildContrastLine(sharedText, colour & 0x00FFFFFFu, reference);
+        drawStringWithSigns(dc, picker.magnifierLeft + 12, picker.contrastTop + 2, sharedText.data);
     }
 
     if (picker.showhsv) {
@@ -224,6 +264,9 @@ void paintFrame(HDC dc) {
                      picker.magnifierTop + picker.magnifierSize});
     outlineRect(dc, {picker.swatchLeft, picker.swatchTop, picker.swatchLeft + picker.swatchSize,
                      picker.swatchTop + picker.swatchSize});
+    if (picker.contrast)
+        outlineRect(dc, {picker.magnifierLeft, picker.contrastTop, picker.magnifierLeft + picker.swatchSize,
+                         picker.contrastTop + picker.swatchSize});
     if (picker.convertcolflag != 0) {
         sharedText.assign(filterName(picker.convertcolflag));
         fillBackground(dc, kFilterStrip, 1, 1, picker.panelWidth - 2, 9);
@@ -264,12 +307,19 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
             under = paintCells(dc, screen, magnifierCells(picker), h);
         } else {
             paintStretched(dc, screen, n, h);
-            under = GetPixel(screen, picker.cursorX, picker.cursorY);
+            // No block in memory here: the sampled square is read pixel by pixel.
+            const int radius = sampleRadius(picker.sample);
+            SampleMean mean;
+            for (int y = picker.cursorY - radius; y <= picker.cursorY + radius; ++y)
+                for (int x = picker.cursorX - radius; x <= picker.cursorX + radius; ++x)
+                    mean.add(GetPixel(screen, x, y));
+            under = mean.mean();
         }
         picker.currentColor = source.frozen ? source.frozenColour : applyPaletteFilter(under);
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);
+        if (n <= 35) outlineSample(dc, magnifierCells(picker), h);
     }
     paintValues(dc, source);
     return true;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "display/contrast.h"
+
 namespace {
 
 // The panel adds at most a few hundred pixels to the magnifier; this bound keeps every
@@ -70,6 +72,13 @@ void computeLayout(PickerState& s) {
             if (decimal && s.swatchTop < s.magnifierTop + 32) s.hsvLeft = s.swatchLeft + 45;
         }
         s.panelWidth = s.hsvLeft + 65;
+    }
+
+    if (s.contrast) {
+        // One line below the readouts: the reference colour's swatch and the figures.
+        s.contrastTop = s.panelHeight;
+        s.panelHeight += 12;
+        s.panelWidth = std::max(s.panelWidth, s.magnifierLeft + 12 + 5 * kContrastCells + 3);
     }
 
     if (s.mixerActive) {

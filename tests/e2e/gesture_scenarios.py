@@ -75,6 +75,23 @@ def copy_format_and_recent_colours_across_a_restart(s):
     wait_until(lambda: clipboard() == colorref(300, 300), timeout=5, what=f"the older colour, not {clipboard()!r}")
 
 
+def sampled_mean_copied_and_the_contrast_line_against_it(s):
+    s.show_panel(sample=1, contrast=1)
+    s.move(321, 320)
+    s.move(320, 320)  # the 3 x 3 square crosses the card's blocks at 320 both ways
+    panel = s.panel_at(330, 330, "following")
+    square = [s.card(x, y) for y in (319, 320, 321) for x in (319, 320, 321)]
+    mean = tuple((2 * sum(c[i] for c in square) + 9) // 18 for i in range(3))
+    check(mean != s.card(320, 320), "the square's mean differs from the pixel under the pointer")
+    s.with_keys(["ctrl"], "click", "1")
+    want = ",".join(map(str, mean)).encode()
+    wait_until(lambda: clipboard() == want, timeout=5, what=f"{want} on the clipboard, not {clipboard()!r}")
+    s.move(600, 400)  # the contrast line's swatch shows the colour just copied
+    panel = s.panel_at(610, 410, "following")
+    wait_until(lambda: s.screen(panel.x + 6, panel.y + 66, 1, 1)(panel.x + 6, panel.y + 66) == mean, timeout=5,
+               what="the copied colour as the contrast line's reference")
+
+
 def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
     s.show_panel()
     s.move(205, 215)
@@ -164,6 +181,7 @@ if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [pin_drag_release_and_freeze,
                                           ctrl_click_copies_the_colour_text,
                                           copy_format_and_recent_colours_across_a_restart,
+                                          sampled_mean_copied_and_the_contrast_line_against_it,
                                           ctrl_shift_drag_copies_the_pixels_inside_the_band,
                                           mixer_recolours_the_frozen_screen, help_window_shows_both_pages_and_closes]}))
 

@@ -1,11 +1,13 @@
 // The copy formats against published values, and the recent colours as kept and stored.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/settings.h"
 #include "capture/colour_text.h"
+#include "display/contrast.h"
 
 namespace {
 
@@ -83,6 +85,30 @@ TEST(CopyFormats, RecentColoursNewestFirstWithoutRepeatsUpToTen) {
     EXPECT_EQ(s.recentCount, 0);
     parseRecentColours("000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A,00000B", s);
     EXPECT_EQ(s.recentCount, 10);
-    for (const char* bad : {"", "8", "-1", "07", "3 ", "x"}) EXPECT_EQ(parseCopyFormat(bad), 0) << bad;
-    EXPECT_EQ(parseCopyFormat("7"), 7);
+    for (const char* bad : {"", "8", "-1", "07", "3 ", "x"}) EXPECT_EQ(parseStoredChoice(bad, 8), 0) << bad;
+    EXPECT_EQ(parseStoredChoice("7", 8), 7);
+}
+
+// WCAG 2.x: black on white is 21:1; the greys are those contrast checkers publish (#888888
+// on white 3.54:1; #767676 is the lightest grey passing AA on white at 4.54:1, #777777 fails
+// at 4.47:1, #595959 is 7:1). APCA: the pairs published with APCA-W3 0.0.98G (black on white
+// Lc 106.04; #888 on #fff 63.06, the reverse -68.54; #000 on #aaa 58.15, the reverse -56.24;
+// #123 on #def 91.67, the reverse -93.07; #123 on #444 8.32, the reverse -7.53).
+TEST(Contrast, WcagRatioLevelAndApcaAgainstPublishedValues) {
+    struct Row { Colour text, background; const char* line; };
+    const Row rows[] = {
+        {0x000000, 0xFFFFFF, "21.00:1 AAA LC 106 "}, {0xFFFFFF, 0xFFFFFF, "1.00:1 - LC 0      "},
+        {0x888888, 0xFFFFFF, "3.54:1 - LC 63     "}, {0xFFFFFF, 0x888888, "3.54:1 - LC -69    "},
+        {0x767676, 0xFFFFFF, "4.54:1 AA"}, {0x777777, 0xFFFFFF, "4.47:1 -"}, {0x595959, 0xFFFFFF, "7.00:1 AAA"},
+    };
+    TextBuffer t;
+    for (const Row& r : rows) {
+        buildContrastLine(t, r.text, r.background);
+        const std::string line(t.data, static_cast<std::size_t>(t.length));
+        EXPECT_EQ(line.substr(0, std::strlen(r.line)), r.line);
+    }
+    struct Apca { Colour text, background; std::int32_t lc; };
+    for (const Apca& a : {Apca{0x000000, 0xAAAAAA, 58}, {0xAAAAAA, 0x000000, -56}, {0x332211, 0xFFEEDD, 92},
+                          {0xFFEEDD, 0x332211, -93}, {0x332211, 0x444444, 8}, {0x444444, 0x332211, -8}})
+        EXPECT_EQ(apcaContrast(a.text, a.background), a.lc) << std::hex << a.text << " on " << a.background;
 }

@@ -321,6 +321,9 @@ TEST(Decisions, EveryMenuCommand) {
     EXPECT_EQ(show(commandDecision(s, ShowHide)), "HidePanel");
     EXPECT_EQ(show(commandDecision(s, CopyFormatFirst + 3)), "-32850 -32851 -32852 +32853 -32854 -32855 -32856 -32857");
     EXPECT_EQ(show(commandDecision(s, CopyFormatLast + 1)), "") << "between the two submenus";
+    EXPECT_EQ(show(commandDecision(s, SampleFirst + 2)) + show(commandDecision(s, Contrast)),
+              "-32870 -32871 +32872 LayoutLayout +32875");
+    EXPECT_EQ((std::array{s.sample, s.contrast}), (std::array{2, 1}));
     s.recentCount = 2;
     EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)), "CopyRecent(1)");
     EXPECT_EQ(s.copyformat, 3);

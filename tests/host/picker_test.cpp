@@ -65,6 +65,25 @@ TEST(Colour, PaletteFilters) {
     picker.convertcolflag = 0;
 }
 
+// Per channel, halves up; pixels off the screen are left out of the mean.
+TEST(Colour, MeanOfTheSampledSquare) {
+    struct Row { std::vector<Colour> pixels; Colour mean; };
+    std::vector<Colour> square(24, 0x0A00FFu);
+    square.push_back(0x17FF00u);
+    const Row rows[] = {
+        {{0x030201u}, 0x030201u}, {{0x000000u, 0x010101u}, 0x010101u},
+        {{0x000000u, 0x000000u, 0x040201u}, 0x010100u}, {square, 0x0B0AF5u},
+        {{kInvalidColour, 0x102030u}, 0x102030u}, {{kInvalidColour}, kInvalidColour},
+    };
+    for (const Row& r : rows) {
+        SampleMean mean;
+        for (Colour c : r.pixels) mean.add(c);
+        EXPECT_EQ(mean.mean(), r.mean) << r.pixels.size();
+    }
+    EXPECT_EQ((std::array{sampleRadius(0), sampleRadius(1), sampleRadius(2), sampleRadius(3), sampleRadius(-1)}),
+              (std::array{0, 1, 2, 0, 0}));
+}
+
 TEST(Readouts, CoordinatesLineIsPaddedToTwentyThreeCells) {
     for (auto [x, y, capturing, w, h, line] : {std::tuple{-5, -12, false, 0, 0, "(-5,-12)               "},
                                                 std::tuple{-1000, -700, true, -1000, 7000,

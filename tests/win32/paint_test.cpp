@@ -2,6 +2,7 @@
 // with known colours put on the screen by a window of the test's own.
 #include <memory>
 
+#include "display/colour.h"
 #include "display/paint_win.h"
 #include "mixer/slider.h"
 #include "tracking/layout.h"
@@ -36,21 +37,28 @@ protected:
 
 }  // namespace
 
+// With a sample larger than one pixel, the sampled square's outer cells are outlined by
+// inversion and the colour shown is the square's mean.
 TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
-    for (auto [sir, cellSize, velikost] : {std::array{9, 5, 0}, {15, 3, 10}, {7, 7, -2}, {10, 5, 0}}) {
-        SCOPED_TRACE(testing::Message() << sir << "/" << cellSize << "/" << velikost);
-        picker.sir = sir;
-        picker.cellSize = cellSize;
-        picker.velikost = velikost;
+    for (auto [sir, cellSize, velikost, sample] :
+         {std::array{9, 5, 0, 0}, {15, 3, 10, 2}, {7, 7, -2, 2}, {10, 5, 0, 1}}) {
+        SCOPED_TRACE(testing::Message() << sir << "/" << cellSize << "/" << velikost << "/" << sample);
+        std::tie(picker.sir, picker.cellSize, picker.velikost, picker.sample) =
+            std::tuple{sir, cellSize, velikost, sample};
         auto canvas = paintAt(kX + 40, kY + 40);  // the view crosses the blocks at 240
         const int h = (sir + velikost) / 2, left = picker.magnifierLeft, top = picker.magnifierTop;
+        const int first = (h - sample) * cellSize, last = (h + sample + 1) * cellSize - 1;
+        const auto inSquare = [&](int p) { return p >= first && p <= last; };
         for (int py = 0; py < picker.magnifierSize; ++py)
             for (int px = 0; px < picker.magnifierSize; ++px) {
                 const int x = left + px, y = top + py, dx = std::abs(x - picker.crossX),
                     dy = std::abs(y - picker.crossY);
                 if (sir == 10 && px / cellSize >= 9) continue;  // the even count draws only the 9 cells that fit
                 COLORREF want = card::colour(picker.cursorX - h + px / cellSize, picker.cursorY - h + py / cellSize);
-                if ((dx == 0 && dy <= 8) != (dy == 0 && dx <= 8)) want ^= 0xFFFFFF;  // the mark, not its centre
+                const bool mark = (dx == 0 && dy <= 8) != (dy == 0 && dx <= 8);  // not its centre
+                const bool outline = sample && inSquare(px) && inSquare(py)
+                    && (px == first || px == last || py == first || py == last);
+                if (mark != outline) want ^= 0xFFFFFF;
                 ASSERT_EQ(canvas->at(x, y), want) << "panel pixel " << x << "," << y;
             }
         // The outline just outside the view; nothing painted past it.
@@ -58,7 +66,10 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
         EXPECT_EQ((std::array{canvas->at(edge, top + 3), canvas->at(left - 1, edge - 1),
                               canvas->at(edge + 1, top + 3)}),
                   (std::array{kBlack, kBlack, kGround}));
-        EXPECT_EQ(picker.currentColor, card::colour(picker.cursorX, picker.cursorY));
+        SampleMean mean;
+        for (int y = -sample; y <= sample; ++y)
+            for (int x = -sample; x <= sample; ++x) mean.add(card::colour(picker.cursorX + x, picker.cursorY + y));
+        EXPECT_EQ(picker.currentColor, mean.mean());
     }
 }
 
@@ -93,6 +104,20 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
             expectText(*canvas, picker.swatchLeft + 13, picker.swatchTop + 2, "FF8000", kGround);
         }
     }
+}
+
+// Below the coordinates, the newest recent colour's swatch and the contrast of the colour
+// shown against it; signs in the cells of their own.
+TEST_F(Painting, ContrastLineAgainstTheNewestRecentColour) {
+    cardWindow = card::show(cardWindow, RGB(0x88, 0x88, 0x88));
+    std::tie(picker.contrast, picker.recentCount, picker.recent[0]) = std::tuple{1, 1, 0xFFFFFF};
+    auto canvas = paintAt(kX + 30, kY + 30);
+    const int top = picker.magnifierTop + picker.magnifierSize + 15;
+    EXPECT_EQ((std::array{picker.contrastTop, picker.panelHeight}), (std::array{top, top + 12}));
+    expectText(*canvas, 17, top + 2, "3.54:1 - LC 63     ", kGround, glyphCellWithSigns);
+    EXPECT_EQ((std::array{canvas->at(5, top), canvas->at(13, top + 8), canvas->at(6, top + 1),
+                          canvas->at(12, top + 7)}),
+              (std::array{kBlack, kBlack, kWhite, kWhite}));
 }
 
 TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {

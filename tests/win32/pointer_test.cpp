@@ -144,9 +144,8 @@ TEST_F(Capturing, BandInsideGoesToTheClipboardWithTheScreensPixels) {
     placePanel();
     ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
     HDC screen = GetDC(nullptr);
-    for (int i = 0; i < 50 && GetPixel(screen, card::kX + 30, card::kY + 30) == card::colour(card::kX + 30, card::kY + 30);
-         ++i)
-        pumpFor(20);
+    const COLORREF under = card::colour(card::kX + 30, card::kY + 30);
+    for (int i = 0; i < 50 && GetPixel(screen, card::kX + 30, card::kY + 30) == under; ++i) pumpFor(20);
     ReleaseDC(nullptr, screen);
     // Dragged up and left; the screen changes meanwhile, but the copy is of the screen held
     // still when the capture began.
@@ -224,7 +223,8 @@ TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
                                    std::tuple{1, "rgb(255, 128, 0)", RGB(255, 128, 0)}}) {
         char shown[40] = {};
         MENUITEMINFOA item = {};
-        std::tie(item.cbSize, item.fMask, item.dwTypeData) = std::tuple{sizeof item, MIIM_ID | MIIM_BITMAP | MIIM_STRING, shown};
+        std::tie(item.cbSize, item.fMask, item.dwTypeData) =
+            std::tuple{sizeof item, MIIM_ID | MIIM_BITMAP | MIIM_STRING, shown};
         item.cch = sizeof shown;
         ASSERT_TRUE(GetMenuItemInfoA(recent, static_cast<UINT>(i), TRUE, &item));
         HGDIOBJ old = SelectObject(dc, item.hbmpItem);

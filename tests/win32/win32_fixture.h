@@ -98,9 +98,10 @@ struct Canvas {
 };
 
 // Checks the glyphs of text at (x, y) against the loaded font: ink black, ground as given.
-inline void expectText(const Canvas& canvas, int x, int y, const std::string& text, COLORREF ground) {
+inline void expectText(const Canvas& canvas, int x, int y, const std::string& text, COLORREF ground,
+                       GlyphCell (*cellOf)(char) = glyphCell) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const GlyphCell cell = glyphCell(text[i]);
+        const GlyphCell cell = cellOf(text[i]);
         for (int row = 0; row < 6; ++row)
             for (int column = 0; column < 5; ++column) {
                 const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == RGB(0, 0, 0);
