@@ -106,11 +106,11 @@ TEST_F(Painting, ReadoutsOfOrangeInBothRadixesWithHsvAndCmyk) {
     }
 }
 
-// Below the coordinates, the newest recent colour's swatch and the contrast of the colour
-// shown against it; signs in the cells of their own.
-TEST_F(Painting, ContrastLineAgainstTheNewestRecentColour) {
+// Below the coordinates, the reference's swatch (white with no recent colour) and the contrast
+// of the colour shown against it; signs in the cells of their own.
+TEST_F(Painting, ContrastLineAgainstWhiteBeforeAnyCopy) {
     cardWindow = card::show(cardWindow, RGB(0x88, 0x88, 0x88));
-    std::tie(picker.contrast, picker.recentCount, picker.recent[0]) = std::tuple{1, 1, 0xFFFFFF};
+    picker.contrast = 1;
     auto canvas = paintAt(kX + 30, kY + 30);
     const int top = picker.magnifierTop + picker.magnifierSize + 15;
     EXPECT_EQ((std::array{picker.contrastTop, picker.panelHeight}), (std::array{top, top + 12}));
