@@ -1,5 +1,7 @@
 #include "app/about.h"
 
+#include <algorithm>
+
 #include "core/messages.h"
 
 namespace {
@@ -14,10 +16,12 @@ constexpr Rect kPageToggleRect = {136, 249, 190, 266};
 void placeAboutWindow(PickerState& s) {
     s.aboutWidth = 223;
     s.aboutHeight = 283;
-    s.aboutRect.left = (s.screenWidth - 223) / 2;
-    s.aboutRect.top = (s.screenHeight - 283) / 2 - 80;
-    s.aboutRect.right = s.aboutRect.left + 223;
-    s.aboutRect.bottom = s.aboutRect.top + 283;
+    const std::int32_t width = 223 * s.scale, height = 283 * s.scale;
+    // Enlarged, the window keeps to the screen rather than lose its caption off the top.
+    s.aboutRect.left = std::max((s.screenWidth - width) / 2, 0);
+    s.aboutRect.top = std::max((s.screenHeight - height) / 2 - 80 * s.scale, 0);
+    s.aboutRect.right = s.aboutRect.left + width;
+    s.aboutRect.bottom = s.aboutRect.top + height;
 }
 
 Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int32_t y) {
@@ -25,6 +29,9 @@ Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int3
     switch (message) {
     case wm::Paint: return fx.add(Fx::PaintAbout, 0);
     case wm::MouseMove:
+        // The page's own pixels: the window shows each as scale x scale.
+        x /= s.scale;
+        y /= s.scale;
         s.cursorX = x;
         s.cursorY = y;
         return fx.add(Fx::SetCursor, overAboutLink(s.aboutPage, x, y) ? LinkShape : ArrowShape);

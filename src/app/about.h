@@ -7,7 +7,7 @@
 #include "core/picker_state.h"
 
 // Centres the about window horizontally and 80 pixels above the vertical centre of the
-// primary screen.
+// primary screen, in window pixels at the panel's scale, never above or left of the screen.
 void placeAboutWindow(PickerState& s);
 
 // The about window's messages, in its client coordinates: a move tracks the pointer (the

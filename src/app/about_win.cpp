@@ -1,5 +1,6 @@
 // The about window: the overlay window given a caption and the two pages of the skin bitmap,
 // the help page first. While it is open the hook and the panel hold still.
+#include "app/about.h"
 #include "app/app_win.h"
 #include "core/picker_state.h"
 
@@ -11,22 +12,25 @@ HWND typedInto = nullptr;
 
 void paintAbout(HDC dc) {
     if (!dc) return;
-    const int source = picker.aboutPage ? 223 : 0;
-    BitBlt(dc, 0, 0, picker.aboutWidth, picker.aboutHeight, picker.skinDC, source, 0, SRCCOPY);
+    const int source = picker.aboutPage ? 223 : 0, k = picker.scale;
+    // Enlarged pixel for pixel at the panel's scale.
+    StretchBlt(dc, 0, 0, picker.aboutWidth * k, picker.aboutHeight * k, picker.skinDC, source, 0, picker.aboutWidth,
+               picker.aboutHeight, SRCCOPY);
     if (picker.aboutPage) return;
     // The about page's lower band holds the panel's sprites; the page shows white there.
-    const RECT band = {35, 188, picker.aboutWidth, 234};
+    const RECT band = {35 * k, 188 * k, picker.aboutWidth * k, 234 * k};
     SetBkColor(dc, 0x00FFFFFF);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &band, nullptr, 0, nullptr);
 }
 
 void openAboutWindow() {
     typedInto = GetForegroundWindow();
+    placeAboutWindow(picker);  // at the panel's scale now
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     SetWindowLongA(picker.overlayHwnd, GWL_STYLE, WS_CAPTION);
     // The frame is measured rather than assumed 20 pixels tall: with a taller caption the
     // page's buttons would be cut off.
-    RECT frame = {0, 0, picker.aboutWidth, picker.aboutHeight};
+    RECT frame = {0, 0, picker.aboutWidth * picker.scale, picker.aboutHeight * picker.scale};
     AdjustWindowRectEx(&frame, WS_CAPTION, FALSE, WS_EX_TOOLWINDOW);
     SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, picker.aboutRect.left, picker.aboutRect.top,
                  frame.right - frame.left, frame.bottom - frame.top, SWP_ASYNCWINDOWPOS);

@@ -156,6 +156,8 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
     case UM_SITE: return fx.add(Fx::OpenSite);
     case UM_MAIL: return fx.add(Fx::OpenMail);
     case wm::DisplayChange: return fx.add(Fx::ReadScreen).add(Fx::Layout);
+    // The panel's monitor changed its scaling: laid out again at the scale it now has.
+    case wm::DpiChanged: return fx.add(Fx::Layout).answer(0);
     case wm::EndSession:
         // The system ends the process once this returns: the settings are stored now, after
         // whatever mode is on has ended.

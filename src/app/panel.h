@@ -37,6 +37,7 @@ struct PanelMessage {
 //   UM_MIXERRELEASE                       the mixer's recolouring
 //   UM_SITE, UM_MAIL                      the maker's web page, a mail message
 //   WM_DISPLAYCHANGE                      the monitors read again, the panel laid out
+//   WM_DPICHANGED                         laid out at the scale of its monitor's DPI
 //   WM_ENDSESSION      the session ends   the mode ends, the settings are stored
 //   WM_TIMER           the hook's watch   the hook installed again if dropped
 //                      the picture's      the capture's picture and overlay

@@ -5,7 +5,7 @@
 PopupPoint panelPopupPosition(bool measured, std::int32_t itemWidth) {
     std::int32_t x = -1;
     if (measured && itemWidth > 130) x = picker.xokna - itemWidth - 5;
-    if (x < 0) x = picker.xokna + picker.panelWidth;
+    if (x < 0) x = picker.xokna + panelWindowWidth(picker);
     return {x, picker.yokna};
 }
 

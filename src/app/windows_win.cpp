@@ -86,13 +86,14 @@ void carryOutOne(const Effect& e) {
         DestroyWindow(picker.panelHwnd);
         break;
     case Fx::PaintPanel: {
-        const ScopedPaint dc(picker.panelHwnd);
+        const ScopedPaint window(picker.panelHwnd);
+        const PanelCanvas dc(window);
         paintFrame(dc);
         paintReadoutsOn(dc, false);
         break;
     }
-    case Fx::PaintFrame: paintFrame(ScopedGetDC(picker.panelHwnd)); break;
-    case Fx::PaintReadouts: paintReadoutsOn(ScopedGetDC(picker.panelHwnd), e.a != 0); break;
+    case Fx::PaintFrame: paintFrame(PanelCanvas(ScopedGetDC(picker.panelHwnd))); break;
+    case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0); break;
     case Fx::CopyText: copyColorText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
     case Fx::CopyRecent: copyRecentColour(e.a); break;
@@ -118,8 +119,8 @@ void carryOutOne(const Effect& e) {
     case Fx::TakePicture: takePicture(rectOf(e)); break;
     case Fx::ShowOverlay: showOverlay(rectOf(e)); break;
     case Fx::LiftPanel:
-        SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, picker.panelWidth,
-                     picker.panelHeight, SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, panelWindowWidth(picker),
+                     panelWindowHeight(picker), SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         break;
     case Fx::ReleasePointer: ReleaseCapture(); break;
     case Fx::CutBand: cutBand(rectOf(e)); break;

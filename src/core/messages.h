@@ -29,6 +29,7 @@ inline constexpr unsigned EndSession = 0x0016;
 inline constexpr unsigned EraseBackground = 0x0014;
 inline constexpr unsigned MouseActivate = 0x0021;
 inline constexpr unsigned DisplayChange = 0x007E;
+inline constexpr unsigned DpiChanged = 0x02E0;
 inline constexpr unsigned Command = 0x0111;
 inline constexpr unsigned Timer = 0x0113;
 inline constexpr unsigned MouseMove = 0x0200;

@@ -76,6 +76,9 @@ struct PickerState {
     std::int32_t panelHeight = 0;
     std::int32_t cursorGap = 0;       // distance of the panel from the pointer
     std::uint8_t placementAsked = 0;  // a UM_PLACE is on its way to the panel
+    // Window pixels a panel pixel: 1, 2 or 3 from the DPI of the panel's monitor. Everything
+    // above is in panel pixels; the windows and their placement are in window pixels.
+    std::int32_t scale = 1;
 
     // --- Mode flags: what the overlay window is being used for.
     std::uint8_t aboutActive = 0;     // overlay is the about window; hook and panel hold still
@@ -110,5 +113,14 @@ struct PickerState {
     std::int32_t aboutHeight = 0;
     Rect aboutRect;                   // only left and top are used
 };
+
+// Window pixels to panel pixels, rounding down: a pointer just left of the window is off it.
+inline std::int32_t panelUnits(std::int32_t v, std::int32_t scale) {
+    return scale <= 1 ? v : (v >= 0 ? v / scale : -((-v + scale - 1) / scale));
+}
+
+// The panel window's size in window pixels.
+inline std::int32_t panelWindowWidth(const PickerState& s) { return s.panelWidth * s.scale; }
+inline std::int32_t panelWindowHeight(const PickerState& s) { return s.panelHeight * s.scale; }
 
 extern PickerState picker;

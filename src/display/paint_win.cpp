@@ -25,6 +25,14 @@ struct MagnifierGrab {
 };
 MagnifierGrab grab;
 
+// The panel's picture at one pixel a panel pixel, for scales above 1; it keeps what was
+// painted between paints, as the window does at scale 1.
+struct PanelPicture {
+    ScopedMemoryBitmap bitmap;
+    int width = 0, height = 0;
+};
+PanelPicture panelPicture;
+
 bool ensureGrab(HDC screen, int side) {
     if (grab.dib && grab.side >= side) return true;
     releaseMagnifierGrab();
@@ -250,6 +258,25 @@ void releaseMagnifierGrab() {
     grab.dib.reset();
     grab.pixels = nullptr;
     grab.side = 0;
+    panelPicture.bitmap.reset();
+}
+
+PanelCanvas::PanelCanvas(HDC window) : window_(window), dc_(window) {
+    if (!window || picker.scale <= 1) return;
+    PanelPicture& p = panelPicture;
+    if (!p.bitmap || p.width != picker.panelWidth || p.height != picker.panelHeight) {
+        p.width = picker.panelWidth;
+        p.height = picker.panelHeight;
+        if (p.bitmap.reset(window, p.width, p.height))
+            fillBackground(p.bitmap, kPanelGround, 0, 0, p.width, p.height);
+    }
+    if (p.bitmap) dc_ = p.bitmap;  // without the memory the panel is painted unscaled
+}
+
+PanelCanvas::~PanelCanvas() {
+    if (dc_ == window_) return;
+    StretchBlt(window_, 0, 0, panelWindowWidth(picker), panelWindowHeight(picker), dc_, 0, 0, panelPicture.width,
+               panelPicture.height, SRCCOPY);
 }
 
 void outlineRect(HDC dc, const RECT& rect) {

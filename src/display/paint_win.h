@@ -15,6 +15,22 @@ struct ReadoutSource {
     bool dragging = false;
 };
 
+// Where the panel's pictures are painted: at scale 1 the window itself; above it a picture of
+// the panel kept in memory at one pixel a panel pixel, enlarged pixel for pixel onto the
+// window when the painting is done. Everything painted keeps its panel coordinates.
+class PanelCanvas {
+public:
+    explicit PanelCanvas(HDC window);
+    ~PanelCanvas();
+    PanelCanvas(const PanelCanvas&) = delete;
+    PanelCanvas& operator=(const PanelCanvas&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HDC window_;
+    HDC dc_;
+};
+
 void paintFrame(HDC dc);
 // False when nothing was painted (a frozen panel, or no screen to read).
 bool paintReadouts(HDC dc, const ReadoutSource& source);

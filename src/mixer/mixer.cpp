@@ -138,7 +138,7 @@ Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y) {
     placeColourSliders(s);
     for (std::int32_t i = 0; i < 3; ++i)
         if (colorSliders[i].dragging) {
-            colorSliders[i].moveThumb(x, y);
+            colorSliders[i].moveThumb(panelUnits(x, s.scale), panelUnits(y, s.scale));
             fx.add(Fx::DrawSlider, i);
         }
     s.currentColor = mixColour();
@@ -148,7 +148,8 @@ Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y) {
 bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y) {
     placeColourSliders(s);
     bool onThumb = false;
-    for (SliderControl& slider : colorSliders) onThumb = slider.hitTest(x, y) || onThumb;
+    for (SliderControl& slider : colorSliders)
+        onThumb = slider.hitTest(panelUnits(x, s.scale), panelUnits(y, s.scale)) || onThumb;
     return onThumb;
 }
 

@@ -32,7 +32,7 @@ void mixerEntered(PickerState& s, MixerState& m, std::int32_t shown, std::int32_
 // settings are stored.
 Effects mixerExit(PickerState& s, MixerState& m, bool forGood);
 // A colour slider dragged on the panel follows the pointer wherever it goes (a fast move off
-// the panel still takes it to its end): the thumb to (x, y) in the panel's coordinates, the
+// the panel still takes it to its end): the thumb to (x, y) in the panel window's pixels, the
 // readouts preview the mix.
 Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y);
 
@@ -57,7 +57,7 @@ Effects mixerRecolour(const PickerState& s, const MixerState& m, bool picked);
 Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std::int32_t x, std::int32_t y);
 Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y);
 
-// A press on the panel at (x, y): starts dragging the colour slider whose thumb it hits;
+// A press on the panel window at (x, y): starts dragging the colour slider whose thumb it hits;
 // true when one was hit, so that the panel is not dragged.
 bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y);
 // Puts the colour sliders where the panel's layout has their rows. Cheap, so done wherever

@@ -7,6 +7,7 @@
 #include "mixer/mixer_win.h"
 
 #include "core/picker_state.h"
+#include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
 #include "mixer/mixer.h"
 #include "mixer/slider.h"
@@ -56,8 +57,8 @@ void enterMixer() {
     showSnapshotOnOverlay();
     layoutPanel();  // placed with the slider rows, before the pin
     mixerEntered(picker, mixer, shown, frozen);
-    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, picker.panelWidth, picker.panelHeight,
-                 SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, panelWindowWidth(picker),
+                 panelWindowHeight(picker), SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);
     SetTimer(picker.overlayHwnd, kRefreshTimer, kRefreshPeriod, nullptr);
     if (!picker.hookHandle) showPanel();
@@ -78,7 +79,7 @@ void drawSlider(std::int32_t which) {
         toleranceSlider.redraw(ScopedGetDC(picker.overlayHwnd));
         return;
     }
-    colorSliders[which].redraw(ScopedGetDC(picker.panelHwnd));
+    colorSliders[which].redraw(PanelCanvas(ScopedGetDC(picker.panelHwnd)));
 }
 
 void drawColourSliders(HDC panel) {

@@ -33,6 +33,8 @@ void useUsableMagnifier(PickerState& s) {
     s.cellSize = 5;
 }
 
+std::int32_t scaleForDpi(std::int32_t dpi) { return dpi >= 240 ? 3 : dpi >= 144 ? 2 : 1; }
+
 void computeLayout(PickerState& s) {
     useUsableMagnifier(s);
 

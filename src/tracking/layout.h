@@ -16,3 +16,7 @@ void computeLayout(PickerState& s);
 // (9, 0, 5).
 bool magnifierUsable(const PickerState& s);
 void useUsableMagnifier(PickerState& s);
+
+// The panel's scale at a monitor's DPI: 1 below 144 (150 %), 2 from 144, 3 from 240 (250 %).
+// The 5 x 6 font stays readable, and every picture is enlarged pixel for pixel.
+std::int32_t scaleForDpi(std::int32_t dpi);

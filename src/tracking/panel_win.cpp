@@ -59,11 +59,35 @@ void readMonitors() {
     picker.allMonitors = {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+std::int32_t monitorDpi(std::int32_t x, std::int32_t y) {
+    // Per monitor from Windows 8.1 on (shcore); the system's DPI before that, and where the
+    // call fails.
+    using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryA("shcore.dll");
+        FARPROC found = shcore ? GetProcAddress(shcore, "GetDpiForMonitor") : nullptr;
+        return reinterpret_cast<GetDpiForMonitorCall>(reinterpret_cast<void*>(found));
+    }();
+    UINT dpiX = 0, dpiY = 0;
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    if (getDpiForMonitor &&
+        SUCCEEDED(getDpiForMonitor(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &dpiX, &dpiY)))
+        return static_cast<std::int32_t>(dpiY);
+    return GetDeviceCaps(ScopedGetDC(nullptr), LOGPIXELSY);
+}
+
 void placePanel() {
-    const PanelPosition at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
+    PanelPosition at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
+    // The scale follows the panel onto a monitor of another DPI; placed again at its new size.
+    const std::int32_t scale = scaleForDpi(monitorDpi(at.x, at.y));
+    if (scale != picker.scale) {
+        picker.scale = scale;
+        at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
+        PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+    }
     picker.xokna = at.x;
     picker.yokna = at.y;
     // Asynchronous, never activating: the panel follows every pointer move.
-    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, at.x, at.y, picker.panelWidth, picker.panelHeight,
+    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, at.x, at.y, panelWindowWidth(picker), panelWindowHeight(picker),
                  SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);
 }

@@ -19,9 +19,9 @@ std::int32_t clampTo32(std::int64_t v) {
 // far edges, then flip to the pointer's other side when the panel would still run off the
 // far edge.
 std::int64_t placeAxis(std::int64_t v, std::int64_t cursor, std::int64_t gap, std::int64_t size, std::int64_t low,
-                       std::int64_t high, bool dragging) {
-    if (low - kSnap < v && v < low + kSnap) v = low;
-    if (high - kSnap < v + size && v + size < high + kSnap) v = high - size;
+                       std::int64_t high, bool dragging, std::int64_t snap) {
+    if (low - snap < v && v < low + snap) v = low;
+    if (high - snap < v + size && v + size < high + snap) v = high - size;
     if (!dragging && v > high - size) {
         v = cursor - size - gap;
         // A panel too large for either side of the pointer stays wholly on the monitor when
@@ -30,6 +30,9 @@ std::int64_t placeAxis(std::int64_t v, std::int64_t cursor, std::int64_t gap, st
     }
     return v;
 }
+
+// Distances in window pixels: the panel's own ones grow with its scale.
+std::int64_t scaled(const PickerState& s, std::int64_t v) { return v * (s.scale < 1 ? 1 : s.scale); }
 
 }  // namespace
 
@@ -42,22 +45,26 @@ PanelPosition computePanelPosition(PickerState& s, const Rect& monitor) {
         s.dragOffsetY = 0;
         if (s.nomove == 1) return {s.xokna, s.yokna};
     }
-    const std::int64_t x = std::int64_t{s.cursorX} + s.cursorGap + s.dragOffsetX;
-    const std::int64_t y = std::int64_t{s.cursorY} + s.cursorGap + s.dragOffsetY;
-    return {clampTo32(placeAxis(x, s.cursorX, s.cursorGap, s.panelWidth, monitor.left, monitor.right, dragging)),
-            clampTo32(placeAxis(y, s.cursorY, s.cursorGap, s.panelHeight, monitor.top, monitor.bottom, dragging))};
+    const std::int64_t gap = scaled(s, s.cursorGap), snap = scaled(s, kSnap);
+    const std::int64_t x = std::int64_t{s.cursorX} + gap + s.dragOffsetX;
+    const std::int64_t y = std::int64_t{s.cursorY} + gap + s.dragOffsetY;
+    return {clampTo32(placeAxis(x, s.cursorX, gap, scaled(s, s.panelWidth), monitor.left, monitor.right, dragging,
+                                snap)),
+            clampTo32(placeAxis(y, s.cursorY, gap, scaled(s, s.panelHeight), monitor.top, monitor.bottom, dragging,
+                                snap))};
 }
 
 void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointerY) {
-    s.dragOffsetX = clampTo32(std::int64_t{s.xokna} - s.cursorGap - pointerX);
-    s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - pointerY - s.cursorGap);
+    s.dragOffsetX = clampTo32(std::int64_t{s.xokna} - scaled(s, s.cursorGap) - pointerX);
+    s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - pointerY - scaled(s, s.cursorGap));
 }
 
 Rect keepInsideRect(const PickerState& s, const Rect& monitor) {
     Rect r;
-    r.left = clampTo32(std::int64_t{monitor.left} - kKeepInsideSlack);
-    r.top = clampTo32(std::int64_t{monitor.top} - kKeepInsideSlack);
-    r.right = clampTo32(std::int64_t{monitor.right} - s.panelWidth + kKeepInsideSlack);
-    r.bottom = clampTo32(std::int64_t{monitor.bottom} - s.panelHeight + kKeepInsideSlack);
+    const std::int64_t slack = scaled(s, kKeepInsideSlack);
+    r.left = clampTo32(std::int64_t{monitor.left} - slack);
+    r.top = clampTo32(std::int64_t{monitor.top} - slack);
+    r.right = clampTo32(std::int64_t{monitor.right} - scaled(s, s.panelWidth) + slack);
+    r.bottom = clampTo32(std::int64_t{monitor.bottom} - scaled(s, s.panelHeight) + slack);
     return r;
 }

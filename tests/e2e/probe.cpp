@@ -70,6 +70,7 @@ BOOL CALLBACK printStatic(HWND child, LPARAM) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    SetProcessDPIAware();  // window rectangles in the screen's own pixels, at any DPI
     const std::string what = argc > 1 ? argv[1] : "";
     if (what == "card") return runCard();
     if (what == "window"

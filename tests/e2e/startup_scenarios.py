@@ -1,10 +1,11 @@
 """Start-up and shutdown as a person sees them: the single-instance guard, the first run with
 only the tray icon, the tray double click, and exit storing the settings for the next run."""
 
+import subprocess
 import sys
 import time
 
-from harness import check, run, wait_until
+from harness import QUIET, check, run, wait_until
 
 
 def second_copy_is_refused(s):
@@ -110,7 +111,21 @@ def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
     keeps_the_keyboard("the about window")
 
 
+def panel_doubles_at_192_dpi(s):
+    desktop = r"HKCU\Control Panel\Desktop"
+    dpi = lambda value: subprocess.run(["wine", "reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                                        str(value), "/f"], check=True, timeout=30, **QUIET)
+    dpi(192)  # read by each Wine process as it starts
+    try:
+        s.show_panel()
+        s.move(300, 300)
+        panel = s.panel_at(320, 320, "twice the gap from the pointer")
+        check((panel.w, panel.h) == (250, 130), f"the panel at 192 DPI: {panel}")
+    finally:
+        dpi(96)
+
+
 if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [second_copy_is_refused, first_run_tray_pin_exit_and_next_run,
                                           the_program_typed_into_keeps_the_keyboard_across_the_modes,
-                                          hide_and_exit_end_the_modes_first]}))
+                                          hide_and_exit_end_the_modes_first, panel_doubles_at_192_dpi]}))

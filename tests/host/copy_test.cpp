@@ -89,17 +89,19 @@ TEST(CopyFormats, RecentColoursNewestFirstWithoutRepeatsUpToTen) {
     EXPECT_EQ(parseStoredChoice("7", 8), 7);
 }
 
-// WCAG 2.x: black on white is 21:1; the greys are those contrast checkers publish (#888888
-// on white 3.54:1; #767676 is the lightest grey passing AA on white at 4.54:1, #777777 fails
-// at 4.47:1, #595959 is 7:1). APCA: the pairs published with APCA-W3 0.0.98G (black on white
-// Lc 106.04; #888 on #fff 63.06, the reverse -68.54; #000 on #aaa 58.15, the reverse -56.24;
-// #123 on #def 91.67, the reverse -93.07; #123 on #444 8.32, the reverse -7.53).
+// WCAG 2.x, as contrast checkers publish it: black on white 21:1, red 3.99:1 (the 4:1 often
+// quoted, cut), blue 8.59:1, #888888 3.54:1; #767676 is the lightest grey passing AA on white
+// (4.54:1), #777777 fails (4.47:1), #595959 is 7:1. APCA: the pairs published with APCA-W3
+// 0.0.98G (black on white Lc 106.04; #888 on #fff 63.06, the reverse -68.54; #000 on #aaa
+// 58.15, the reverse -56.24; #123 on #def 91.67, the reverse -93.07; #123 on #444 8.32, the
+// reverse -7.53).
 TEST(Contrast, WcagRatioLevelAndApcaAgainstPublishedValues) {
     struct Row { Colour text, background; const char* line; };
     const Row rows[] = {
         {0x000000, 0xFFFFFF, "21.00:1 AAA LC 106 "}, {0xFFFFFF, 0xFFFFFF, "1.00:1 - LC 0      "},
         {0x888888, 0xFFFFFF, "3.54:1 - LC 63     "}, {0xFFFFFF, 0x888888, "3.54:1 - LC -69    "},
         {0x767676, 0xFFFFFF, "4.54:1 AA"}, {0x777777, 0xFFFFFF, "4.47:1 -"}, {0x595959, 0xFFFFFF, "7.00:1 AAA"},
+        {0x0000FF, 0xFFFFFF, "3.99:1 -"}, {0xFF0000, 0xFFFFFF, "8.59:1 AAA"},  // red, blue (0x00BBGGRR)
     };
     TextBuffer t;
     for (const Row& r : rows) {

@@ -224,6 +224,9 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     // there drags it, not the panel.
     EXPECT_FALSE(mixerSliderPress(s, 100, 64));
     EXPECT_TRUE(mixerSliderPress(s, 31, 66));
+    s.scale = 2;  // at 192 DPI the same thumb lies twice as far into the window
+    EXPECT_EQ((std::array{mixerSliderPress(s, 31, 66), mixerSliderPress(s, 62, 132)}), (std::array{false, true}));
+    s.scale = 1;
     EXPECT_EQ(show(mixerPanelMove(s, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
     EXPECT_EQ(s.currentColor, 0x008040C7u) << "the preview shows the mix";
     // The drag goes on off the panel, where only the hook sees the pointer: a fast move right
@@ -278,6 +281,16 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
         EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.pageAfter, r.open})) << r.message << " "
             << r.x;
     }
+    // At scale 2 the window is twice the page, kept on the screen, and reads the page's pixels.
+    PickerState s;
+    std::tie(s.screenWidth, s.screenHeight, s.aboutActive) = std::tuple{1024, 768, 1};
+    for (auto [scale, left, top] : {std::array{1, 400, 162}, {2, 289, 0}}) {
+        s.scale = scale;
+        placeAboutWindow(s);
+        EXPECT_EQ(s.aboutRect, (Rect{left, top, left + 223 * scale, top + 283 * scale}));
+    }
+    aboutMessage(s, wm::MouseMove, 2 * 160 + 1, 2 * 258 + 1);
+    EXPECT_EQ(show(aboutMessage(s, wm::LeftDown, 0, 0)), "PaintAbout(1)") << "the page button";
 }
 
 TEST(Decisions, EveryMenuCommand) {
@@ -365,6 +378,7 @@ TEST(Decisions, PanelMessages) {
         {Normal, UM_COPYTEXT, 0, 0, "CopyText"}, {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
         {Normal, UM_MIXERRELEASE, 1, 0, "MixerRecolour(1)"}, {Normal, UM_SITE, 0, 0, "OpenSite"},
         {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
+        {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},
         {Normal, wm::Timer, kHookWatchTimer, 0, "WatchHook"}, {Normal, wm::Timer, 1, 0, ""},
         {Capture, wm::Timer, kPictureTimer, 0, "HoldScreen"},
         {Normal, wm::MouseMove, 0, 0, ""}, {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},

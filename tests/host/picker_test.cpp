@@ -196,6 +196,29 @@ TEST(Placement, FollowingSnapsWithinSevenPixelsAndFlipsPastTheFarEdge) {
     EXPECT_FALSE(pointInRect(keepInsideRect(s, right), 1003, 300));
 }
 
+// At scale 2 the 125 x 65 panel is a 250 x 130 window: gap, snap, flip and the pin's slack
+// all in window pixels.
+TEST(Placement, ScaledPanelInWindowPixels) {
+    EXPECT_EQ((std::array{scaleForDpi(96), scaleForDpi(143), scaleForDpi(144), scaleForDpi(239), scaleForDpi(240),
+                          scaleForDpi(480)}),
+              (std::array{1, 1, 2, 2, 3, 3}));
+    for (auto [cursorX, cursorY, x, y] : {std::array{300, 300, 320, 320}, {744, 300, 774, 320}, {800, 700, 530, 550},
+                                          {-10, 5, 0, 25}}) {
+        PickerState s = at(cursorX, cursorY);
+        s.scale = 2;
+        EXPECT_EQ(xy(computePanelPosition(s)), (std::array{x, y})) << cursorX << "," << cursorY;
+    }
+    PickerState s = at(0, 0);
+    s.scale = 2;
+    EXPECT_EQ(keepInsideRect(s, {0, 0, 1024, 768}), (Rect{-40, -40, 814, 678}));
+    std::tie(s.xokna, s.yokna, s.moveform) = std::tuple{500, 400, 1};
+    beginDragOffsets(s, 520, 430);
+    std::tie(s.cursorX, s.cursorY) = std::tuple{540, 445};
+    EXPECT_EQ(xy(computePanelPosition(s)), (std::array{520, 415})) << "the grabbed point stays under the pointer";
+    EXPECT_EQ((std::array{panelUnits(-1, 2), panelUnits(5, 2), panelUnits(-4, 2), panelUnits(-3, 1)}),
+              (std::array{-1, 2, -2, -3}));
+}
+
 TEST(Placement, ADragKeepsThePointGrabbedAtThePressUnderThePointerAndSnapsButNeverFlips) {
     PickerState s = at(560, 470);  // the hook may have seen a later move than the press
     std::tie(s.xokna, s.yokna, s.nomove, s.moveform) = std::tuple{500, 400, 1, 1};  // a drag moves a pinned panel too

@@ -120,6 +120,23 @@ TEST_F(Painting, ContrastLineAgainstWhiteBeforeAnyCopy) {
               (std::array{kBlack, kBlack, kWhite, kWhite}));
 }
 
+// At scale 2 (192 DPI) the panel is the scale-1 picture enlarged pixel for pixel, each
+// panel pixel a 2 x 2 square of the window.
+TEST_F(Painting, AtScaleTwoThePanelIsTheScaleOnePictureEnlarged) {
+    picker.showhsv = 1;
+    auto small = paintAt(kX + 20, kY + 20);
+    picker.scale = 2;
+    Canvas large(2 * picker.panelWidth, 2 * picker.panelHeight);
+    {
+        const PanelCanvas canvas(large.dc);
+        paintFrame(canvas);
+        paintReadouts(canvas, {});
+    }
+    for (int y = 0; y < 2 * picker.panelHeight; ++y)
+        for (int x = 0; x < 2 * picker.panelWidth; ++x)
+            ASSERT_EQ(large.at(x, y), small->at(x / 2, y / 2)) << x << "," << y;
+}
+
 TEST_F(Painting, BorderShowsPinnedAndFrozenAndAFrozenPanelKeepsItsPicture) {
     for (auto [nomove, freeze, dark] : {std::tuple{1, 0, RGB(0, 0, 0x96)}, {0, 1, RGB(0x96, 0, 0)},
                                         {1, 1, RGB(0x96, 0, 0)}}) {
