@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "core/effects.h"
+#include "version.h"
 
 // Runs the whole program: start-up, the message loop and shutdown. Returns the exit code.
 int runTintspot(HINSTANCE instance);
@@ -54,4 +55,4 @@ void closeAboutWindow();
 void paintAbout(HDC dc);
 
 inline constexpr UINT kTrayIconId = 1911;
-inline constexpr const char* kAppTitle = "Tintspot 3.0";
+inline constexpr const char* kAppTitle = TINTSPOT_TITLE;

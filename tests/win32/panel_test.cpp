@@ -236,6 +236,38 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
            {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleLast, Contrast},
            {{"copyformat", "0"}, {"sample", "2"}, {"contrast", "1"}}}));
 
+// The version resource as Windows reads it (the tests carry the program's resources), and the
+// title, against the VERSION file.
+TEST(Resources, VersionResourceAndTitleCarryTheVersionFile) {
+    std::string version;
+    std::ifstream(TINTSPOT_SOURCE_DIR "/VERSION") >> version;
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    DWORD unused = 0;
+    std::vector<char> info(GetFileVersionInfoSizeA(path, &unused));
+    ASSERT_TRUE(!info.empty() && GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    auto query = [&](const std::string& name) {
+        void* value = nullptr;
+        UINT length = 0;
+        return VerQueryValueA(info.data(), name.c_str(), &value, &length) ? value : nullptr;
+    };
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query("\\"));
+    ASSERT_TRUE(fixed);
+    const auto dotted = [](DWORD high, DWORD low) {
+        return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." + std::to_string(HIWORD(low));
+    };
+    EXPECT_EQ((std::array{dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS),
+                          dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS)}),
+              (std::array{version, version}));
+    for (auto [name, want] : {std::pair<const char*, std::string>{"ProductName", "Tintspot"},
+                              {"CompanyName", "Korvex Software"}, {"LegalCopyright", "(C) Korvex Software"},
+                              {"FileVersion", version}, {"ProductVersion", version}}) {
+        const char* text = static_cast<const char*>(query(std::string("\\StringFileInfo\\040904B0\\") + name));
+        EXPECT_EQ(text ? text : "(none)", want) << name;
+    }
+    EXPECT_EQ(std::string(kAppTitle), "Tintspot " + version.substr(0, version.rfind('.')));
+}
+
 TEST_F(StartedUp, ClassesCursorsAndBitmapsAsCreated) {
     // Double clicks reach only the panel; the overlay has no brush, so it never erases.
     WNDCLASSA panel = {}, overlay = {};
