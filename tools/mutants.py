@@ -10,7 +10,8 @@ make them fail. Prints one line a mutant and a score; exits 1 when any survived 
                                       then which tests catch which mutants
 
 Mutants file: blocks of `id:`, `file:`, `find:`, `replace:` (and `note:`) lines separated by blank
-lines, `#` lines are comments, `\\n` is a line break; `find` must occur once in `file`. A mutant
+lines, `#` lines are comments, `\\n` is a line break; `find` must occur once in `file`. A `test:`
+line gives a mutant a test command of its own (the release check, which --test leaves out). A mutant
 that does not build counts as bad, not killed. --keep reuses the copy and its build/ (only changed
 files are rewritten); logs go to its build/mutants-logs.
 """
@@ -18,7 +19,7 @@ import argparse, os, re, shutil, signal, subprocess, sys, tempfile, time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.realpath(__file__)))
 SKIP = ("build/", ".git/")
-KEYS = {"id", "file", "find", "replace", "note"}
+KEYS = {"id", "file", "find", "replace", "note", "test"}
 
 
 def parse(path):
@@ -164,7 +165,7 @@ def main():
                     if run(args.build, work, log(m["id"] + ".build"), args.timeout) != 0:
                         verdict = "DID NOT BUILD"
                     else:
-                        rc = run(args.test, work, log(m["id"]), args.timeout)
+                        rc = run(m.get("test", args.test), work, log(m["id"]), args.timeout)
                         verdict = "SURVIVED" if rc == 0 else "killed" + (" (timeout)" if rc == "timeout" else "")
                 finally:
                     with open(path, "w", encoding="utf-8", newline="") as out:
