@@ -7,6 +7,43 @@
 #include "tracking/placement.h"
 #include "tracking/tracking_win.h"
 
+namespace {
+
+Rect rectOf(HMONITOR monitor) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) return {0, 0, picker.screenWidth, picker.screenHeight};
+    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+// The last monitor asked about and its DPI: the panel is placed on every pointer move, and a
+// monitor's DPI changes only with the display settings, which lay the panel out again.
+struct DpiSeen {
+    HMONITOR monitor = nullptr;
+    std::int32_t dpi = 96;
+};
+DpiSeen dpiSeen;
+
+std::int32_t dpiOf(HMONITOR monitor) {
+    if (monitor && monitor == dpiSeen.monitor) return dpiSeen.dpi;
+    // Per monitor from Windows 8.1 on (shcore); the system's DPI before that, and where the
+    // call fails.
+    using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryA("shcore.dll");
+        FARPROC found = shcore ? GetProcAddress(shcore, "GetDpiForMonitor") : nullptr;
+        return reinterpret_cast<GetDpiForMonitorCall>(reinterpret_cast<void*>(found));
+    }();
+    UINT dpiX = 0, dpiY = 0;
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    const bool perMonitor = getDpiForMonitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY));
+    dpiSeen.monitor = monitor;
+    dpiSeen.dpi = perMonitor ? static_cast<std::int32_t>(dpiY) : GetDeviceCaps(ScopedGetDC(nullptr), LOGPIXELSY);
+    return dpiSeen.dpi;
+}
+
+}  // namespace
+
 bool showPanel() {
     picker.freeze = 0;
     // Shown without activation: whatever the user types into keeps the keyboard.
@@ -36,18 +73,13 @@ void takePanelOffScreen() {
 }
 
 void layoutPanel() {
+    dpiSeen = {};  // the display settings may have changed: asked again
     computeLayout(picker);
     placePanel();
     PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
 }
 
-Rect monitorAt(std::int32_t x, std::int32_t y) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoA(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST), &info))
-        return {0, 0, picker.screenWidth, picker.screenHeight};
-    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-}
+Rect monitorAt(std::int32_t x, std::int32_t y) { return rectOf(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST)); }
 
 void readMonitors() {
     {
@@ -59,30 +91,17 @@ void readMonitors() {
     picker.allMonitors = {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-std::int32_t monitorDpi(std::int32_t x, std::int32_t y) {
-    // Per monitor from Windows 8.1 on (shcore); the system's DPI before that, and where the
-    // call fails.
-    using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    static const auto getDpiForMonitor = [] {
-        HMODULE shcore = LoadLibraryA("shcore.dll");
-        FARPROC found = shcore ? GetProcAddress(shcore, "GetDpiForMonitor") : nullptr;
-        return reinterpret_cast<GetDpiForMonitorCall>(reinterpret_cast<void*>(found));
-    }();
-    UINT dpiX = 0, dpiY = 0;
-    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-    if (getDpiForMonitor &&
-        SUCCEEDED(getDpiForMonitor(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &dpiX, &dpiY)))
-        return static_cast<std::int32_t>(dpiY);
-    return GetDeviceCaps(ScopedGetDC(nullptr), LOGPIXELSY);
-}
-
 void placePanel() {
-    PanelPosition at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
-    // The scale follows the panel onto a monitor of another DPI; placed again at its new size.
-    const std::int32_t scale = scaleForDpi(monitorDpi(at.x, at.y));
+    HMONITOR under = MonitorFromPoint({picker.cursorX, picker.cursorY}, MONITOR_DEFAULTTONEAREST);
+    const Rect monitor = rectOf(under);
+    PanelPosition at = computePanelPosition(picker, monitor);
+    // The scale follows the panel onto a monitor of another DPI (the pointer's, unless a pin
+    // holds the panel elsewhere); placed again at its new size.
+    HMONITOR own = pointInRect(monitor, at.x, at.y) ? under : MonitorFromPoint({at.x, at.y}, MONITOR_DEFAULTTONEAREST);
+    const std::int32_t scale = scaleForDpi(dpiOf(own));
     if (scale != picker.scale) {
         picker.scale = scale;
-        at = computePanelPosition(picker, monitorAt(picker.cursorX, picker.cursorY));
+        at = computePanelPosition(picker, monitor);
         PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
     }
     picker.xokna = at.x;

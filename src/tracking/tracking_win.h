@@ -31,7 +31,6 @@ void layoutPanel();
 // Moves the panel window where placement puts it, at the scale of the DPI of the monitor it
 // goes to.
 void placePanel();
-std::int32_t monitorDpi(std::int32_t x, std::int32_t y);
 // The full rectangle of the monitor at (x, y), or the nearest one.
 Rect monitorAt(std::int32_t x, std::int32_t y);
 // The primary monitor's size and the rectangle all monitors span, into the picker; at
