@@ -25,6 +25,8 @@ void paintAbout(HDC dc) {
 
 void openAboutWindow() {
     typedInto = GetForegroundWindow();
+    // Opened from the tray menu the panel has it, for the menu's sake: the system chooses then.
+    if (typedInto == picker.panelHwnd || typedInto == picker.overlayHwnd) typedInto = nullptr;
     placeAboutWindow(picker);  // at the panel's scale now
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     SetWindowLongA(picker.overlayHwnd, GWL_STYLE, WS_CAPTION);
@@ -39,7 +41,7 @@ void openAboutWindow() {
 }
 
 void closeAboutWindow() {
-    if (GetForegroundWindow() == picker.overlayHwnd && IsWindow(typedInto))
+    if (typedInto && GetForegroundWindow() == picker.overlayHwnd && IsWindow(typedInto))
         SetForegroundWindow(typedInto);
     typedInto = nullptr;
     ShowWindow(picker.overlayHwnd, SW_HIDE);

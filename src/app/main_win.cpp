@@ -89,7 +89,11 @@ void loadResources(HINSTANCE instance) {
     picker.arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
 }
 
-void onPointer(const PointerEvent& event) { carryOut(pointerDecision(picker, event)); }
+bool onPointer(const PointerEvent& event) {
+    const Effects effects = pointerDecision(picker, event);
+    carryOut(effects);
+    return effects.answered() && effects.answerValue() == kSwallow;
+}
 
 // Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
 // its own copy).
@@ -156,6 +160,7 @@ void releaseResources() {
     DestroyCursor(picker.selectCursor);
     DestroyCursor(picker.toleranceCursor);
     releaseMagnifierGrab();
+    releasePanelPicture();
     DestroyWindow(ownerHwnd);
 }
 

@@ -46,8 +46,15 @@ void fillRecentMenu() {
         return;
     }
     for (std::int32_t i = 0; i < picker.recentCount && i < kRecentColours; ++i) {
-        char text[52];
-        colourText(picker.recent[i], picker.copyformat, picker.showhexa != 0, text, sizeof text);
+        char copied[52], text[2 * sizeof copied];
+        colourText(picker.recent[i], picker.copyformat, picker.showhexa != 0, copied, sizeof copied);
+        // A menu reads '&' as the mark of a shortcut letter; "&&" shows one.
+        char* out = text;
+        for (const char* c = copied; *c; ++c) {
+            if (*c == '&') *out++ = '&';
+            *out++ = *c;
+        }
+        *out = 0;
         swatches[i] = makeSwatch(picker.recent[i]);
         MENUITEMINFOA item = {};
         item.cbSize = sizeof item;

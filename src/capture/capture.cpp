@@ -59,9 +59,12 @@ void capturePress(PickerState& s, CaptureState& c) {
 
 Effects captureEnd(PickerState& s, CaptureState& c, bool copy) {
     Effects fx;
+    if (s.captureState == 0) return fx;
     fx.add(Fx::ReleasePointer);
     if (copy && bandCopies(c.captureRect)) withRect(fx, Fx::CutBand, bandInside(c.captureRect));
-    fx.add(Fx::ParkOverlay).add(Fx::ApplyVisibility).add(Fx::SetCursor, ArrowShape).add(Fx::ReleasePicture);
+    // Placed again: a capture ended before its picture leaves the panel off the screen.
+    fx.add(Fx::ParkOverlay).add(Fx::PlacePanel).add(Fx::ApplyVisibility).add(Fx::SetCursor, ArrowShape);
+    fx.add(Fx::ReleasePicture);
     s.captureState = 0;
     s.nomove = c.captureSavedNomove;
     c.captureRect = {};

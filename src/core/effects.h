@@ -73,6 +73,9 @@ enum class Fx : std::uint8_t {
 #undef TINTSPOT_EFFECT_ENUM
 };
 
+// The answer of a pointer decision that keeps the event from the program under the pointer.
+inline constexpr std::int32_t kSwallow = 1;
+
 enum CursorShape : std::int32_t { ArrowShape, LinkShape, PickShape, SelectShape, ToleranceShape };
 
 struct Effect {

@@ -258,8 +258,9 @@ void releaseMagnifierGrab() {
     grab.dib.reset();
     grab.pixels = nullptr;
     grab.side = 0;
-    panelPicture.bitmap.reset();
 }
+
+void releasePanelPicture() { panelPicture.bitmap.reset(); }
 
 PanelCanvas::PanelCanvas(HDC window) : window_(window), dc_(window) {
     if (!window || picker.scale <= 1) return;
@@ -346,7 +347,8 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);
-        if (n <= 35) outlineSample(dc, magnifierCells(picker), h);
+        // The mixer's colour is the frozen screen's single pixel: no square to outline.
+        if (n <= 35 && !source.frozen) outlineSample(dc, magnifierCells(picker), h);
     }
     paintValues(dc, source);
     return true;

@@ -37,3 +37,5 @@ bool paintReadouts(HDC dc, const ReadoutSource& source);
 void outlineRect(HDC dc, const RECT& rect);
 // Releases the memory the magnifier copies the screen into; at shutdown.
 void releaseMagnifierGrab();
+// Releases the scaled panel's picture; at shutdown (never while a PanelCanvas paints on it).
+void releasePanelPicture();

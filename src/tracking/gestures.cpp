@@ -18,6 +18,9 @@ void onMove(PickerState& s, const PointerEvent& e, Effects& fx) {
 
 void onPress(const PickerState& s, const PointerEvent& e, Effects& fx) {
     if (s.mixerActive) return;
+    // The capture's own presses, the one that starts it included, are the capture's alone: the
+    // program beneath gets none of them (the overlay is up only once the screen is held).
+    if (s.captureState != 0 || (e.ctrl && e.shift)) fx.answer(kSwallow);
     const bool left = e.kind == PointerEvent::LeftDown;
     std::int32_t capturing = s.captureState;
     if (!left && capturing != 0) {

@@ -30,6 +30,9 @@ struct PointerEvent {
 //   left release+Ctrl  no capture (no Shift) the colour text is copied
 //   left release       mixer                 the mixer's release
 //   left release       otherwise             a panel drag ends; a band copies and the capture ends
+//
+// A press during a capture, or one that starts a capture, is answered kSwallow: it (and its
+// release) goes no further than the hook.
 Effects pointerDecision(PickerState& s, const PointerEvent& e);
 
 // Asks the panel to place itself and repaint its readouts (UM_PLACE), unless that is

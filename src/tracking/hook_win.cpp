@@ -24,21 +24,32 @@ struct HookWatch {
 };
 HookWatch watch;
 PointerHandler handler = nullptr;
+// A press kept from the program under the pointer keeps its release from it too: an
+// unpaired release would act there as a click (a context menu opens on the right one).
+bool leftKept = false, rightKept = false;
 
 // GetKeyState alone follows only the keyboard input our own thread has seen, and the
 // panel never has the focus: a key held over another application would read as up. The
 // asynchronous state sees it; GetKeyState still counts for states set on our thread.
 bool keyDown(int key) { return GetKeyState(key) < 0 || GetAsyncKeyState(key) < 0; }
 
-void report(PointerEvent::Kind kind, POINT at) {
-    if (!handler) return;
+// True when the event goes no further.
+bool report(PointerEvent::Kind kind, POINT at) {
+    if (!handler) return false;
     PointerEvent event{kind, at.x, at.y};
     if (kind != PointerEvent::Move) {
         event.alt = keyDown(VK_MENU);
         event.shift = keyDown(VK_SHIFT);
         event.ctrl = keyDown(VK_CONTROL);
     }
-    handler(event);
+    return handler(event);
+}
+
+// A release goes no further when its press did not; either way the next press decides anew.
+bool released(bool& kept) {
+    const bool was = kept;
+    kept = false;
+    return was;
 }
 
 }  // namespace
@@ -75,13 +86,16 @@ LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         watch.seen = event->pt;
+        bool kept = false;
         switch (wParam) {
         case WM_MOUSEMOVE: report(PointerEvent::Move, event->pt); break;
-        case WM_LBUTTONDOWN: report(PointerEvent::LeftDown, event->pt); break;
-        case WM_RBUTTONDOWN: report(PointerEvent::RightDown, event->pt); break;
-        case WM_LBUTTONUP: report(PointerEvent::LeftUp, event->pt); break;
+        case WM_LBUTTONDOWN: kept = leftKept = report(PointerEvent::LeftDown, event->pt); break;
+        case WM_RBUTTONDOWN: kept = rightKept = report(PointerEvent::RightDown, event->pt); break;
+        case WM_LBUTTONUP: kept = report(PointerEvent::LeftUp, event->pt) | released(leftKept); break;
+        case WM_RBUTTONUP: kept = released(rightKept); break;
         default: break;
         }
+        if (kept) return 1;
     }
     return CallNextHookEx(picker.hookHandle, code, wParam, lParam);
 }

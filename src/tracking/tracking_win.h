@@ -16,8 +16,9 @@ void watchHook();
 bool installHook();
 void removeHook();
 
-// Every pointer event the hook sees goes to this handler, which the program sets once.
-using PointerHandler = void (*)(const PointerEvent& event);
+// Every pointer event the hook sees goes to this handler, which the program sets once; true
+// when the event is Tintspot's alone and goes no further (nor does its button's release).
+using PointerHandler = bool (*)(const PointerEvent& event);
 void setPointerHandler(PointerHandler handler);
 // The low-level mouse hook procedure.
 LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam);

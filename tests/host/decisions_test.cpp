@@ -68,13 +68,14 @@ TEST(Decisions, PointerEventsOfTheHook) {
         {Hidden, Move, "", ""}, {About, Move, "", ""},
         {Normal, LeftDown, "a", "TogglePin Post:FRAME"}, {Normal, RightDown, "a", "TogglePin Post:FRAME"},
         {Normal, LeftDown, "s", "ToggleFreeze Post:FRAME Post:READOUT"}, {Normal, RightDown, "s", ""},
-        {Normal, LeftDown, "cs", "StartCapture"}, {Normal, RightDown, "cs", "StartCapture"},
+        {Normal, LeftDown, "cs", "StartCapture =1"}, {Normal, RightDown, "cs", "StartCapture =1"},
         {Normal, LeftDown, "as", "TogglePin Post:FRAME ToggleFreeze Post:FRAME Post:READOUT"},
-        {Normal, LeftDown, "acs", "TogglePin Post:FRAME StartCapture"}, {Normal, LeftDown, "c", ""},
-        {Crosshair, LeftDown, "a", "CapturePress"}, {Band, LeftDown, "acs", ""},
-        // A right press cancels a capture and then counts as an ordinary press.
-        {Crosshair, RightDown, "", "EndCapture"}, {Band, RightDown, "cs", "EndCapture StartCapture"},
-        {Band, RightDown, "a", "EndCapture TogglePin Post:FRAME"},
+        {Normal, LeftDown, "acs", "TogglePin Post:FRAME StartCapture =1"}, {Normal, LeftDown, "c", ""},
+        {Crosshair, LeftDown, "a", "CapturePress =1"}, {Band, LeftDown, "acs", "=1"},
+        // A right press cancels a capture and then counts as an ordinary press. A capture's
+        // presses, and the one that starts it, go no further (=1).
+        {Crosshair, RightDown, "", "EndCapture =1"}, {Band, RightDown, "cs", "EndCapture StartCapture =1"},
+        {Band, RightDown, "a", "EndCapture TogglePin Post:FRAME =1"},
         {Mixer, LeftDown, "acs", ""}, {About, LeftDown, "a", ""}, {Hidden, RightDown, "cs", ""},
         {Normal, LeftUp, "c", "Post:COPYTEXT", 0}, {Normal, LeftUp, "cs", "", 0}, {Normal, LeftUp, "", "", 0},
         {Crosshair, LeftUp, "", "", 0},  // the release of the click that started it
@@ -131,17 +132,17 @@ TEST(Decisions, RegionCaptureThroughItsStates) {
     EXPECT_EQ((std::array{c.captureStartX, c.captureStartY}), (std::array{-100, 50}));
     CaptureState kept = c;
     PickerState before = s;
-    EXPECT_EQ(show(captureEnd(s, c, true)),
-              "ReleasePointer CutBand(-139,51,-100,80) ParkOverlay ApplyVisibility SetCursor ReleasePicture");
+    EXPECT_EQ(show(captureEnd(s, c, true)), "ReleasePointer CutBand(-139,51,-100,80) ParkOverlay PlacePanel "
+                                            "ApplyVisibility SetCursor ReleasePicture");
     EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureWidth}), (std::array{0, 0, 0}));
     EXPECT_EQ(c.captureRect, Rect{});
-    EXPECT_EQ(show(captureEnd(before, kept, false)),
-              "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture");
-    EXPECT_EQ(show(captureHoldScreen(s, c)), "") << "ended before the panel held the screen";
-    kept.captureRect = {0, 0, 5, 5};
-    EXPECT_EQ(show(captureEnd(before, kept, true)),
-              "ReleasePointer ParkOverlay ApplyVisibility SetCursor ReleasePicture")
-        << "5 x 5 copies nothing";
+    EXPECT_EQ(show(captureEnd(s, c, true)) + show(captureHoldScreen(s, c)), "") << "ended, even before its picture";
+    for (const Rect band : {Rect{-140, 50, -100, 80}, Rect{0, 0, 5, 5}}) {  // a cancel; 5 x 5 copies nothing
+        PickerState again = before;
+        kept.captureRect = band;
+        EXPECT_EQ(show(captureEnd(again, kept, band.left == 0)),
+                  "ReleasePointer ParkOverlay PlacePanel ApplyVisibility SetCursor ReleasePicture");
+    }
 }
 
 TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {

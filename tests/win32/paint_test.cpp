@@ -121,17 +121,19 @@ TEST_F(Painting, ContrastLineAgainstWhiteBeforeAnyCopy) {
 }
 
 // At scale 2 (192 DPI) the panel is the scale-1 picture enlarged pixel for pixel, each
-// panel pixel a 2 x 2 square of the window.
+// panel pixel a 2 x 2 square of the window; the first paint at scale 2 included (the magnifier
+// then makes its memory for the first time).
 TEST_F(Painting, AtScaleTwoThePanelIsTheScaleOnePictureEnlarged) {
-    picker.showhsv = 1;
-    auto small = paintAt(kX + 20, kY + 20);
-    picker.scale = 2;
+    std::tie(picker.showhsv, picker.scale, picker.cursorX, picker.cursorY) = std::tuple{1, 2, kX + 20, kY + 20};
+    computeLayout(picker);
     Canvas large(2 * picker.panelWidth, 2 * picker.panelHeight);
     {
         const PanelCanvas canvas(large.dc);
         paintFrame(canvas);
         paintReadouts(canvas, {});
     }
+    picker.scale = 1;
+    auto small = paintAt(kX + 20, kY + 20);
     for (int y = 0; y < 2 * picker.panelHeight; ++y)
         for (int x = 0; x < 2 * picker.panelWidth; ++x)
             ASSERT_EQ(large.at(x, y), small->at(x / 2, y / 2)) << x << "," << y;

@@ -71,6 +71,18 @@ TEST_F(Hooked, TheHookReadsButtonsAndKeys) {
     hook(WM_LBUTTONDOWN, 300, 300);
     EXPECT_EQ(picker.freeze, 1);
     EXPECT_EQ(takePanelMessages(), (std::vector<UINT>{UM_FRAME, UM_READOUT}));
+    // The presses of a capture, the one that starts it included, and their releases go no
+    // further than the hook; the Shift click above and a click after the capture do.
+    std::vector<LRESULT> kept;
+    for (auto [message, shift, ctrl] : {std::tuple{WM_LBUTTONUP, true, false}, {WM_LBUTTONDOWN, true, true},
+                                        {WM_LBUTTONUP, false, false}, {WM_RBUTTONDOWN, false, false},
+                                        {WM_RBUTTONUP, false, false}, {WM_RBUTTONDOWN, false, false},
+                                        {WM_RBUTTONUP, false, false}}) {
+        setModifiers(false, shift, ctrl);
+        kept.push_back(hook(message, 300, 300));
+    }
+    EXPECT_EQ(kept, (std::vector<LRESULT>{0, 1, 1, 1, 1, 0, 0})) << "up, Ctrl+Shift down, up, right cancel, up, ...";
+    EXPECT_EQ(picker.captureState, 0);
 }
 
 TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {

@@ -32,10 +32,11 @@ inline void setModifiers(bool alt, bool shift, bool ctrl) {
     SetKeyboardState(keys);
 }
 
-inline void hook(UINT message, LONG x = 0, LONG y = 0, int code = HC_ACTION) {
+// The hook's answer: non-zero when the event goes no further.
+inline LRESULT hook(UINT message, LONG x = 0, LONG y = 0, int code = HC_ACTION) {
     MSLLHOOKSTRUCT event = {};
     event.pt = {x, y};
-    pointerHook(code, message, reinterpret_cast<LPARAM>(&event));
+    return pointerHook(code, message, reinterpret_cast<LPARAM>(&event));
 }
 
 // Removes and returns the private messages posted to the panel, in order; a placement asked
