@@ -109,6 +109,15 @@ def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
     s.move(about.cx + 100, about.cy + 60)
     s.xdotool("click", "1")
     keeps_the_keyboard("the about window")
+    # From the tray menu, which gives the panel the foreground for its sake: at the close the
+    # keyboard goes anywhere but to the panel.
+    s.tray_menu("Down", "Down", "Down")  # "Помощь"
+    about = wait_until(lambda: s.window("Classname2", "Tintspot 3.0"), what="the about window from the tray")
+    s.move(about.cx + 100, about.cy + 60)
+    s.xdotool("click", "1")
+    wait_until(lambda: not overlay(), what="the about window to close")
+    time.sleep(0.5)
+    check(in_front() != "Classname1", "the panel took the keyboard after the about window")
 
 
 def panel_doubles_at_192_dpi(s):

@@ -245,8 +245,13 @@ TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
         SelectObject(dc, old);
     }
     DeleteDC(dc);
+    SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + Vb, 0);
+    fillRecentMenu();
+    char vb[40] = {};
+    GetMenuStringA(recent, 0, vb, sizeof vb, MF_BYPOSITION);
+    EXPECT_STREQ(vb, "&&H00336699&&") << "shown as &H00336699&, not as a shortcut";
     copyColour(0x000000, WM_COMMAND, cmd::RecentFirst + 1);
-    EXPECT_EQ(clipboardText(), "rgb(255, 128, 0)");
+    EXPECT_EQ(clipboardText(), "&H000080FF&");
     EXPECT_EQ((std::array{picker.recent[0], picker.recent[1], Colour(picker.recentCount)}),
               (std::array<Colour, 3>{0x0080FF, 0x336699, 2}));
 }
