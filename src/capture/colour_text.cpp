@@ -1,5 +1,8 @@
 #include "capture/colour_text.h"
 
+#include "capture/capture.h"
+#include "display/readouts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -88,9 +91,14 @@ std::size_t colourText(Colour c, std::int32_t format, bool hexadecimal, char* ou
                                      fg % 1000, fb / 1000, fb % 1000),
                        size);
     }
-    default:
-        if (hexadecimal) return written(std::snprintf(out, size, "#%02X%02X%02X", r, g, b), size);
-        return written(std::snprintf(out, size, "%d,%d,%d", r, g, b), size);
+    default: {  // the panel's own text, as the panel writes it
+        char shown[20];
+        if (hexadecimal)
+            formatColourCode(c, shown);
+        else
+            formatDecimalColour(c, shown, sizeof shown);
+        return colourClipboardText(shown, hexadecimal, out, size);
+    }
     }
 }
 
