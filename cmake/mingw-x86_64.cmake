@@ -1,5 +1,5 @@
-# 64-bit Windows build: only compiled, to prove that no pointer is squeezed through a
-# 32-bit value anywhere in the code.
+# 64-bit Windows build of the same sources: proves that no pointer is squeezed through a
+# 32-bit value, and is what the Wine tests run on machines that cannot run 32-bit programs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -8,6 +8,33 @@ DESKTOP_SIZE=1024x768
 
 log() { printf '[tintspot] %s\n' "$*" >&2; }
 
+# Which Windows build Wine runs here. Wine runs a 32-bit program only through its 32-bit
+# loader, itself a 32-bit Linux program, and some kernels refuse those ("Exec format
+# error"); there the x86-64 build of the same sources runs under wine64, in a 64-bit prefix
+# of its own (a prefix made by one loader is not for the other). TINTSPOT_WINE64=1 takes
+# that path on a machine that could run both. Sets WINE_BUILD (the build tree under build/),
+# TINTSPOT_WINE (the loader), WINEPREFIX and WINE_PATH_NOTE (why the x86-64 path, or empty).
+choose_wine_build() {
+    WINE_PATH_NOTE=
+    if [ -n "${TINTSPOT_WINE64:-}" ]; then
+        WINE_PATH_NOTE="TINTSPOT_WINE64 is set"
+    elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        WINE_PATH_NOTE="this machine cannot run 32-bit programs"
+    fi
+    if [ -n "$WINE_PATH_NOTE" ]; then
+        WINE_BUILD=win64
+        export TINTSPOT_WINE=/usr/lib/wine/wine64 WINEARCH=win64
+        export WINEPREFIX="$TINTSPOT_ROOT/build/wineprefix64"
+    else
+        WINE_BUILD=win32
+        export TINTSPOT_WINE=wine
+        export WINEPREFIX="$TINTSPOT_ROOT/build/wineprefix"
+    fi
+}
+
+# Wine's loader for the chosen build; plain wine until choose_wine_build has run.
+run_wine() { "${TINTSPOT_WINE:-wine}" "$@"; }
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
@@ -68,17 +95,16 @@ stop_display() {
 # A Wine prefix of our own under build/, made once, whose programs all join one virtual
 # desktop of a fixed size (global mouse hooks only see events that pass through Wine).
 setup_prefix() {
-    export WINEPREFIX="$TINTSPOT_ROOT/build/wineprefix"
     if [ ! -f "$WINEPREFIX/.tintspot-ready" ]; then
         log "creating the Wine prefix (once)"
         rm -rf "$WINEPREFIX"
         mkdir -p "$WINEPREFIX"
         # No Mono or Gecko: their installers would ask to download.
-        WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$DESKTOP_SIZE" /f >/dev/null 2>&1
+        WINEDLLOVERRIDES="mscoree=d;mshtml=d" run_wine wineboot -i >/dev/null 2>&1
+        run_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+        run_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$DESKTOP_SIZE" /f >/dev/null 2>&1
         # No desktop integration: nothing of the tests lands in the user's menus.
-        wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d '' /f >/dev/null 2>&1
+        run_wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d '' /f >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.tintspot-ready"
     fi
@@ -95,7 +121,7 @@ start_wineserver() {
 # The virtual desktop, started on its own with no inherited output: a desktop that a test
 # program started implicitly would hold the test's output pipe open after the test ended.
 start_desktop() {
-    setsid wine explorer "/desktop=Default,$DESKTOP_SIZE" </dev/null >/dev/null 2>&1 &
+    setsid "${TINTSPOT_WINE:-wine}" explorer "/desktop=Default,$DESKTOP_SIZE" </dev/null >/dev/null 2>&1 &
     local i
     for i in $(seq 1 100); do
         wine_desktop_up && return 0

@@ -12,6 +12,8 @@ import time
 
 KEY = r"Software\Korvex\Tintspot"
 LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
+# The loader for the build under test: scripts/test chooses wine or wine64.
+WINE = os.environ.get("TINTSPOT_WINE", "wine")
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 Window = collections.namedtuple("Window", "visible x y w h cx cy")
 
@@ -63,7 +65,7 @@ class Session:
         time.sleep(1.0)
 
     def spawn(self, *args):
-        self.procs.append(subprocess.Popen(["wine", *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.procs.append(subprocess.Popen([WINE, *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         return self.procs[-1]
 
     def start_testcard(self):
@@ -81,7 +83,7 @@ class Session:
     def probe(self, *args):
         # Output through a file, not a pipe, for the same reason as above.
         with tempfile.TemporaryFile(mode="w+") as out:
-            done = subprocess.run(["wine", self.probe_exe, *args], stdout=out, stderr=subprocess.DEVNULL,
+            done = subprocess.run([WINE, self.probe_exe, *args], stdout=out, stderr=subprocess.DEVNULL,
                                   stdin=subprocess.DEVNULL, timeout=30)
             out.seek(0)
             return done.returncode, out.read().replace("\r", "")
@@ -97,11 +99,11 @@ class Session:
             f.write(f"REGEDIT4\n\n[-HKEY_LOCAL_MACHINE\\{KEY}]\n[-HKEY_CURRENT_USER\\{KEY}]\n"
                     f"[HKEY_CURRENT_USER\\{KEY}]\n" +
                     "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
-        subprocess.run(["wine", "regedit", "/S", path], check=True, timeout=30, **QUIET)
+        subprocess.run([WINE, "regedit", "/S", path], check=True, timeout=30, **QUIET)
 
     def stored_settings(self):
         """The user's stored settings: name -> (type, text)."""
-        out = subprocess.run(["wine", "reg", "query", f"HKCU\\{KEY}"], capture_output=True, text=True, timeout=30,
+        out = subprocess.run([WINE, "reg", "query", f"HKCU\\{KEY}"], capture_output=True, text=True, timeout=30,
                              stdin=subprocess.DEVNULL).stdout
         fields = (line.split() for line in out.splitlines())
         return {f[0]: (f[1], f[2] if len(f) > 2 else "") for f in fields if len(f) > 1}

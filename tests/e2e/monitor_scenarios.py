@@ -10,8 +10,6 @@ import time
 
 from harness import LIB, Session, run, wait_until
 
-ROOT = os.path.normpath(os.path.join(os.path.dirname(LIB), ".."))
-
 
 def free_display(start):
     return next(n for n in range(start, start + 40)
@@ -34,11 +32,12 @@ class TwoHeads(Session):
         self.servers.append(x_server(["Xephyr", f":{inner}", "+xinerama", "-screen", "1024x768", "-screen", "800x600",
                                       "-nolisten", "tcp"], inner, dict(os.environ, DISPLAY=f":{outer}")))
         os.environ["DISPLAY"] = f":{inner}"
-        os.environ["WINEPREFIX"] = os.path.join(ROOT, "build", "wineprefix-heads")
+        # A prefix of its own beside the desktop's, for the same loader.
+        os.environ["WINEPREFIX"] += "-heads"
         if not os.path.exists(os.path.join(os.environ["WINEPREFIX"], ".tintspot-ready")):
             # No default desktop, and the heads read through Xinerama rather than RandR.
-            subprocess.run(["bash", "-c", 'WINEDLLOVERRIDES="mscoree=d;mshtml=d" wineboot -i && '
-                            "wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v UseXRandR /t REG_SZ /d N /f && "
+            subprocess.run(["bash", "-c", f'source "{LIB}" && WINEDLLOVERRIDES="mscoree=d;mshtml=d" run_wine wineboot -i && '
+                            "run_wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v UseXRandR /t REG_SZ /d N /f && "
                             'wineserver -w && touch "$WINEPREFIX/.tintspot-ready"'],
                            check=True, timeout=300, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)

@@ -5,7 +5,7 @@ import subprocess
 import sys
 import time
 
-from harness import QUIET, check, run, wait_until
+from harness import QUIET, WINE, check, run, wait_until
 
 
 def second_copy_is_refused(s):
@@ -122,7 +122,7 @@ def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
 
 def panel_doubles_at_192_dpi(s):
     desktop = r"HKCU\Control Panel\Desktop"
-    dpi = lambda value: subprocess.run(["wine", "reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+    dpi = lambda value: subprocess.run([WINE, "reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
                                         str(value), "/f"], check=True, timeout=30, **QUIET)
     dpi(192)  # read by each Wine process as it starts
     try:
