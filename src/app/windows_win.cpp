@@ -35,12 +35,18 @@ void openTrayMenu() {
     POINT pointer = {};
     GetCursorPos(&pointer);
     fillRecentMenu();
-    // Without the foreground the popup would not close when the user clicks elsewhere.
+    // Without the foreground the popup would not close when the user clicks elsewhere. The
+    // panel holds it only while the menu is open: then it goes back where it was, before the
+    // chosen command runs, so that the panel never keeps the keyboard (on a busy machine the
+    // system's own choice, when a window of ours closes later, could be the panel).
+    const HWND before = GetForegroundWindow();
     SetForegroundWindow(picker.panelHwnd);
     const PopupPoint at = trayPopupPosition(pointer.x);
     TrackPopupMenu(popupMenu(), TPM_RIGHTBUTTON, at.x, at.y, 0, picker.panelHwnd, nullptr);
     // Lets the menu's modal loop see a message and end cleanly after a choice.
     PostMessageA(picker.panelHwnd, WM_NULL, 0, 0);
+    if (before && before != picker.panelHwnd && IsWindow(before) && GetForegroundWindow() == picker.panelHwnd)
+        SetForegroundWindow(before);
 }
 
 void paintReadoutsOn(HDC dc, bool preview) {

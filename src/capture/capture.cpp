@@ -80,7 +80,17 @@ Effects captureOverlayMessage(const PickerState& s, unsigned message) {
         if (s.show == 1) fx.post(UM_READOUT);
         return fx.answer(0);
     case wm::EraseBackground: return fx.answer(0);  // never erased: the picture stays
-    case wm::LeftDown: return fx.answer(0);
+    // The hook keeps a capture's clicks from every window, the overlay's too. A click that
+    // reaches the overlay, which holds the pointer, got past a hook the system skipped (a
+    // hook that does not answer in time, under load: two seconds under Wine) or dropped: the
+    // overlay acts on it, so that the capture never leaves the user stuck.
+    case wm::LeftDown: fx.add(Fx::CapturePress); return fx.answer(0);
+    case wm::LeftUp:
+        if (s.captureState == 2) fx.add(Fx::EndCapture, 1);
+        return fx.answer(0);
+    case wm::RightDown: return fx.answer(0);
+    // On the release, so that no release reaches the window beneath as a click.
+    case wm::RightUp: fx.add(Fx::EndCapture, 0); return fx.answer(0);
     case wm::MouseActivate: return fx.answer(kNoActivate);
     case wm::MouseMove:
         fx.add(Fx::SetCursor, SelectShape);

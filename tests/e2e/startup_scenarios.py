@@ -118,6 +118,11 @@ def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
     wait_until(lambda: not overlay(), what="the about window to close")
     time.sleep(0.5)
     check(in_front() != "Classname1", "the panel took the keyboard after the about window")
+    # The tray menu gives the foreground back when it closes.
+    s.tray_click("3")
+    wait_until(lambda: (m := s.window("#32768")) and m.visible, what="the tray menu")
+    s.xdotool("key", "Escape")
+    wait_until(lambda: in_front() != "Classname1", timeout=5, what="the keyboard back from the panel after the menu")
 
 
 def panel_doubles_at_192_dpi(s):

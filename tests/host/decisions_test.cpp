@@ -149,9 +149,11 @@ TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {
     struct Row { unsigned message; std::int32_t show, state; const char* effects; };
     const Row rows[] = {
         {wm::Paint, 1, 1, "PaintCapture Post:READOUT =0"}, {wm::Paint, 0, 1, "PaintCapture =0"},
-        {wm::EraseBackground, 1, 1, "=0"}, {wm::LeftDown, 1, 1, "=0"}, {wm::MouseActivate, 1, 1, "=3"},
+        {wm::EraseBackground, 1, 1, "=0"}, {wm::MouseActivate, 1, 1, "=3"},
         {wm::MouseMove, 1, 2, "SetCursor(3) InvalidateOverlay =0"}, {wm::MouseMove, 1, 0, "SetCursor(3) =0"},
-        {wm::RightDown, 1, 1, ""},
+        // Clicks that got past the hook.
+        {wm::LeftDown, 1, 1, "CapturePress =0"}, {wm::LeftUp, 1, 1, "=0"}, {wm::LeftUp, 1, 2, "EndCapture(1) =0"},
+        {wm::RightDown, 1, 1, "=0"}, {wm::RightUp, 1, 2, "EndCapture =0"},
     };
     for (const Row& r : rows) {
         PickerState s;
