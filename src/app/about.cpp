@@ -13,13 +13,19 @@ constexpr Rect kPageToggleRect = {136, 249, 190, 266};
 
 }  // namespace
 
-void placeAboutWindow(PickerState& s) {
+void placeAboutWindow(PickerState& s, const Rect& workArea, std::int32_t frameWidth, std::int32_t frameHeight) {
     s.aboutWidth = 223;
     s.aboutHeight = 283;
-    const std::int32_t width = 223 * s.scale, height = 283 * s.scale;
+    // The panel's scale, or the largest below it at which the window, frame and all, fits.
+    std::int32_t k = std::max(s.scale, 1);
+    while (k > 1 && (223 * k + frameWidth > workArea.right - workArea.left ||
+                     283 * k + frameHeight > workArea.bottom - workArea.top))
+        --k;
+    s.aboutScale = k;
+    const std::int32_t width = 223 * k, height = 283 * k;
     // Enlarged, the window keeps to the screen rather than lose its caption off the top.
     s.aboutRect.left = std::max((s.screenWidth - width) / 2, 0);
-    s.aboutRect.top = std::max((s.screenHeight - height) / 2 - 80 * s.scale, 0);
+    s.aboutRect.top = std::max((s.screenHeight - height) / 2 - 80 * k, 0);
     s.aboutRect.right = s.aboutRect.left + width;
     s.aboutRect.bottom = s.aboutRect.top + height;
 }
@@ -30,8 +36,8 @@ Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int3
     case wm::Paint: return fx.add(Fx::PaintAbout, 0);
     case wm::MouseMove:
         // The page's own pixels: the window shows each as scale x scale.
-        x /= s.scale;
-        y /= s.scale;
+        x /= s.aboutScale;
+        y /= s.aboutScale;
         s.cursorX = x;
         s.cursorY = y;
         return fx.add(Fx::SetCursor, overAboutLink(s.aboutPage, x, y) ? LinkShape : ArrowShape);

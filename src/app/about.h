@@ -7,8 +7,11 @@
 #include "core/picker_state.h"
 
 // Centres the about window horizontally and 80 pixels above the vertical centre of the
-// primary screen, in window pixels at the panel's scale, never above or left of the screen.
-void placeAboutWindow(PickerState& s);
+// primary screen, in window pixels at its scale, never above or left of the screen. Its scale
+// is the panel's, or where the page so enlarged and the frame round it (caption and borders,
+// in window pixels) would not fit the primary monitor's work area, the largest that does,
+// down to 1.
+void placeAboutWindow(PickerState& s, const Rect& workArea, std::int32_t frameWidth, std::int32_t frameHeight);
 
 // The about window's messages, in its client coordinates: a move tracks the pointer (the
 // link cursor over a link); a press, judged where the pointer last moved, not where the

@@ -12,8 +12,8 @@ HWND typedInto = nullptr;
 
 void paintAbout(HDC dc) {
     if (!dc) return;
-    const int source = picker.aboutPage ? 223 : 0, k = picker.scale;
-    // Enlarged pixel for pixel at the panel's scale.
+    const int source = picker.aboutPage ? 223 : 0, k = picker.aboutScale;
+    // Enlarged pixel for pixel at its scale.
     StretchBlt(dc, 0, 0, picker.aboutWidth * k, picker.aboutHeight * k, picker.skinDC, source, 0, picker.aboutWidth,
                picker.aboutHeight, SRCCOPY);
     if (picker.aboutPage) return;
@@ -23,19 +23,27 @@ void paintAbout(HDC dc) {
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &band, nullptr, 0, nullptr);
 }
 
+RECT placeAboutOnScreen() {
+    // The frame is measured rather than assumed 20 pixels tall: with a taller caption the
+    // page's buttons would be cut off.
+    RECT frame = {0, 0, 0, 0}, work = {0, 0, picker.screenWidth, picker.screenHeight};
+    AdjustWindowRectEx(&frame, WS_CAPTION, FALSE, WS_EX_TOOLWINDOW);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    placeAboutWindow(picker, {work.left, work.top, work.right, work.bottom}, frame.right - frame.left,
+                     frame.bottom - frame.top);
+    return frame;
+}
+
 void openAboutWindow() {
     typedInto = GetForegroundWindow();
     // Opened from the tray menu the panel has it, for the menu's sake: the system chooses then.
     if (typedInto == picker.panelHwnd || typedInto == picker.overlayHwnd) typedInto = nullptr;
-    placeAboutWindow(picker);  // at the panel's scale now
+    const RECT frame = placeAboutOnScreen();  // at the panel's scale now, if it fits
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     SetWindowLongA(picker.overlayHwnd, GWL_STYLE, WS_CAPTION);
-    // The frame is measured rather than assumed 20 pixels tall: with a taller caption the
-    // page's buttons would be cut off.
-    RECT frame = {0, 0, picker.aboutWidth * picker.scale, picker.aboutHeight * picker.scale};
-    AdjustWindowRectEx(&frame, WS_CAPTION, FALSE, WS_EX_TOOLWINDOW);
     SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, picker.aboutRect.left, picker.aboutRect.top,
-                 frame.right - frame.left, frame.bottom - frame.top, SWP_ASYNCWINDOWPOS);
+                 picker.aboutWidth * picker.aboutScale + frame.right - frame.left,
+                 picker.aboutHeight * picker.aboutScale + frame.bottom - frame.top, SWP_ASYNCWINDOWPOS);
     SetWindowTextA(picker.overlayHwnd, kAppTitle);
     ShowWindow(picker.overlayHwnd, SW_SHOWNORMAL);
 }

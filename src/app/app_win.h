@@ -49,7 +49,9 @@ void saveSettings();
 // program goes on to end normally), then the settings stored with `show` as it was.
 void storeSettingsAtExit(void (*release)() = nullptr);
 
-// The about window, one of the overlay window's three uses.
+// The about window, one of the overlay window's three uses. Placed on the primary monitor's
+// work area, at a scale that fits it; gives the frame round the page.
+RECT placeAboutOnScreen();
 void openAboutWindow();
 void closeAboutWindow();
 void paintAbout(HDC dc);

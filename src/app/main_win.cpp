@@ -1,7 +1,6 @@
 // The life of the process: the single-instance guard, the two popup windows, the
 // resources every other part draws with, the tray icon, the one message loop and the
 // orderly shutdown that stores the settings.
-#include "app/about.h"
 #include "app/app_win.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
@@ -125,7 +124,7 @@ void storeSettingsAtExit(void (*release)()) {
 
 void readScreen() {
     readMonitors();
-    placeAboutWindow(picker);
+    placeAboutOnScreen();
 }
 
 bool refuseSecondInstance() {

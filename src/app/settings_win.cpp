@@ -4,6 +4,8 @@
 // HKEY_LOCAL_MACHINE, which a standard user (or an administrator under UAC) may only read,
 // is read when the user has none of their own and written too where it can be opened for
 // writing, so that a machine-wide key that exists keeps its meaning.
+#include <string>
+
 #include "app/app_win.h"
 #include "app/settings.h"
 #include "display/text_buffer.h"
@@ -55,14 +57,16 @@ void writeSettings(HKEY key) {
     writeText(key, "recent", recent, recentColoursText(picker, recent, sizeof recent));
 }
 
-// A value that is missing, over-long or not text is false, and the field keeps its value at
-// load rather than becoming whatever the buffer holds.
-bool readText(HKEY key, const char* name, char (&buffer)[1000]) {
-    DWORD size = sizeof buffer - 1, type = REG_NONE;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
+// A value that is missing or not text is false, and the field keeps its value at load. The
+// text is read whole, however long: `recent` written by hand or by another version may hold
+// its colours after any amount of text a fixed buffer would refuse.
+bool readText(HKEY key, const char* name, std::string& text) {
+    DWORD size = 0, type = REG_NONE;
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ) return false;
+    text.assign(size, '\0');
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS)
         return false;
-    buffer[size] = 0;  // the stored text need not be terminated
+    text.resize(size);  // the stored text need not be terminated; c_str() is
     return true;
 }
 
@@ -76,12 +80,12 @@ void loadSettings() {
     else if (machine.open(HKEY_LOCAL_MACHINE, KEY_QUERY_VALUE))
         key = machine;
     if (key) {
-        char buffer[1000];
+        std::string text;
         for (const SettingEntry& entry : kSettings)
-            if (readText(key, entry.name, buffer)) picker.*entry.field = parseStoredInt(buffer);
+            if (readText(key, entry.name, text)) picker.*entry.field = parseStoredInt(text.c_str());
         for (const ChoiceEntry& entry : kChoiceSettings)
-            if (readText(key, entry.name, buffer)) picker.*entry.field = parseStoredChoice(buffer, entry.choices);
-        if (readText(key, "recent", buffer)) parseRecentColours(buffer, picker);
+            if (readText(key, entry.name, text)) picker.*entry.field = parseStoredChoice(text.c_str(), entry.choices);
+        if (readText(key, "recent", text)) parseRecentColours(text.c_str(), picker);
     }
     for (unsigned command : applyLoadedSettings(picker)) setMenuCheck(command, true);
 }

@@ -21,6 +21,7 @@ struct HINSTANCE__;
 struct HHOOK__;
 
 inline constexpr std::int32_t kRecentColours = 10;
+inline constexpr std::int32_t kMaxMonitors = 16;
 
 struct PickerState {
     // --- Settings; each is stored under the registry value of the same name, in this order.
@@ -53,6 +54,8 @@ struct PickerState {
     std::int32_t screenWidth = 0;     // HORZRES, read once at start-up
     std::int32_t screenHeight = 0;    // VERTRES, read once at start-up
     Rect allMonitors;                 // the rectangle every monitor spans, screen coordinates
+    Rect monitors[kMaxMonitors] = {}; // each monitor's own rectangle: between them is off the screen
+    std::int32_t monitorCount = 0;
     std::int32_t cursorX = 0;         // last pointer position (about window: its client coords)
     std::int32_t cursorY = 0;
     std::int32_t dragOffsetX = 0;     // xokna - (cursorX + cursorGap) when a drag began, else 0
@@ -108,10 +111,11 @@ struct PickerState {
     HICON__* arrowCursor = nullptr;   // the shared system arrow; never destroyed
     HHOOK__* hookHandle = nullptr;    // the installed mouse hook, null while none is
 
-    // --- About window placement, computed once at start-up.
+    // --- About window placement, computed at start-up and when it opens.
     std::int32_t aboutWidth = 0;
     std::int32_t aboutHeight = 0;
     Rect aboutRect;                   // only left and top are used
+    std::int32_t aboutScale = 1;      // window pixels a page pixel: the panel's scale, if it fits
 };
 
 // Window pixels to panel pixels, rounding down: a pointer just left of the window is off it.

@@ -71,11 +71,17 @@ Colour fromDibPixel(std::uint32_t pixel) {
 
 std::uint32_t toDibPixel(Colour colour) { return fromDibPixel(colour); }  // the swap is its own inverse
 
-// Whether the screen's context has the pixel: all monitors, not only the primary screen,
-// just as GetPixel answers with the invalid marker only outside them.
-bool onScreen(const RECT& screenArea, int x, int y) {
-    return x >= screenArea.left && y >= screenArea.top && x < screenArea.right && y < screenArea.bottom;
-}
+// The parts of the block from (left, top), cells a side, that lie on the monitors.
+struct OnMonitors {
+    BlockPart parts[kMaxMonitors];
+    std::int32_t count;
+    OnMonitors(int left, int top, int cells)
+        : count(blockOnMonitors(picker.monitors, picker.monitorCount, {left, top, left + cells, top + cells}, parts)) {}
+    bool has(int x, int y) const { return onMonitors(parts, count, x, y); }
+    // The pixel as GetPixel reads it, or the invalid marker off the monitors (GetPixel may
+    // answer black in a gap between them).
+    Colour read(HDC screen, int x, int y) const { return has(x, y) ? GetPixel(screen, x, y) : kInvalidColour; }
+};
 
 // Whether screen pixel (x, y) lies in the square sampled round the pointer.
 bool sampled(int x, int y, int radius) {
@@ -93,28 +99,31 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
     const int size = picker.cellSize;
     const int radius = sampleRadius(picker.sample);
     SampleMean mean;
+    const OnMonitors on(left, top, cells);
     const bool grabbed = ensureGrab(screen, cells);
     if (!grabbed) {  // without the block copy: one read a cell
         for (int row = 0; row < cells; ++row)
             for (int column = 0; column < cells; ++column) {
                 const int x = left + column, y = top + row;
-                const Colour pixel = GetPixel(screen, x, y);
+                const Colour pixel = on.read(screen, x, y);
                 if (sampled(x, y, radius)) mean.add(pixel);
                 const int px = picker.magnifierLeft + column * size, py = picker.magnifierTop + row * size;
                 fillSolid(dc, cellColour(applyPaletteFilter(pixel)), px, py, px + size, py + size);
             }
         return radius ? mean.mean() : GetPixel(screen, picker.cursorX, picker.cursorY);
     }
-    RECT screenArea;
-    GetClipBox(screen, &screenArea);
-    BitBlt(grab.dib, 0, 0, cells, cells, screen, left, top, SRCCOPY);
+    for (int i = 0; i < on.count; ++i) {
+        const Rect& part = on.parts[i].screen;
+        BitBlt(grab.dib, on.parts[i].column, on.parts[i].row, part.right - part.left, part.bottom - part.top, screen,
+               part.left, part.top, SRCCOPY);
+    }
     GdiFlush();  // the copy must be complete before its memory is read
     Colour under = kInvalidColour;
     for (int row = 0; row < cells; ++row) {
         std::uint32_t* line = grab.pixels + row * grab.side;
         for (int column = 0; column < cells; ++column) {
             const int x = left + column, y = top + row;
-            const Colour pixel = onScreen(screenArea, x, y) ? fromDibPixel(line[column]) : kInvalidColour;
+            const Colour pixel = on.has(x, y) ? fromDibPixel(line[column]) : kInvalidColour;
             if (x == picker.cursorX && y == picker.cursorY) under = pixel;
             if (sampled(x, y, radius)) mean.add(pixel);
             line[column] = toDibPixel(cellColour(applyPaletteFilter(pixel)));
@@ -146,16 +155,19 @@ void outlineSample(HDC dc, int cells, int h) {
     BitBlt(dc, right, top + 1, 1, height - 2, nullptr, 0, 0, DSTINVERT);
 }
 
-// Views of 36 or more pixels a side: one stretched copy, black beyond the screen.
+// Views of 36 or more pixels a side: one stretched copy a monitor's part, black off them.
 void paintStretched(HDC dc, HDC screen, int n, int h) {
-    StretchBlt(dc, picker.magnifierLeft, picker.magnifierTop, picker.magnifierSize, picker.magnifierSize, screen,
-               picker.cursorX - h, picker.cursorY - h, n, n, SRCCOPY);
-    RECT area;
-    GetClipBox(screen, &area);
-    CellRect margins[4];
-    const int count = stretchedMargins(picker, {area.left, area.top, area.right, area.bottom}, margins);
-    for (int i = 0; i < count; ++i)
-        fillBackground(dc, 0x00000000, margins[i].left, margins[i].top, margins[i].right, margins[i].bottom);
+    const OnMonitors on(picker.cursorX - h, picker.cursorY - h, n);
+    const int size = picker.cellSize, left = picker.magnifierLeft, top = picker.magnifierTop, saved = SaveDC(dc);
+    for (int i = 0; i < on.count; ++i) {
+        const Rect& part = on.parts[i].screen;
+        const int x = left + on.parts[i].column * size, y = top + on.parts[i].row * size;
+        const int width = part.right - part.left, height = part.bottom - part.top;
+        StretchBlt(dc, x, y, width * size, height * size, screen, part.left, part.top, width, height, SRCCOPY);
+        ExcludeClipRect(dc, x, y, x + width * size, y + height * size);
+    }
+    fillBackground(dc, 0x00000000, left, top, left + picker.magnifierSize, top + picker.magnifierSize);
+    RestoreDC(dc, saved);
 }
 
 void paintPreview(HDC dc) {
@@ -337,10 +349,11 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
             paintStretched(dc, screen, n, h);
             // No block in memory here: the sampled square is read pixel by pixel.
             const int radius = sampleRadius(picker.sample);
+            const OnMonitors on(picker.cursorX - radius, picker.cursorY - radius, 2 * radius + 1);
             SampleMean mean;
             for (int y = picker.cursorY - radius; y <= picker.cursorY + radius; ++y)
                 for (int x = picker.cursorX - radius; x <= picker.cursorX + radius; ++x)
-                    mean.add(GetPixel(screen, x, y));
+                    mean.add(on.read(screen, x, y));
             under = mean.mean();
         }
         picker.currentColor = source.frozen ? source.frozenColour : applyPaletteFilter(under);

@@ -5,8 +5,6 @@
 namespace {
 
 constexpr std::int32_t kCoordinatesCells = 23;
-// The smallest sample count for which the view is one stretched copy.
-constexpr std::int64_t kStretchedFrom = 36;
 
 std::uint32_t channel(Colour c, int shift) { return (c >> shift) & 0xFFu; }
 
@@ -52,32 +50,21 @@ void buildCoordinatesLine(TextBuffer& t, std::int32_t x, std::int32_t y, bool ca
     if (t.length < kCoordinatesCells) t.appendCount(kBlanks, kCoordinatesCells - t.length);
 }
 
-int stretchedMargins(const PickerState& s, const Rect& screen, CellRect out[4]) {
-    const std::int64_t n = std::int64_t{s.sir} + s.velikost;
-    if (n < kStretchedFrom) return 0;
-    const std::int64_t half = n / 2;
-    const std::int64_t cell = s.cellSize;
-    const std::int64_t left = s.magnifierLeft, top = s.magnifierTop;
-    const std::int64_t right = left + s.magnifierSize, bottom = top + s.magnifierSize;
-    // A margin may be wider than the square (the pointer far from the screen's area): each
-    // one is clipped to it.
-    const std::int64_t x = s.cursorX, y = s.cursorY;
+std::int32_t blockOnMonitors(const Rect* monitors, std::int32_t count, const Rect& block, BlockPart* out) {
+    std::int32_t parts = 0;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const Rect& m = monitors[i];
+        const Rect on = {std::max(m.left, block.left), std::max(m.top, block.top), std::min(m.right, block.right),
+                         std::min(m.bottom, block.bottom)};
+        if (on.left < on.right && on.top < on.bottom) out[parts++] = {on, on.left - block.left, on.top - block.top};
+    }
+    return parts;
+}
 
-    int count = 0;
-    auto add = [&](std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
-        l = std::clamp(l, left, right);
-        r = std::clamp(r, left, right);
-        t = std::clamp(t, top, bottom);
-        b = std::clamp(b, top, bottom);
-        if (l < r && t < b)
-            out[count++] = {static_cast<std::int32_t>(l), static_cast<std::int32_t>(t),
-                            static_cast<std::int32_t>(r), static_cast<std::int32_t>(b)};
-    };
-    if (x - half < screen.left) add(left, top, left + (screen.left - x + half) * cell, bottom);
-    if (x + half >= screen.right) add(left + (half - x + screen.right) * cell, top, right, bottom);
-    if (y - half < screen.top) add(left, top, right, top + (screen.top - y + half) * cell);
-    if (y + half >= screen.bottom) add(left, top + (half - y + screen.bottom) * cell, right, bottom);
-    return count;
+bool onMonitors(const BlockPart* parts, std::int32_t count, std::int32_t x, std::int32_t y) {
+    for (std::int32_t i = 0; i < count; ++i)
+        if (pointInRect(parts[i].screen, x, y)) return true;
+    return false;
 }
 
 std::int32_t magnifierCells(const PickerState& s) {

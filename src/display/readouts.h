@@ -19,18 +19,18 @@ void formatDecimalColour(Colour c, char* out, std::size_t size);
 void buildCoordinatesLine(TextBuffer& t, std::int32_t x, std::int32_t y, bool capturing, std::int32_t w,
                           std::int32_t h);
 
-struct CellRect {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
+// A block of screen pixels as it lies on the monitors: one part a monitor it overlaps, its
+// screen rectangle and where it starts in the block. What no part holds is off the screen,
+// a gap between monitors included; copied from the screen, it would come back as whatever the
+// system makes of it (black under Wine, the whole block with it), so it is never copied.
+struct BlockPart {
+    Rect screen;
+    std::int32_t column, row;
 };
-
-// The parts of the stretched magnifier view (36 or more screen pixels per side) that lie
-// beyond the screen's area (the rectangle all monitors span, as the screen's context holds it,
-// the same area the cell-by-cell view reads) and are painted black, clipped to the magnifier
-// square, in panel coordinates. Returns how many of out were filled; 0 for the cell view.
-int stretchedMargins(const PickerState& s, const Rect& screen, CellRect out[4]);
+// Fills out (room for count parts) and returns how many parts there are.
+std::int32_t blockOnMonitors(const Rect* monitors, std::int32_t count, const Rect& block, BlockPart* out);
+// Whether screen pixel (x, y) lies in one of the parts.
+bool onMonitors(const BlockPart* parts, std::int32_t count, std::int32_t x, std::int32_t y);
 
 // Cells per side of the cell-by-cell view: sir + velikost, but never more than the
 // magnifier square holds. An even count would otherwise paint one cell past the square.

@@ -42,6 +42,11 @@ std::int32_t dpiOf(HMONITOR monitor) {
     return dpiSeen.dpi;
 }
 
+BOOL CALLBACK addMonitor(HMONITOR, HDC, RECT* r, LPARAM) {
+    picker.monitors[picker.monitorCount++] = {r->left, r->top, r->right, r->bottom};
+    return picker.monitorCount < kMaxMonitors;
+}
+
 }  // namespace
 
 bool showPanel() {
@@ -89,6 +94,8 @@ void readMonitors() {
     }
     const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
     picker.allMonitors = {x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    picker.monitorCount = 0;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, 0);
 }
 
 void placePanel() {

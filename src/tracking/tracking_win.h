@@ -34,6 +34,6 @@ void layoutPanel();
 void placePanel();
 // The full rectangle of the monitor at (x, y), or the nearest one.
 Rect monitorAt(std::int32_t x, std::int32_t y);
-// The primary monitor's size and the rectangle all monitors span, into the picker; at
-// start-up and whenever the displays change.
+// The primary monitor's size, each monitor's rectangle and the one they all span, into the
+// picker; at start-up and whenever the displays change.
 void readMonitors();

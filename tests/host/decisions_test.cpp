@@ -285,12 +285,16 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
             << r.x;
     }
     // At scale 2 the window is twice the page, kept on the screen, and reads the page's pixels.
+    // Where the work area (a 40-pixel taskbar below) cannot hold it with its 8 x 30 frame, the
+    // largest scale that fits.
     PickerState s;
-    std::tie(s.screenWidth, s.screenHeight, s.aboutActive) = std::tuple{1024, 768, 1};
-    for (auto [scale, left, top] : {std::array{1, 400, 162}, {2, 289, 0}}) {
-        s.scale = scale;
-        placeAboutWindow(s);
-        EXPECT_EQ(s.aboutRect, (Rect{left, top, left + 223 * scale, top + 283 * scale}));
+    s.aboutActive = 1;
+    for (auto [scale, width, height, left, top, fits] :
+         {std::array{1, 1024, 768, 400, 162, 1}, {3, 1920, 1200, 625, 0, 3}, {3, 640, 1200, 97, 157, 2},
+          {3, 800, 630, 288, 93, 1}, {3, 1024, 768, 289, 0, 2}}) {
+        std::tie(s.scale, s.screenWidth, s.screenHeight) = std::tuple{scale, width, height};
+        placeAboutWindow(s, {0, 0, width, height - 40}, 8, 30);
+        EXPECT_EQ(s.aboutRect, (Rect{left, top, left + 223 * fits, top + 283 * fits})) << width << "x" << height;
     }
     aboutMessage(s, wm::MouseMove, 2 * 160 + 1, 2 * 258 + 1);
     EXPECT_EQ(show(aboutMessage(s, wm::LeftDown, 0, 0)), "PaintAbout(1)") << "the page button";

@@ -95,26 +95,35 @@ TEST(Readouts, CoordinatesLineIsPaddedToTwentyThreeCells) {
     }
 }
 
-TEST(Readouts, StretchedViewBlackensWhatLiesBeyondTheScreen) {
-    PickerState s;
-    std::tie(s.velikost, s.sir, s.cellSize) = std::tuple{30, 7, 7};  // 37 samples of 7 pixels, from (5, 5)
-    computeLayout(s);
-    using Margins = std::vector<std::array<std::int32_t, 4>>;
-    auto margins = [&s](std::int32_t x, std::int32_t y, Rect screen = {0, 0, 1024, 768}) {
-        std::tie(s.cursorX, s.cursorY) = std::tuple{x, y};
-        CellRect out[4];
-        Margins got(static_cast<std::size_t>(stretchedMargins(s, screen, out)));
-        for (std::size_t i = 0; i < got.size(); ++i) got[i] = {out[i].left, out[i].top, out[i].right, out[i].bottom};
-        return got;
+// Monitors and a block of screen pixels -> the parts on them (screen rectangle, column, row).
+TEST(Readouts, BlockOnTheMonitorsPartByPart) {
+    using Parts = std::vector<std::array<std::int32_t, 6>>;
+    const Rect primary = {0, 0, 1024, 768}, left = {-1280, -200, 0, 824}, above = {0, -600, 800, 0};
+    const Rect right = {1024, 0, 1824, 600}, tiny = {1824, 0, 1830, 5};
+    struct Row { std::vector<Rect> monitors; Rect block; Parts parts; };
+    const Row rows[] = {
+        {{primary}, {496, 296, 505, 305}, {{496, 296, 505, 305, 0, 0}}},
+        {{primary}, {496, 762, 505, 771}, {{496, 762, 505, 768, 0, 0}}},
+        {{primary}, {1019, 296, 1028, 305}, {{1019, 296, 1024, 305, 0, 0}}},
+        {{primary}, {-4, -4, 5, 5}, {{0, 0, 5, 5, 4, 4}}},
+        {{primary}, {-20, 800, -10, 810}, {}},
+        {{primary, left, above}, {-3, -2, 6, 7}, {{0, 0, 6, 7, 3, 2}, {-3, -2, 0, 7, 0, 0}, {0, -2, 6, 0, 3, 0}}},
+        {{primary, right}, {1018, 596, 1027, 605}, {{1018, 596, 1024, 605, 0, 0}, {1024, 596, 1027, 600, 6, 0}}},
+        {{right, tiny}, {1820, -3, 1835, 12}, {{1820, 0, 1824, 12, 0, 3}, {1824, 0, 1830, 5, 4, 3}}},
     };
-    EXPECT_EQ(margins(18, 400), Margins{});
-    EXPECT_EQ(margins(0, 0), (Margins{{5, 5, 131, 264}, {5, 5, 264, 131}}));
-    EXPECT_EQ(margins(1006, 750), (Margins{{257, 5, 264, 264}, {5, 257, 264, 264}}));
-    EXPECT_EQ(margins(-500, 900), (Margins{{5, 5, 264, 264}, {5, 5, 264, 264}})) << "clipped to the square";
-    EXPECT_EQ(margins(-1280, 400, {-1280, 0, 1024, 768}), (Margins{{5, 5, 131, 264}}))
-        << "a monitor left of the primary";
-    s.velikost = 28;  // up to 35 samples the view is cell by cell, without margins
-    EXPECT_EQ(margins(0, 400), Margins{});
+    BlockPart out[3];
+    std::int32_t count = 0;
+    for (const Row& r : rows) {
+        count = blockOnMonitors(r.monitors.data(), static_cast<std::int32_t>(r.monitors.size()), r.block, out);
+        Parts got;
+        for (const BlockPart& p : std::vector(out, out + count))
+            got.push_back({p.screen.left, p.screen.top, p.screen.right, p.screen.bottom, p.column, p.row});
+        EXPECT_EQ(got, r.parts) << r.block.left << "," << r.block.top;
+    }
+    // The last row's parts: the corner below the tiny monitor is between monitors.
+    EXPECT_EQ((std::array{onMonitors(out, count, 1823, 11), onMonitors(out, count, 1829, 4),
+                          onMonitors(out, count, 1829, 5), onMonitors(out, count, 1819, 5)}),
+              (std::array{true, true, false, false}));
 }
 
 TEST(TextBuffer, GrowsByAThousandAtTenSpareBytes) {

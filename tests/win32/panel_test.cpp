@@ -208,6 +208,10 @@ TEST_P(StoredSettings, AreMadeSafeAndSetFieldsAndCheckMarksAtStartUp) {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
 }
 
+// Three colours, 2,000 commas, eight more: the first ten are kept however long the value is.
+const std::string kLongRecent = "000001,000002,000003" + std::string(2000, ',') +
+                                "000004,000005,000006,000007,000008,000009,00000A,00000B";
+
 using namespace cmd;
 INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
     Stored{"every item on",
@@ -231,6 +235,9 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
            {9, 5, 0, 10, 0, 1, 0, 0},
            {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst + 4, SampleFirst},
            {{"copyformat", "4"}, {"recent", "FF8000,0080FF"}, {"sir", "9"}}},
+    Stored{"recent colours past 2,000 commas", {{"recent", kLongRecent.c_str()}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleFirst},
+           {{"recent", "000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A"}}},
     Stored{"a bad copy format, a sample, the contrast line", {{"copyformat", "8"}, {"sample", "2"}, {"contrast", "1"}},
            {}, {9, 5, 0, 10, 0, 1, 0, 0},
            {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleLast, Contrast},

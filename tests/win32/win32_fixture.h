@@ -57,19 +57,20 @@ inline void pumpFor(int milliseconds) {
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
 }
 
-// The test card at (200, 200), 64 x 64, in its blocks or one flat colour.
+// The test card at (200, 200), 64 x 64 unless told, in its blocks or one flat colour.
 namespace card {
 inline constexpr int kX = 200, kY = 200, kSide = 64;
 using testcard::colour;
 
 // Shows the card (replacing the one given) and waits until the desktop shows all of it.
-inline HWND show(HWND previous, COLORREF flat = CLR_INVALID) {
+inline HWND show(HWND previous, COLORREF flat = CLR_INVALID, RECT area = {kX, kY, kX + kSide, kY + kSide}) {
     if (previous) DestroyWindow(previous);
     testcard::flat = flat;
-    HWND window = testcard::create(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kX, kY, kSide, kSide);
+    HWND window = testcard::create(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, area.left, area.top, area.right - area.left,
+                                   area.bottom - area.top);
     HDC screen = GetDC(nullptr);
-    const int last = kX + kSide - 1;
-    for (int i = 0; i < 100 && GetPixel(screen, last, last) != (flat != CLR_INVALID ? flat : colour(last, last)); ++i)
+    const int x = area.right - 1, y = area.bottom - 1;
+    for (int i = 0; i < 100 && GetPixel(screen, x, y) != (flat != CLR_INVALID ? flat : colour(x, y)); ++i)
         pumpFor(20);
     ReleaseDC(nullptr, screen);
     return window;
