@@ -155,7 +155,7 @@ def mixer_recolours_the_frozen_screen(s):
 def help_window_shows_both_pages_and_closes(s):
     s.show_panel()
     s.tray_menu("Down", "Down", "Down")  # "Помощь"
-    about = wait_until(lambda: s.window("Classname2", "Tintspot 3.0"), what="the about window")
+    about = s.about_window()
     check((about.visible, about.x, about.y) == (1, 400, 162), f"the about window at {about}")
     skin = picture(os.path.join(os.environ["PICTURES_DIR"], "skin.bmp"), 0, 0, 446, 283)
 

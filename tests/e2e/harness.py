@@ -25,6 +25,12 @@ def picture(path, x0, y0, w, h):
     return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:((y - y0) * w + x - x0) * 3 + 3])
 
 
+def card_colour(x, y):
+    """The test card's colour at screen (x, y), as tests/testcard.h paints it."""
+    bx, by = x // 16, y // 16
+    return (bx * 37 + 11) & 255, (by * 53 + 23) & 255, ((bx + by) * 29 + 5) & 255
+
+
 def check(condition, message):
     if not condition:
         raise AssertionError(message)
@@ -72,8 +78,10 @@ class Session:
         """The probe's card; its colours are read off the screen before anything covers it."""
         self.spawn(self.probe_exe, "card")
         card = wait_until(lambda: (w := self.window("TintspotTestCard")) and w.visible and w, what="the test card")
-        time.sleep(0.5)
-        self.card = self.screen(card.x, card.y, card.w, card.h)
+        # Painted row by row from the top: its last row shows once the whole card is up.
+        x, y = card.x, card.y + card.h - 1
+        painted = lambda: (shot := self.screen(card.x, card.y, card.w, card.h))(x, y) == card_colour(x, y) and shot
+        self.card = wait_until(painted, what="the test card painted")
 
     def start_tintspot(self):
         proc = self.spawn(self.exe)
@@ -107,6 +115,11 @@ class Session:
                              stdin=subprocess.DEVNULL).stdout
         fields = (line.split() for line in out.splitlines())
         return {f[0]: (f[1], f[2] if len(f) > 2 else "") for f in fields if len(f) > 1}
+
+    def about_window(self, what="the about window"):
+        """The about window once it is shown: its title is set before it shows, and a click
+        before then would reach what lies beneath."""
+        return wait_until(lambda: (w := self.window("Classname2", "Tintspot 3.0")) and w.visible and w, what=what)
 
     def tray_shown(self):
         return bool((w := self.window("Shell_TrayWnd")) and w.visible)

@@ -105,14 +105,14 @@ def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
         s.xdotool(*leave)
         keeps_the_keyboard(f"leaving the mixer by {leave[-1]}")
     s.probe("command", "32793")  # "Помощь"
-    about = wait_until(lambda: s.window("Classname2", "Tintspot 3.0"), what="the about window")
+    about = s.about_window()
     s.move(about.cx + 100, about.cy + 60)
     s.xdotool("click", "1")
     keeps_the_keyboard("the about window")
     # From the tray menu, which gives the panel the foreground for its sake: at the close the
     # keyboard goes anywhere but to the panel.
     s.tray_menu("Down", "Down", "Down")  # "Помощь"
-    about = wait_until(lambda: s.window("Classname2", "Tintspot 3.0"), what="the about window from the tray")
+    about = s.about_window("the about window from the tray")
     s.move(about.cx + 100, about.cy + 60)
     s.xdotool("click", "1")
     wait_until(lambda: not overlay(), what="the about window to close")
