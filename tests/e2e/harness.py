@@ -133,6 +133,9 @@ class Session:
     def with_keys(self, keys, *action):
         self.xdotool(*[a for k in keys for a in ("keydown", k)], *action,
                      *[a for k in reversed(keys) for a in ("keyup", k)])
+        # On a busy machine Wine may see the keys go up well after the clicks that follow:
+        # a click then would count as made with the keys held.
+        wait_until(lambda: self.probe("modifiers")[0] == 0, what="the modifier keys up")
 
     def capture_band(self, x0, y0, x1, y1, while_held=lambda: None):
         """Ctrl+Shift+click, then a drag from (x0, y0) to (x1, y1) in four steps."""

@@ -6,6 +6,7 @@
 //   probe window CLASS [TITLE] -> "visible x y width height clientx clienty" of that
 //                                 top-level window, in screen coordinates
 //   probe foreground           -> the class of the foreground window
+//   probe modifiers            -> exit code 0 once Ctrl, Shift and Alt all read as up
 //   probe clipbitmap           -> the clipboard's bitmap: "width height", then a line of
 //                                 rrggbb words for every row of pixels
 //   probe dialog TITLE         -> the static texts of the dialog with that title, one a line;
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
         GetClassNameA(GetForegroundWindow(), cls, sizeof cls);
         return std::puts(cls) < 0;
     }
+    if (what == "modifiers")
+        return GetAsyncKeyState(VK_CONTROL) < 0 || GetAsyncKeyState(VK_SHIFT) < 0 || GetAsyncKeyState(VK_MENU) < 0 ? 2 : 0;
     if (what == "dialog" && argc == 3) {
         HWND dialog = FindWindowA("#32770", argv[2]);
         if (!dialog) return 2;
