@@ -1,13 +1,16 @@
 // The mixer's whole-screen passes against the memory floor: marking the matches (with the
 // restore the refresh does) and recolouring, each beside a plain memcpy of the snapshot's
-// bytes, measured in the same run on a picture like a desktop. Prints the ratios last.
-#include <benchmark/benchmark.h>
-
+// bytes, on a picture like a desktop. The three alternate in one run and the ratios are of
+// their medians. Twice: warm, each pass straight after the others on the same memory (a
+// 1920 x 1080 snapshot and its copy then stay in a large cache, which flatters the memcpy),
+// and cold, the caches flushed before each pass, as when the pointer has rested a while.
+// Run: build/host/bench/snapshot_bench [rounds]
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <map>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "mixer/snapshot.h"
@@ -38,67 +41,59 @@ struct Picture {
             }
         s.pixels = pixels.data();
         s.mask = mask.data();
+        std::memcpy(copy.data(), pixels.data(), pixels.size() * 2);  // every page touched
     }
 };
 
-void memcpyPass(benchmark::State& state) {
-    Picture p(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)));
-    for (auto _ : state) {
-        std::memcpy(p.copy.data(), p.pixels.data(), p.pixels.size() * 2);
-        benchmark::DoNotOptimize(p.copy.data());
-        benchmark::ClobberMemory();
-    }
+// Twice the largest cache of today's processors, read and written through.
+std::vector<std::uint8_t> flushed(64 << 20, 1);
+volatile std::uint8_t sink;
+void flushCaches() {
+    for (std::size_t i = 0; i < flushed.size(); i += 64) flushed[i] = static_cast<std::uint8_t>(flushed[i] + 1);
+    sink = flushed[flushed.size() / 2];
 }
 
-void markPass(benchmark::State& state) {
-    Picture p(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)));
-    markMatches(p.s, fromRgb555(0x6318), 4, false);
-    for (auto _ : state) {
-        markMatches(p.s, fromRgb555(0x6318), 4, true);
-        benchmark::ClobberMemory();
-    }
+template <class Pass> double milliseconds(Pass&& pass) {
+    const auto start = std::chrono::steady_clock::now();
+    pass();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-void recolorPass(benchmark::State& state) {
-    Picture p(static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)));
-    markMatches(p.s, fromRgb555(0x6318), 4, false);
-    for (auto _ : state) {
-        recolorMarked(p.s, 0x00336699);
-        benchmark::ClobberMemory();
-    }
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
 }
 
-// Keeps the mean time of every run so that the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
-            const std::string what = name.substr(0, name.find('/'));
-            const std::string width = name.substr(name.find('/') + 1, name.find('/', name.find('/') + 1) - name.find('/') - 1);
-            means[what + " " + width] = run.GetAdjustedRealTime();
-        }
+void measure(std::int32_t w, std::int32_t h, int rounds, bool cold) {
+    // Each pass on a picture of its own: a recolouring would change what the next marking finds.
+    Picture p(w, h), recoloured(w, h);
+    const Colour grey = fromRgb555(0x6318);
+    markMatches(p.s, grey, 4, false);
+    markMatches(recoloured.s, grey, 4, false);
+    std::vector<double> copy, mark, recolour;
+    for (int i = 0; i < rounds; ++i) {
+        if (cold) flushCaches();
+        copy.push_back(milliseconds([&] { std::memcpy(p.copy.data(), p.pixels.data(), p.pixels.size() * 2); }));
+        sink = static_cast<std::uint8_t>(p.copy[p.copy.size() / 3]);
+        if (cold) flushCaches();
+        mark.push_back(milliseconds([&] { markMatches(p.s, grey, 4, true); }));
+        if (cold) flushCaches();
+        recolour.push_back(milliseconds([&] { recolorMarked(recoloured.s, 0x00336699); }));
     }
-    std::map<std::string, double> means;
-};
+    const double floor = median(copy);
+    std::printf("%4d x %4d %s: memcpy %.3f ms, markMatches %.3f ms (%.2f x), recolorMarked %.3f ms (%.2f x)\n", w, h,
+                cold ? "cold" : "warm", floor, median(mark), median(mark) / floor, median(recolour),
+                median(recolour) / floor);
+}
 
 }  // namespace
 
-BENCHMARK(memcpyPass)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
-BENCHMARK(markPass)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
-BENCHMARK(recolorPass)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
-
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* width : {"1920", "3840"}) {
-        const double floor = reporter.means[std::string("memcpyPass ") + width];
-        std::printf("width %s: markMatches %.2f x memcpy, recolorMarked %.2f x memcpy\n", width,
-                    reporter.means[std::string("markPass ") + width] / floor,
-                    reporter.means[std::string("recolorPass ") + width] / floor);
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 100;
+    std::printf("medians of %d rounds, the three passes alternating\n", rounds);
+    for (bool cold : {false, true}) {
+        measure(1920, 1080, rounds, cold);
+        measure(3840, 2160, rounds, cold);
     }
-    benchmark::Shutdown();
     return 0;
 }

@@ -168,7 +168,7 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         }
         return endMode(s, fx, true).add(Fx::StoreSettings);
     case wm::Timer:
-        if (m.wParam == kPictureTimer) return fx.add(Fx::HoldScreen);
+        if (m.wParam == kPictureTimer) return fx.add(s.mixerActive ? Fx::MixerHoldScreen : Fx::HoldScreen);
         return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
     case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, m.x, m.y) : fx;
     default: return fx;

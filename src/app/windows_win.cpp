@@ -120,8 +120,11 @@ void carryOutOne(const Effect& e) {
     case Fx::CaptureMove:
     case Fx::CapturePress:
     case Fx::EndCapture:
-    case Fx::ClearPanel:
     case Fx::HoldScreen: carryOut(captureDecision(e)); break;
+    case Fx::ClearPanel:
+        takePanelOffScreen();
+        SetTimer(picker.panelHwnd, kPictureTimer, kPanelGoneWait, nullptr);
+        break;
     case Fx::TakePicture: takePicture(rectOf(e)); break;
     case Fx::ShowOverlay: showOverlay(rectOf(e)); break;
     case Fx::LiftPanel:
@@ -134,7 +137,9 @@ void carryOutOne(const Effect& e) {
     case Fx::ReleasePicture: releasePicture(); break;
     case Fx::InvalidateOverlay: InvalidateRect(picker.overlayHwnd, nullptr, FALSE); break;
     case Fx::PaintCapture: paintCaptureOverlay(ScopedPaint(picker.overlayHwnd)); break;
-    case Fx::EnterMixer: enterMixer(); break;
+    case Fx::EnterMixer:
+    case Fx::MixerHoldScreen:
+    case Fx::MixerReady:
     case Fx::ExitMixer:
     case Fx::MixerMove:
     case Fx::MixerRelease: carryOut(mixerDecision(e)); break;
@@ -145,6 +150,9 @@ void carryOutOne(const Effect& e) {
     case Fx::MarkMatches: markMatchesShown(static_cast<Colour>(e.a), e.b, e.c != 0); break;
     case Fx::Recolour: recolour(static_cast<Colour>(e.a)); break;
     case Fx::ShowSnapshot: showSnapshotOnOverlay(); break;
+    case Fx::GrabScreen: grabScreen(); break;
+    case Fx::ShowMixerOverlay: showMixerOverlay(); break;
+    case Fx::StartMixerTimer: startMixerTimer(); break;
     case Fx::DrawSlider: drawSlider(e.a); break;
     case Fx::OpenAbout: openAboutWindow(); break;
     case Fx::CloseAbout: closeAboutWindow(); break;

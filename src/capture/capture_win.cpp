@@ -55,10 +55,6 @@ Effects captureDecision(const Effect& e) {
     case Fx::CaptureMove: captureMove(picker, capture); return {};
     case Fx::CapturePress: capturePress(picker, capture); return {};
     case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);
-    case Fx::ClearPanel:
-        takePanelOffScreen();
-        SetTimer(picker.panelHwnd, kPictureTimer, kPanelGoneWait, nullptr);
-        return {};
     case Fx::HoldScreen:
         KillTimer(picker.panelHwnd, kPictureTimer);
         return captureHoldScreen(picker, capture);

@@ -51,7 +51,12 @@
     X(ReleasePicture)  /* the capture's still picture let go */                                      \
     X(InvalidateOverlay) /* the whole overlay to be painted */                                       \
     X(PaintCapture)    /* the overlay's WM_PAINT during a capture */                                 \
-    X(EnterMixer)      /* the mixer begins */                                                        \
+    X(EnterMixer)      /* the mixer begins: a snapshot made, the panel off the screen */             \
+    X(MixerHoldScreen) /* the picture timer ended while the mixer is entered */                      \
+    X(GrabScreen)      /* the screen copied into the snapshot */                                     \
+    X(ShowMixerOverlay) /* the overlay over the snapshot's area, topmost, showing it */              \
+    X(MixerReady)      /* the entry done once the panel has been placed with its sliders */          \
+    X(StartMixerTimer) /* the overlay lets clicks through; the refresh timer starts */               \
     X(ExitMixer)       /* the mixer ends; a: for good, the program ends */                           \
     X(MixerMove)       /* the hook saw the pointer move */                                           \
     X(MixerRelease)    /* the hook saw the left button go up */                                      \

@@ -50,14 +50,35 @@ Colour mixColour() {
            (colorSliders[2].getValue() & 0xFF) << 16;
 }
 
-void mixerEntered(PickerState& s, MixerState& m, std::int32_t shown, std::int32_t frozen) {
-    m.savedShow = shown;
-    m.savedFreeze = frozen;
+Effects mixerStart(PickerState& s, MixerState& m) {
+    m.savedShow = s.show;
+    m.savedFreeze = s.freeze;
     m.savedNomove = s.nomove;
+    s.mixerActive = 1;
+    s.mixerStarting = 1;
+    s.show = 1;
+    return Effects().add(Fx::ClearPanel);
+}
+
+Effects mixerHoldScreen(const PickerState& s) {
+    Effects fx;
+    if (!s.mixerActive || !s.mixerStarting) return fx;
+    // The screen is copied before the overlay covers it: a window that does not paint shows
+    // nothing of what lies beneath under a compositing window manager, so the overlay shows
+    // the copy instead.
+    fx.add(Fx::GrabScreen).add(Fx::ShowMixerOverlay);
+    if (!s.hookHandle) fx.add(Fx::ShowPanel);  // hidden before the mode: the mixer needs the hook
+    // Placed with the slider rows before the pin. (Laid out while the panel is hidden, during
+    // the wait, the overlay's surface was kept after leaving, 32 MB at 4K, under Wine 8.)
+    return fx.add(Fx::Layout).add(Fx::MixerReady);
+}
+
+Effects mixerReady(PickerState& s, MixerState& m) {
     s.nomove = 1;
     s.mixerStarting = 0;
     m.mixerDirty = 0;
     m.mixerTicks = 0;
+    return Effects().add(Fx::LiftPanel).add(Fx::StartMixerTimer);
 }
 
 Effects mixerExit(PickerState& s, MixerState& m, bool forGood) {

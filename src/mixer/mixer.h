@@ -24,9 +24,14 @@ inline constexpr unsigned kRefreshPeriod = 40;  // ms; the refresh runs on the s
 // The colour the three sliders mix.
 Colour mixColour();
 
-// Entering: the panel pinned (nomove saved) once it has been placed with the mixer's rows;
-// shown and frozen are the user's settings from before the mode began.
-void mixerEntered(PickerState& s, MixerState& m, std::int32_t shown, std::int32_t frozen);
+// Entering, once a snapshot is held, as the capture does: the panel leaves the screen and the
+// picture timer runs, the thread serving the hook meanwhile (show, freeze and the pin saved as
+// the user had them). When the timer ends, the screen is copied and shown on the overlay, the
+// panel placed with the mixer's rows and then pinned there, back on top. Nothing when the mode
+// was left before the picture.
+Effects mixerStart(PickerState& s, MixerState& m);
+Effects mixerHoldScreen(const PickerState& s);
+Effects mixerReady(PickerState& s, MixerState& m);
 // Leaving: the pin as it was, the overlay parked, the frozen screen let go. For good (the
 // program ends): show and freeze as they were before the mode too, so that the user's own
 // settings are stored.

@@ -6,6 +6,7 @@
 // before input), so the order of events stays that of the hook running first.
 #include "mixer/mixer_win.h"
 
+#include "core/messages.h"
 #include "core/picker_state.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
@@ -18,10 +19,25 @@ namespace {
 
 MixerState mixer;
 
+// Not entered twice (the saved pin would become the forced 1 and pin the panel for good), nor
+// without a snapshot.
+Effects enterMixer() {
+    if (picker.mixerActive) return {};
+    // Every monitor freezes: the snapshot is of the rectangle they all span (read again
+    // whenever the displays change).
+    if (!createSnapshot(picker.allMonitors)) return {};
+    return mixerStart(picker, mixer);
+}
+
 }  // namespace
 
 Effects mixerDecision(const Effect& e) {
     switch (e.what) {
+    case Fx::EnterMixer: return enterMixer();
+    case Fx::MixerHoldScreen:
+        KillTimer(picker.panelHwnd, kPictureTimer);
+        return mixerHoldScreen(picker);
+    case Fx::MixerReady: return mixerReady(picker, mixer);
     case Fx::ExitMixer: return mixerExit(picker, mixer, e.a != 0);
     case Fx::MixerMove: return mixerPointerMove(picker, mixer);
     case Fx::MixerRelease: return mixerPointerRelease(picker, mixer);
@@ -35,34 +51,16 @@ Effects mixerOverlay(unsigned message, std::int32_t x, std::int32_t y) {
     return mixerOverlayMessage(picker, mixer, message, x, y);
 }
 
-void enterMixer() {
-    // Entering twice would overwrite the saved pin with the forced 1 and pin the panel for good.
-    if (picker.mixerActive) return;
-    // Every monitor freezes: the snapshot is of the rectangle they all span (read again
-    // whenever the displays change).
-    if (!createSnapshot(picker.allMonitors)) return;
-    const std::int32_t shown = picker.show, frozen = picker.freeze;
-    picker.mixerActive = 1;
-    picker.mixerStarting = 1;
-    takePanelOffScreen();
-    picker.show = 1;
-    Sleep(kPanelGoneWait);
-    // The screen is copied before the overlay covers it: a window that does not paint shows
-    // nothing of what lies beneath under a compositing window manager, so the overlay shows
-    // the copy instead.
-    grabScreen();
+void showMixerOverlay() {
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, snapshot.originX, snapshot.originY, snapshot.width, snapshot.height,
                  SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     showSnapshotOnOverlay();
-    layoutPanel();  // placed with the slider rows, before the pin
-    mixerEntered(picker, mixer, shown, frozen);
-    SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, panelWindowWidth(picker),
-                 panelWindowHeight(picker), SWP_ASYNCWINDOWPOS | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+void startMixerTimer() {
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT);
     SetTimer(picker.overlayHwnd, kRefreshTimer, kRefreshPeriod, nullptr);
-    if (!picker.hookHandle) showPanel();
-    picker.nomove = 1;
 }
 
 void markMatchesShown(Colour target, std::int32_t tolerance, bool restore) {

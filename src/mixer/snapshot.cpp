@@ -3,6 +3,7 @@
 #include <emmintrin.h>
 
 #include <algorithm>
+#include <cstring>
 
 Snapshot snapshot;
 Colour matchTarget = 0;
@@ -46,17 +47,6 @@ struct Match {
             if (static_cast<std::uint16_t>((v & field[i]) - low[i]) > range[i]) return false;
         return true;
     }
-    // All ones in the lanes whose pixel matches: a field below low wraps round to a large
-    // number, so one saturating subtraction of the range tests both ends.
-    Lanes operator()(Lanes v) const {
-        Lanes outside = _mm_setzero_si128();
-        for (int i = 0; i < 3; ++i) {
-            const Lanes offset = _mm_sub_epi16(_mm_and_si128(v, _mm_set1_epi16(static_cast<std::int16_t>(field[i]))),
-                                               _mm_set1_epi16(static_cast<std::int16_t>(low[i])));
-            outside = _mm_or_si128(outside, _mm_subs_epu16(offset, _mm_set1_epi16(static_cast<std::int16_t>(range[i]))));
-        }
-        return _mm_cmpeq_epi16(outside, _mm_setzero_si128());
-    }
 };
 
 // One pixel of markMatches; bit i of the mask is its mark.
@@ -72,15 +62,41 @@ void markOne(std::uint16_t& pixel, std::uint8_t* mask, std::int64_t i, bool chos
     }
 }
 
-// The visible pixels [from, to) of a row whose first pixel is visible pixel rowStart run
-// eight at a time from where their mask bits start a byte; run(x, n) walks the others.
-template <class One, class Eight>
-void walkRow(std::int64_t rowStart, std::int32_t width, One&& one, Eight&& eight) {
-    std::int32_t x = static_cast<std::int32_t>((8 - rowStart % 8) % 8);
-    if (x > width) x = width;
-    for (std::int32_t k = 0; k < x; ++k) one(k);
-    for (; x + 8 <= width; x += 8) eight(x);
-    for (; x < width; ++x) one(x);
+// The eight-pixel groups of a row, [from, to) in pixels from where the groups start, each
+// owning one mask byte, all with the same lanes chosen for the checkerboard (chosenBits, the
+// same as mask bits). The match's lanes are copies held in registers: a store through the
+// mask's bytes could alias anything the compiler cannot see is local, and reloading them
+// would cost more than the test itself.
+template <bool restore>
+void markGroups(std::uint16_t* line, std::uint8_t* mask, std::int32_t from, std::int32_t to, Lanes chosen,
+                std::uint8_t chosenBits, const Match& match) {
+    const auto lanes = [](unsigned v) { return _mm_set1_epi16(static_cast<std::int16_t>(v)); };
+    // Red and blue lie in the two bytes of a pixel with a gap between them, so one byte-wise
+    // test serves both; green straddles the bytes and is tested on its own. A field below
+    // low wraps round to a large number, so one saturating subtraction of the range tests
+    // both ends.
+    const Lanes redBlue = lanes(0x7C1F), green = lanes(0x03E0), zero = _mm_setzero_si128();
+    const Lanes lowRedBlue = lanes(match.low[0] | match.low[2]), rangeRedBlue = lanes(match.range[0] | match.range[2]);
+    const Lanes lowGreen = lanes(match.low[1]), rangeGreen = lanes(match.range[1]);
+    // One group: its pixels shown as they now are, and their marks in lanes.
+    const auto group = [&](std::int32_t x) {
+        Lanes* at = reinterpret_cast<Lanes*>(line + x);
+        Lanes v = _mm_loadu_si128(at);
+        if (restore) v = _mm_xor_si128(v, bitLanes[mask[x >> 3] & chosenBits]);
+        const Lanes outside =
+            _mm_or_si128(_mm_subs_epu8(_mm_sub_epi8(_mm_and_si128(v, redBlue), lowRedBlue), rangeRedBlue),
+                         _mm_subs_epu16(_mm_sub_epi16(_mm_and_si128(v, green), lowGreen), rangeGreen));
+        const Lanes matched = _mm_cmpeq_epi16(outside, zero);
+        _mm_storeu_si128(at, _mm_xor_si128(v, _mm_and_si128(matched, chosen)));
+        return matched;
+    };
+    std::int32_t x = from;
+    for (; x + 16 <= to; x += 16) {  // two groups' marks packed and written at once
+        const Lanes first = group(x), second = group(x + 8);
+        const auto bits = static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_packs_epi16(first, second)));
+        std::memcpy(mask + (x >> 3), &bits, 2);  // little-endian: the first group's byte first
+    }
+    if (x < to) mask[x >> 3] = static_cast<std::uint8_t>(_mm_movemask_epi8(_mm_packs_epi16(group(x), zero)));
 }
 
 }  // namespace
@@ -95,6 +111,43 @@ Colour fromRgb555(std::uint16_t pixel) {
     return red | green << 8 | blue << 16;
 }
 
+void packRow(const std::uint32_t* from, std::uint16_t* to, std::int32_t count) {
+    const auto lanes = [](int v) { return _mm_set1_epi32(v); };
+    const Lanes red = lanes(0x7C00), green = lanes(0x03E0), blue = lanes(0x001F);
+    const auto pack4 = [&](const std::uint32_t* at) {
+        const Lanes p = _mm_loadu_si128(reinterpret_cast<const Lanes*>(at));
+        return _mm_or_si128(_mm_or_si128(_mm_and_si128(_mm_srli_epi32(p, 9), red), _mm_and_si128(_mm_srli_epi32(p, 6), green)),
+                            _mm_and_si128(_mm_srli_epi32(p, 3), blue));
+    };
+    std::int32_t x = 0;
+    for (; x + 8 <= count; x += 8)  // no value exceeds 0x7FFF, so the signed packing keeps them
+        _mm_storeu_si128(reinterpret_cast<Lanes*>(to + x), _mm_packs_epi32(pack4(from + x), pack4(from + x + 4)));
+    for (; x < count; ++x) to[x] = toRgb555((from[x] >> 16 & 0xFF) | (from[x] & 0xFF00) | (from[x] & 0xFF) << 16);
+}
+
+void widenRow(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
+    const auto lanes = [](int v) { return _mm_set1_epi32(v); };
+    const Lanes red = lanes(0xF80000), redLow = lanes(0x070000), green = lanes(0xF800), greenLow = lanes(0x0700),
+                blue = lanes(0xF8), blueLow = lanes(0x07);
+    const auto widen4 = [&](Lanes v) {
+        const Lanes r = _mm_or_si128(_mm_and_si128(_mm_slli_epi32(v, 9), red), _mm_and_si128(_mm_slli_epi32(v, 4), redLow));
+        const Lanes g = _mm_or_si128(_mm_and_si128(_mm_slli_epi32(v, 6), green), _mm_and_si128(_mm_slli_epi32(v, 1), greenLow));
+        const Lanes b = _mm_or_si128(_mm_and_si128(_mm_slli_epi32(v, 3), blue), _mm_and_si128(_mm_srli_epi32(v, 2), blueLow));
+        return _mm_or_si128(_mm_or_si128(r, g), b);
+    };
+    std::int32_t x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const Lanes v = _mm_loadu_si128(reinterpret_cast<const Lanes*>(from + x)), zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<Lanes*>(to + x), widen4(_mm_unpacklo_epi16(v, zero)));
+        _mm_storeu_si128(reinterpret_cast<Lanes*>(to + x + 4), widen4(_mm_unpackhi_epi16(v, zero)));
+    }
+    for (; x < count; ++x) {
+        const Colour c = fromRgb555(from[x]);  // red in the low byte
+        to[x] = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+        to[x] |= to[x] >> 5 & 0x070707;
+    }
+}
+
 std::int32_t snapshotStride(std::int32_t width) { return width + (width & 1); }
 
 std::int64_t maskBytes(std::int32_t width, std::int32_t height) { return std::int64_t{width} * height / 8 + 10; }
@@ -103,16 +156,15 @@ void markMatches(Snapshot& s, Colour target, std::int32_t tolerance, bool restor
     matchTarget = target;
     if (!s.pixels || !s.mask || s.width <= 0 || s.height <= 0) return;
     const Match match(target, tolerance);
-    const Lanes restoreAll = _mm_set1_epi16(restore ? -1 : 0);
-    // Lanes whose counter is odd when lane 0's is odd, and when it is even.
-    const Lanes chosenFromOdd = _mm_set_epi16(0, -1, 0, -1, 0, -1, 0, -1), chosenFromEven = _mm_set_epi16(-1, 0, -1, 0, -1, 0, -1, 0);
     // The checkerboard counter runs down through the visible pixels in memory order and is
     // reloaded with width - 1 and width + 1 in turn when it reaches 0; a marked pixel is
     // shown inverted where it is odd. Within a row it falls by one a pixel, so each row needs
-    // only its starting value and the place of its one reload.
+    // only its starting value and the place of its one reload: the groups before the one
+    // that holds it share their chosen lanes, and so do those after it.
     const std::int32_t width = s.width;
     std::int64_t c = width;
     std::int32_t phase = 0;
+    std::uint8_t* const mask = s.mask;
     for (std::int32_t row = 0; row < s.height; ++row) {
         std::uint16_t* line = s.pixels + std::int64_t{row} * s.stride;
         const std::int64_t rowStart = std::int64_t{row} * width;
@@ -122,25 +174,35 @@ void markMatches(Snapshot& s, Colour target, std::int32_t tolerance, bool restor
         const std::int64_t reloadAt = reloads ? c - 1 : width;
         const std::int64_t reloaded = width + 2 * phase - 1;
         auto counter = [&](std::int64_t x) { return x < reloadAt ? c - 1 - x : reloaded - (x - reloadAt); };
-        walkRow(
-            rowStart, width, [&](std::int32_t x) { markOne(line[x], s.mask, rowStart + x, counter(x) & 1, restore, match); },
-            [&](std::int32_t x) {
-                Lanes chosen;
-                if (x <= reloadAt && reloadAt < x + 8) {
-                    alignas(16) std::uint16_t lanes[8];
-                    for (int k = 0; k < 8; ++k) lanes[k] = (counter(x + k) & 1) ? 0xFFFF : 0;
-                    chosen = _mm_load_si128(reinterpret_cast<const Lanes*>(lanes));
-                } else {
-                    chosen = (counter(x) & 1) ? chosenFromOdd : chosenFromEven;
-                }
-                std::uint8_t& byte = s.mask[(rowStart + x) >> 3];
-                Lanes* at = reinterpret_cast<Lanes*>(line + x);
-                Lanes v = _mm_loadu_si128(at);
-                v = _mm_xor_si128(v, _mm_and_si128(_mm_and_si128(bitLanes[byte], chosen), restoreAll));
-                const Lanes matched = match(v);
-                _mm_storeu_si128(at, _mm_xor_si128(v, _mm_and_si128(matched, chosen)));
-                byte = static_cast<std::uint8_t>(_mm_movemask_epi8(_mm_packs_epi16(matched, _mm_setzero_si128())));
-            });
+        // Pixel x's mask byte, counted from the row's first group.
+        const std::int32_t head = static_cast<std::int32_t>(std::min<std::int64_t>((8 - rowStart % 8) % 8, width));
+        const std::int32_t groupsEnd = head + (width - head) / 8 * 8;
+        std::uint8_t* const rowMask = mask + (rowStart + head) / 8;
+        std::uint16_t* const groups = line + head;
+        for (std::int32_t x = 0; x < head; ++x) markOne(line[x], mask, rowStart + x, counter(x) & 1, restore, match);
+        // The group holding the reload, if any, and the runs either side of it.
+        const std::int32_t split = static_cast<std::int32_t>(
+            std::clamp<std::int64_t>(head + (reloadAt - head) / 8 * 8, head, groupsEnd));
+        auto groupsOf = [&](std::int32_t from, std::int32_t to, std::uint8_t chosenBits) {
+            const Lanes chosen = bitLanes[chosenBits];
+            if (restore)
+                markGroups<true>(groups, rowMask, from - head, to - head, chosen, chosenBits, match);
+            else
+                markGroups<false>(groups, rowMask, from - head, to - head, chosen, chosenBits, match);
+        };
+        // Lane k's counter is odd with lane 0's when k is even.
+        auto run = [&](std::int32_t from, std::int32_t to) {
+            if (from < to) groupsOf(from, to, (counter(from) & 1) ? 0x55 : 0xAA);
+        };
+        run(head, split);
+        if (split < groupsEnd) {
+            std::uint8_t mixed = 0;
+            for (int k = 0; k < 8; ++k) mixed = static_cast<std::uint8_t>(mixed | (counter(split + k) & 1) << k);
+            groupsOf(split, split + 8, mixed);
+            run(split + 8, groupsEnd);
+        }
+        for (std::int32_t x = groupsEnd; x < width; ++x)
+            markOne(line[x], mask, rowStart + x, counter(x) & 1, restore, match);
         if (reloads) {
             c = reloaded - (width - 1 - reloadAt);
             phase = 1 - phase;
@@ -154,21 +216,27 @@ void recolorMarked(Snapshot& s, Colour colour) {
     if (!s.pixels || !s.mask) return;
     const std::uint16_t p = toRgb555(colour);
     const Lanes colourLanes = _mm_set1_epi16(static_cast<std::int16_t>(p));
+    const std::int32_t width = s.width;
+    const std::uint8_t* const mask = s.mask;
+    auto marked = [mask](std::int64_t i) { return mask[i >> 3] >> (i & 7) & 1; };
     for (std::int32_t row = 0; row < s.height; ++row) {
-        std::uint16_t* line = s.pixels + std::int64_t{row} * s.stride;
-        const std::int64_t rowStart = std::int64_t{row} * s.width;
-        walkRow(
-            rowStart, s.width,
-            [&](std::int32_t x) {
-                if (s.mask[(rowStart + x) >> 3] >> ((rowStart + x) & 7) & 1) line[x] = p;
-            },
-            [&](std::int32_t x) {
-                const std::uint8_t byte = s.mask[(rowStart + x) >> 3];
-                if (byte == 0) return;
-                Lanes* at = reinterpret_cast<Lanes*>(line + x);
-                const Lanes marked = bitLanes[byte];
-                _mm_storeu_si128(at, _mm_or_si128(_mm_andnot_si128(marked, _mm_loadu_si128(at)), _mm_and_si128(marked, colourLanes)));
-            });
+        std::uint16_t* const line = s.pixels + std::int64_t{row} * s.stride;
+        const std::int64_t rowStart = std::int64_t{row} * width;
+        const std::int32_t head = static_cast<std::int32_t>(std::min<std::int64_t>((8 - rowStart % 8) % 8, width));
+        const std::int32_t groupsEnd = head + (width - head) / 8 * 8;
+        for (std::int32_t x = 0; x < head; ++x)
+            if (marked(rowStart + x)) line[x] = p;
+        // Eight pixels a mask byte, without a branch: a test of the byte would be mispredicted
+        // wherever marked and unmarked pixels mix, and cost more than the memory it saves.
+        const std::uint8_t* bytes = mask + (rowStart + head) / 8;
+        for (std::int32_t x = head; x < groupsEnd; x += 8) {
+            const std::uint8_t byte = *bytes++;
+            Lanes* at = reinterpret_cast<Lanes*>(line + x);
+            const Lanes lanes = bitLanes[byte];
+            _mm_storeu_si128(at, _mm_or_si128(_mm_andnot_si128(lanes, _mm_loadu_si128(at)), _mm_and_si128(lanes, colourLanes)));
+        }
+        for (std::int32_t x = groupsEnd; x < width; ++x)
+            if (marked(rowStart + x)) line[x] = p;
     }
 }
 

@@ -193,14 +193,16 @@ TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {
 TEST(Decisions, MixerFromThePickToLeaving) {
     PickerState s;
     MixerState m;
-    std::tie(s.nomove, s.mixerActive, s.mixerStarting, s.currentColor, s.show) = std::tuple{0, 1, 1, 0x00804020u, 1};
+    std::tie(s.nomove, s.currentColor, s.show, s.freeze) = std::tuple{0, 0x00804020u, 0, 1};  // hidden and frozen
     std::tie(s.magnifierLeft, s.slidersTop, s.xokna, s.yokna) = std::tuple{5, 60, 400, 300};
     std::tie(snapshot.originX, snapshot.originY) = std::tuple{-1280, -100};
     m.tolerance = 7;
+    EXPECT_EQ(show(mixerStart(s, m)), "ClearPanel") << "the picture waits for the panel to go";
     EXPECT_EQ(show(mixerPointerMove(s, m)), "") << "nothing while the mode is entered";
     EXPECT_EQ(show(mixerPointerRelease(s, m)), "");
-    mixerEntered(s, m, 0, 1);  // hidden and frozen before the mode
-    EXPECT_EQ((std::array{s.nomove, m.savedNomove, std::int32_t{s.mixerStarting}}), (std::array{1, 0, 0}));
+    EXPECT_EQ(show(mixerHoldScreen(s)), "GrabScreen ShowMixerOverlay ShowPanel Layout MixerReady");
+    EXPECT_EQ(show(mixerReady(s, m)), "LiftPanel StartMixerTimer");
+    EXPECT_EQ((std::array{s.nomove, m.savedNomove, std::int32_t{s.mixerStarting}, s.show}), (std::array{1, 0, 0, 1}));
 
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(2) Post:READOUT");
     EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (std::array{-1250, -60}));
@@ -248,7 +250,8 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ((std::array{s.nomove, std::int32_t{s.mixerActive}, s.show}), (std::array{0, 0, 1}));
     mixerExit(ending, endingMixer, true);  // the program ends: the user's own settings are stored
     EXPECT_EQ((std::array{ending.nomove, ending.show, ending.freeze}), (std::array{0, 0, 1}));
-    EXPECT_EQ(show(mixerRecolour(s, m, true)), "") << "a release queued before leaving does nothing";
+    EXPECT_EQ(show(mixerRecolour(s, m, true)) + show(mixerHoldScreen(PickerState{})), "")
+        << "a release queued before leaving does nothing, nor a picture timer";
     snapshot = Snapshot{};
 }
 
@@ -387,7 +390,7 @@ TEST(Decisions, PanelMessages) {
         {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
         {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},
         {Normal, wm::Timer, kHookWatchTimer, 0, "WatchHook"}, {Normal, wm::Timer, 1, 0, ""},
-        {Capture, wm::Timer, kPictureTimer, 0, "HoldScreen"},
+        {Capture, wm::Timer, kPictureTimer, 0, "HoldScreen"}, {Mixer, wm::Timer, kPictureTimer, 0, "MixerHoldScreen"},
         {Normal, wm::MouseMove, 0, 0, ""}, {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
     };
     for (const Row& r : rows) {

@@ -381,4 +381,13 @@ TEST(Snapshot, PixelsReadBackFromTheBottomUpRowsAsColours) {
     EXPECT_EQ((std::array{snapshotPixel(-3, 1), snapshotPixel(-3, 0), snapshotPixel(0, 0)}),
               (std::array{0x000000F8u, 0x00F80000u, 0xFFFFFFFFu}));
     snapshot = Snapshot{};
+    // The grab's and the show's row conversions, eight pixels at once and the ninth alone:
+    // widened, white stays white.
+    std::array<std::uint32_t, 9> wide, back;
+    std::array<std::uint16_t, 9> narrow;
+    for (int i = 0; i < 9; ++i) wide[i] = i % 2 ? 0x00FFFFFF : 0x00FF8040;
+    packRow(wide.data(), narrow.data(), 9);
+    widenRow(narrow.data(), back.data(), 9);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(std::tuple(narrow[i], back[i]), i % 2 ? std::tuple(0x7FFF, 0x00FFFFFFu) : std::tuple(0x7E08, 0x00FF8442u)) << i;
 }

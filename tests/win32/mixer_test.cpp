@@ -1,4 +1,4 @@
-// The mixer against the real screen and windows: the snapshot's DIB section both ways, and
+// The mixer against the real screen and windows: the snapshot both ways through its strip, and
 // entering and leaving the mode.
 #include "mixer/mixer_win.h"
 #include "mixer/slider.h"
@@ -48,7 +48,8 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         picker.nomove = pinned;
         const std::int32_t height = picker.panelHeight;
         SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
-        SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);  // chosen again: nothing happens
+        for (int i = 0; i < 50 && picker.mixerStarting; ++i) pumpFor(20);  // the panel's picture timer
+        SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);  // chosen again while on: nothing happens
         EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight, picker.show}),
                   (std::array{1, 1, height + 58, 1}));
         EXPECT_TRUE(IsWindowVisible(picker.overlayHwnd) && snapshot.pixels);
