@@ -47,7 +47,6 @@ ensure_packages() {
     command -v g++ >/dev/null || need+=(g++)
     command -v python3 >/dev/null || need+=(python3)
     [ -d /usr/src/googletest/googletest ] || need+=(googletest)
-    [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
     command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686)
     command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64)
     command -v i686-w64-mingw32-windres >/dev/null || need+=(binutils-mingw-w64-i686)
