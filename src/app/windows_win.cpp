@@ -49,10 +49,11 @@ void openTrayMenu() {
         SetForegroundWindow(before);
 }
 
-void paintReadoutsOn(HDC dc, bool preview) {
+void paintReadoutsOn(HDC dc, bool preview, bool evenFrozen = false) {
     if (!dc) return;
     ReadoutSource source;
     source.preview = preview;
+    source.evenFrozen = evenFrozen;
     source.pickedColour = matchTarget;
     source.frozen = picker.mixerActive != 0;
     if (source.frozen) source.frozenColour = snapshotPixel(picker.cursorX, picker.cursorY);
@@ -99,7 +100,8 @@ void carryOutOne(const Effect& e) {
         break;
     }
     case Fx::PaintFrame: paintFrame(PanelCanvas(ScopedGetDC(picker.panelHwnd))); break;
-    case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0); break;
+    case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0, e.b != 0); break;
+    case Fx::MovePointer: movePointer(e.a, e.b); break;
     case Fx::CopyText: copyColorText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
     case Fx::CopyRecent: copyRecentColour(e.a); break;
@@ -160,6 +162,7 @@ void carryOutOne(const Effect& e) {
 // What a window procedure returns after carrying out a decision.
 LRESULT finish(const Effects& effects, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     carryOut(effects);
+    syncKeyHook();  // whatever the message changed, the keyboard hook follows
     if (effects.answered()) return effects.answerValue();
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -86,7 +86,7 @@ TEST(Menu, CommandIdsInOrderAndTheTextsInCyrillic) {
     std::vector<UINT> ids;
     collectIds(menu, false, ids);
     EXPECT_EQ(ids, (std::vector<UINT>{32792, 32785, 32802, 32850, 32851, 32852, 32853, 32854, 32855, 32856, 32857,
-                                      32875, 32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805, 32806, 32807,
+                                      32875, 32876, 32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805, 32806, 32807,
                                       32870, 32871, 32872, 32794, 32793, 32860, 32809, 32778, 32781}));
     wchar_t text[32] = {};  // the resource script is UTF-8; a wrong code page gives mojibake
     GetMenuStringW(menu, 32781, text, 32, MF_BYCOMMAND);
@@ -238,10 +238,10 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
     Stored{"recent colours past 2,000 commas", {{"recent", kLongRecent.c_str()}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
            {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleFirst},
            {{"recent", "000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A"}}},
-    Stored{"a bad copy format, a sample, the contrast line", {{"copyformat", "8"}, {"sample", "2"}, {"contrast", "1"}},
-           {}, {9, 5, 0, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleLast, Contrast},
-           {{"copyformat", "0"}, {"sample", "2"}, {"contrast", "1"}}}));
+    Stored{"a bad copy format, a sample, the contrast line, the keys",
+           {{"copyformat", "8"}, {"sample", "2"}, {"contrast", "1"}, {"keys", "1"}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleLast, Contrast, FrozenKeys},
+           {{"copyformat", "0"}, {"sample", "2"}, {"contrast", "1"}, {"keys", "1"}}}));
 
 // The version resource as Windows reads it (the tests carry the program's resources), and the
 // title, against the VERSION file.
