@@ -103,6 +103,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
         s.aboutPage = 1;
         return fx.add(Fx::OpenAbout);
     case Mixer: return fx.add(Fx::EnterMixer);
+    case SavePalette: return s.recentCount > 0 ? fx.add(Fx::SavePalette) : fx;
     case PaletteNormal:
     case PaletteWeb:
     case PaletteGray:

@@ -23,6 +23,7 @@ constexpr const char* kMailAddress = "mailto:k@korvex.example";
 HMENU popupMenu() { return GetSubMenu(picker.appMenu, 0); }
 
 void openPanelMenu() {
+    const ModalScope menu;
     fillRecentMenu();
     HMENU popup = popupMenu();
     RECT item = {};
@@ -32,6 +33,7 @@ void openPanelMenu() {
 }
 
 void openTrayMenu() {
+    const ModalScope menu;
     POINT pointer = {};
     GetCursorPos(&pointer);
     fillRecentMenu();
@@ -105,6 +107,11 @@ void carryOutOne(const Effect& e) {
     case Fx::CopyText: copyColorText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
     case Fx::CopyRecent: copyRecentColour(e.a); break;
+    case Fx::SavePalette: {
+        const ModalScope dialog;
+        savePalette();
+        break;
+    }
     case Fx::OpenSite: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::OpenMail: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::SetCursor: SetCursor(cursorFor(e.a)); break;
@@ -168,6 +175,13 @@ LRESULT finish(const Effects& effects, HWND window, UINT message, WPARAM wParam,
 }
 
 }  // namespace
+
+ModalScope::ModalScope() {
+    picker.modalOpen = 1;
+    syncKeyHook();
+}
+
+ModalScope::~ModalScope() { picker.modalOpen = 0; }
 
 void parkOverlay() {
     SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1,

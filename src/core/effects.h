@@ -31,6 +31,7 @@
     X(CopyText)        /* the shown colour to the clipboard as text */                               \
     X(CopyBitmap)      /* the cut band to the clipboard */                                           \
     X(CopyRecent)      /* recent colour a to the clipboard again, and to the top of the list */     \
+    X(SavePalette)     /* the recent colours to a file chosen in the Save As dialog */               \
     X(OpenSite)        /* the maker's web page */                                                    \
     X(OpenMail)        /* a mail message to the maker */                                             \
     X(SetCursor)       /* the pointer's shape: a is a CursorShape */                                 \

@@ -95,6 +95,7 @@ struct PickerState {
     std::uint8_t mixerActive = 0;     // the colour mixer is on; overlay is the mixer surface
     std::uint8_t mixerPicking = 0;    // left button held on the mixer surface (tolerance drag)
     std::uint8_t mixerStarting = 1;   // the mixer is being entered; the hook leaves it alone
+    std::uint8_t modalOpen = 0;       // a menu or dialog of ours is open and has the keys
 
     // --- Colour.
     Colour currentColor = 0;          // filtered colour under the pointer, shown in the swatch

@@ -15,7 +15,7 @@ struct KeyEvent {
 };
 
 // The keyboard hook is installed exactly while this holds: the option on, the panel shown and
-// frozen, and no capture, mixer or about window.
+// frozen, and no capture, mixer, about window, or menu or dialog of ours (whose keys they are).
 bool keyboardWanted(const PickerState& s);
 
 //   key           held        while wanted                             otherwise

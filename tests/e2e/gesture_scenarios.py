@@ -112,6 +112,19 @@ def arrow_keys_step_the_frozen_panel_and_enter_copies(s):
     check(s.window("TintspotTestCard", "key 65"), "a key of ours reached the card")
 
 
+def recent_colours_saved_as_a_palette_through_the_dialog(s):
+    s.show_panel(recent="FF8000,336699")
+    s.probe("command", "32877")  # "Сохранить как палитру…"
+    wait_until(lambda: (w := s.window("#32770")) and w.visible, what="the Save As dialog")
+    path = os.path.join(s.workdir, "colours.css")  # typed with its extension while the first type is selected
+    s.xdotool("key", "ctrl+a")
+    s.xdotool("type", "Z:" + path.replace("/", "\\"))
+    s.xdotool("key", "Return")
+    want = ":root {\n  --tintspot-1: #FF8000;\n  --tintspot-2: #336699;\n}\n"
+    wait_until(lambda: os.path.exists(path) and open(path).read() == want, timeout=10, what=f"{want!r} in {path}")
+    wait_until(lambda: s.probe("foreground")[1].strip() == "TintspotTestCard", timeout=5, what="the keyboard back")
+
+
 def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
     s.show_panel()
     s.move(205, 215)
@@ -203,6 +216,7 @@ if __name__ == "__main__":
                                           copy_format_and_recent_colours_across_a_restart,
                                           sampled_mean_copied_and_the_contrast_line_against_it,
                                           arrow_keys_step_the_frozen_panel_and_enter_copies,
+                                          recent_colours_saved_as_a_palette_through_the_dialog,
                                           ctrl_shift_drag_copies_the_pixels_inside_the_band,
                                           mixer_recolours_the_frozen_screen, help_window_shows_both_pages_and_closes]}))
 

@@ -89,7 +89,8 @@ TEST(Decisions, PointerEventsOfTheHook) {
         PickerState s;
         std::tie(s.show, s.moveform, s.cursorX, s.cursorY) = std::tuple{r.mode != Hidden, 1, 7, 8};
         s.placementAsked = r.mode == Asked;
-        s.stepSpan = r.mode == Echo ? Rect{-310, -40, -299, -39} : r.mode == NoEcho ? Rect{-310, -40, -300, -39} : Rect{};
+        s.stepSpan = r.mode == Echo ? Rect{-310, -40, -299, -39} : r.mode == NoEcho ? Rect{-310, -40, -300, -39}
+                                                                                   : Rect{};
         s.aboutActive = r.mode == About;
         s.mixerActive = r.mode == Mixer;
         s.captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0;
@@ -115,8 +116,15 @@ TEST(Decisions, PointerEventsOfTheHook) {
 // Keys while frozen, pressed at (x0, y0) on two monitors, the second right of the first and
 // lower: the effects, the point after, and the release (kept when the press was).
 TEST(Decisions, KeysOfTheKeyboardHook) {
-    enum Mode { Wanted, Asked, Off, Following, Hidden, Capture, Mixer, About };
-    struct Row { Mode mode; unsigned key; const char* held; std::int32_t x0, y0; const char* effects; std::int32_t x, y; };
+    enum Mode { Wanted, Asked, Off, Following, Hidden, Capture, Mixer, About, Modal };
+    struct Row {
+        Mode mode;
+        unsigned key;
+        const char* held;
+        std::int32_t x0, y0;
+        const char* effects;
+        std::int32_t x, y;
+    };
     const Row rows[] = {
         {Wanted, vk::Right, "", 500, 300, "Post:STEP =1", 501, 300},
         {Wanted, vk::Up, "c", 500, 300, "Post:STEP =1", 500, 290},
@@ -126,17 +134,19 @@ TEST(Decisions, KeysOfTheKeyboardHook) {
         {Wanted, vk::Right, "c", 1020, 300, "Post:STEP =1", 1030, 300},
         {Wanted, vk::Left, "c", 3, 9, "Post:STEP =1", 0, 9}, {Wanted, vk::Return, "c", 5, 5, "Post:COPYTEXT =1", 5, 5},
         {Wanted, vk::Escape, "", 5, 5, "=1", 5, 5}, {Wanted, vk::Right, "a", 5, 5, "", 5, 5},
-        {Wanted, vk::Return, "w", 5, 5, "", 5, 5}, {Wanted, 'A', "", 5, 5, "", 5, 5}, {Wanted, 0x22, "c", 5, 5, "", 5, 5},
+        {Wanted, vk::Return, "w", 5, 5, "", 5, 5}, {Wanted, 'A', "", 5, 5, "", 5, 5},
+        {Wanted, 0x22, "c", 5, 5, "", 5, 5},
         {Off, vk::Right, "", 5, 5, "", 5, 5}, {Following, vk::Escape, "", 5, 5, "", 5, 5},
         {Hidden, vk::Return, "", 5, 5, "", 5, 5}, {Capture, vk::Left, "", 5, 5, "", 5, 5},
         {Mixer, vk::Left, "", 5, 5, "", 5, 5}, {About, vk::Down, "", 5, 5, "", 5, 5},
+        {Modal, vk::Up, "", 5, 5, "", 5, 5},
     };
     for (const Row& r : rows) {
         PickerState s;
         std::tie(s.keys, s.freeze, s.show, s.cursorX, s.cursorY) = std::tuple{r.mode != Off, r.mode != Following,
                                                                               r.mode != Hidden, r.x0, r.y0};
-        std::tie(s.captureState, s.mixerActive, s.aboutActive, s.stepAsked) = std::tuple{r.mode == Capture,
-            r.mode == Mixer, r.mode == About, r.mode == Asked};
+        std::tie(s.captureState, s.mixerActive, s.aboutActive, s.stepAsked, s.modalOpen) = std::tuple{r.mode == Capture,
+            r.mode == Mixer, r.mode == About, r.mode == Asked, r.mode == Modal};
         std::tie(s.monitorCount, s.monitors[0], s.monitors[1]) = std::tuple{2, Rect{0, 0, 1024, 768},
                                                                             Rect{1024, 100, 2048, 868}};
         const std::string held = r.held;
@@ -371,7 +381,7 @@ TEST(Decisions, EveryMenuCommand) {
         {ShowHide, 0, "ShowPanel", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Exit, 0, "Exit", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
         {Mixer, 0, "EnterMixer", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Help, 0, "OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},
         {Help, 1, "ExitMixer OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},  // the about window takes the overlay over
-        {40000, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {40000, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {SavePalette, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
     };
     for (const Row& r : rows) {
         PickerState s;
@@ -393,7 +403,8 @@ TEST(Decisions, EveryMenuCommand) {
                   show(commandDecision(s, FrozenKeys)), "-32870 -32871 +32872 LayoutLayout +32875+32876");
     EXPECT_EQ((std::array{s.sample, s.contrast, s.keys}), (std::array{2, 1, 1}));
     s.recentCount = 2;
-    EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)), "CopyRecent(1)");
+    EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)) +
+                  show(commandDecision(s, SavePalette)), "CopyRecent(1)SavePalette");
     EXPECT_EQ(s.copyformat, 3);
     // Hiding, help and exit end a capture or the mixer first; exit for good, so that the
     // settings stored are those from before the mode.
@@ -430,7 +441,8 @@ TEST(Decisions, PanelMessages) {
         {Frozen, UM_FRAME, 0, 0, "PaintFrame"},
         {Normal, UM_PLACE, 0, 0, "PlacePanel PaintReadouts"}, {Capture, UM_PLACE, 0, 0, "PlacePanel"},
         {Mixer, UM_PLACE, 0, 0, "PlacePanel"},
-        {Frozen, UM_STEP, 0, 0, "MovePointer(7,8) PaintReadouts(0,1)"}, {Normal, UM_COPYTEXT, 0, 0, "CopyText"}, {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
+        {Frozen, UM_STEP, 0, 0, "MovePointer(7,8) PaintReadouts(0,1)"}, {Normal, UM_COPYTEXT, 0, 0, "CopyText"},
+        {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
         {Normal, UM_MIXERRELEASE, 1, 0, "MixerRecolour(1)"}, {Normal, UM_SITE, 0, 0, "OpenSite"},
         {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
         {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},

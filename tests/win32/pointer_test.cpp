@@ -152,6 +152,13 @@ std::string typed(WORD key, bool alt = false) {
     return seen.substr(0, seen.find("+135"));
 }
 
+HHOOK hookInMenu = nullptr;
+void CALLBACK noteHookAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    hookInMenu = picker.keyHookHandle;
+    EndMenu();
+    KillTimer(nullptr, timer);
+}
+
 // While the option is on and the panel frozen: the arrows and Enter kept with their releases,
 // other keys and Alt + arrow passed; Esc unfreezes and the hook goes; a hook the system dropped
 // is installed anew once one of its keys has gone past it.
@@ -183,7 +190,10 @@ TEST_F(Hooked, TheKeyboardHookKeepsItsKeysWhileFrozen) {
     EXPECT_EQ(typed(VK_LEFT), "+37-37");
     toggleFreeze(picker);
     SendMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
-    EXPECT_TRUE(picker.keyHookHandle);
+    hookInMenu = picker.keyHookHandle;  // the menu opened from the frozen panel has the keys
+    SetTimer(nullptr, 0, 50, noteHookAndCloseMenu);
+    SendMessageA(picker.panelHwnd, WM_RBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(!hookInMenu && picker.keyHookHandle);
     hidePanel();
     EXPECT_FALSE(picker.keyHookHandle);
     DestroyWindow(front);
@@ -264,8 +274,9 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
 TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
     HMENU recent = GetSubMenu(GetSubMenu(picker.appMenu, 0), 3);
     fillRecentMenu();
-    ASSERT_EQ(GetMenuItemCount(recent), 1);
-    EXPECT_TRUE(GetMenuState(recent, cmd::RecentFirst, MF_BYCOMMAND) & MF_GRAYED) << "(пусто)";
+    ASSERT_EQ(GetMenuItemCount(recent), 3);
+    EXPECT_TRUE(GetMenuState(recent, cmd::RecentFirst, MF_BYCOMMAND) & GetMenuState(recent, cmd::SavePalette,
+                                                                                    MF_BYCOMMAND) & MF_GRAYED);
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + CssRgb, 0);
     auto copyColour = [](Colour c, UINT message, WPARAM wParam) {
         picker.currentColor = c;
@@ -282,7 +293,8 @@ TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
     DestroyWindow(other);
     EXPECT_EQ(clipboardText(), "rgb(153, 102, 51)");
     fillRecentMenu();
-    ASSERT_EQ(GetMenuItemCount(recent), 2);
+    ASSERT_EQ(GetMenuItemCount(recent), 4);
+    EXPECT_FALSE(GetMenuState(recent, cmd::SavePalette, MF_BYCOMMAND) & MF_GRAYED) << "saved as a palette";
     HDC dc = CreateCompatibleDC(nullptr);
     for (auto [i, text, colour] : {std::tuple{0, "rgb(153, 102, 51)", RGB(153, 102, 51)},
                                    std::tuple{1, "rgb(255, 128, 0)", RGB(255, 128, 0)}}) {
