@@ -35,6 +35,11 @@ inline LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     // Clicks must not activate the card: under Wine's virtual desktop an activated window is
     // raised above topmost windows, and the gestures under test click on the card.
     if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    if (message == WM_KEYDOWN) {  // the last key that reached the card, in its title
+        char title[16];
+        wsprintfA(title, "key %d", static_cast<int>(wParam));
+        SetWindowTextA(window, title);
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

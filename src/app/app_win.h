@@ -5,6 +5,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "core/effects.h"
 #include "version.h"
 
@@ -42,6 +46,19 @@ void setMenuCheck(UINT command, bool checked);
 void fillRecentMenu();
 // Its swatches' bitmaps, released at shutdown.
 void releaseRecentSwatches();
+
+// "Сохранить как палитру…": the Save As dialog, then the file written whole or not at all; a
+// failure is reported in a message box with the file's name and the system's reason.
+void savePalette();
+// Writes the bytes to a file beside path, then moves it over path: the error code (0 when
+// written), and whatever was at path is as it was unless the move succeeded.
+DWORD writeFileWhole(const std::wstring& path, const std::vector<std::uint8_t>& bytes);
+std::wstring paletteFailureText(const std::wstring& path, DWORD error);
+// While a menu or dialog of ours is open the keys are its own: the keyboard hook waits.
+struct ModalScope {
+    ModalScope();
+    ~ModalScope();
+};
 
 void loadSettings();
 void saveSettings();

@@ -88,11 +88,12 @@ void loadResources(HINSTANCE instance) {
     picker.arrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
 }
 
-bool onPointer(const PointerEvent& event) {
-    const Effects effects = pointerDecision(picker, event);
+bool swallowed(const Effects& effects) {
     carryOut(effects);
     return effects.answered() && effects.answerValue() == kSwallow;
 }
+bool onPointer(const PointerEvent& event) { return swallowed(pointerDecision(picker, event)); }
+bool onKey(const KeyEvent& event) { return swallowed(keyDecision(picker, event)); }
 
 // Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
 // its own copy).
@@ -142,6 +143,7 @@ bool createWindowsAndResources(HINSTANCE instance) {
     if (!createWindows(instance)) return false;
     loadResources(instance);
     setPointerHandler(onPointer);
+    setKeyHandler(onKey);
     return true;
 }
 

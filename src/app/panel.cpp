@@ -94,6 +94,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
     case Coordinates: toggle(fx, s.showcoord, command); return fx;
     case HsvCmyk: toggle(fx, s.showhsv, command); return fx;
     case Contrast: toggle(fx, s.contrast, command); return fx;
+    case FrozenKeys: s.keys ^= 1; return fx.add(Fx::SetCheck, FrozenKeys, s.keys != 0);
     case Help:
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.
@@ -102,6 +103,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
         s.aboutPage = 1;
         return fx.add(Fx::OpenAbout);
     case Mixer: return fx.add(Fx::EnterMixer);
+    case SavePalette: return s.recentCount > 0 ? fx.add(Fx::SavePalette) : fx;
     case PaletteNormal:
     case PaletteWeb:
     case PaletteGray:
@@ -150,6 +152,9 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         fx.add(Fx::PlacePanel);
         if (s.captureState == 0 && !s.mixerActive) fx.add(Fx::PaintReadouts, 0);
         return fx;
+    case UM_STEP:
+        s.stepAsked = 0;
+        return fx.add(Fx::MovePointer, s.cursorX, s.cursorY).add(Fx::PaintReadouts, 0, 1);
     case UM_COPYTEXT: return fx.add(Fx::CopyText);
     case UM_COPYBITMAP: return fx.add(Fx::CopyBitmap);
     case UM_MIXERRELEASE: return fx.add(Fx::MixerRecolour, m.wParam != 0);

@@ -33,6 +33,7 @@ struct PanelMessage {
 //   UM_READOUT                            readouts (lParam: the mixer's preview)
 //   UM_FRAME                              frame, and the readouts unless frozen
 //   UM_PLACE                              the panel placed; readouts unless a mode holds the overlay
+//   UM_STEP                               the pointer to the stepped point; readouts though frozen
 //   UM_COPYTEXT, UM_COPYBITMAP            the clipboard copies
 //   UM_MIXERRELEASE                       the mixer's recolouring
 //   UM_SITE, UM_MAIL                      the maker's web page, a mail message

@@ -41,10 +41,11 @@ void fillRecentMenu() {
     if (!recent) return;
     while (GetMenuItemCount(recent) > 0) DeleteMenu(recent, 0, MF_BYPOSITION);
     releaseRecentSwatches();  // only once no item shows them
-    if (picker.recentCount == 0) {
-        AppendMenuW(recent, MF_STRING | MF_GRAYED, cmd::RecentFirst, L"(пусто)");
-        return;
-    }
+    AppendMenuW(recent, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(recent, MF_STRING | (picker.recentCount ? 0u : MF_GRAYED), cmd::SavePalette,
+                L"Сохранить как палитру…");
+    if (picker.recentCount == 0)
+        InsertMenuW(recent, 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, cmd::RecentFirst, L"(пусто)");
     for (std::int32_t i = 0; i < picker.recentCount && i < kRecentColours; ++i) {
         char copied[52], text[2 * sizeof copied];
         colourText(picker.recent[i], picker.copyformat, picker.showhexa != 0, copied, sizeof copied);

@@ -40,10 +40,11 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 }
 
-const ChoiceEntry kChoiceSettings[3] = {
+const ChoiceEntry kChoiceSettings[4] = {
     {"copyformat", &PickerState::copyformat, kCopyFormats},
     {"sample", &PickerState::sample, 3},
     {"contrast", &PickerState::contrast, 2},
+    {"keys", &PickerState::keys, 2},
 };
 
 std::int32_t parseStoredChoice(const char* text, std::int32_t choices) {
@@ -117,5 +118,6 @@ std::vector<unsigned> applyLoadedSettings(PickerState& state) {
     checks.push_back(cmd::CopyFormatFirst + static_cast<unsigned>(state.copyformat));
     checks.push_back(cmd::SampleFirst + static_cast<unsigned>(state.sample));
     if (state.contrast) checks.push_back(cmd::Contrast);
+    if (state.keys) checks.push_back(cmd::FrozenKeys);
     return checks;
 }

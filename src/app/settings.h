@@ -27,7 +27,7 @@ struct ChoiceEntry {
     std::int32_t PickerState::*field;
     std::int32_t choices;
 };
-extern const ChoiceEntry kChoiceSettings[3];
+extern const ChoiceEntry kChoiceSettings[4];
 
 // One digit below choices ("0" to "7" for eight); anything else is 0, the default.
 std::int32_t parseStoredChoice(const char* text, std::int32_t choices);

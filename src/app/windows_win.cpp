@@ -23,6 +23,7 @@ constexpr const char* kMailAddress = "mailto:k@korvex.example";
 HMENU popupMenu() { return GetSubMenu(picker.appMenu, 0); }
 
 void openPanelMenu() {
+    const ModalScope menu;
     fillRecentMenu();
     HMENU popup = popupMenu();
     RECT item = {};
@@ -32,6 +33,7 @@ void openPanelMenu() {
 }
 
 void openTrayMenu() {
+    const ModalScope menu;
     POINT pointer = {};
     GetCursorPos(&pointer);
     fillRecentMenu();
@@ -49,10 +51,11 @@ void openTrayMenu() {
         SetForegroundWindow(before);
 }
 
-void paintReadoutsOn(HDC dc, bool preview) {
+void paintReadoutsOn(HDC dc, bool preview, bool evenFrozen = false) {
     if (!dc) return;
     ReadoutSource source;
     source.preview = preview;
+    source.evenFrozen = evenFrozen;
     source.pickedColour = matchTarget;
     source.frozen = picker.mixerActive != 0;
     if (source.frozen) source.frozenColour = snapshotPixel(picker.cursorX, picker.cursorY);
@@ -99,10 +102,16 @@ void carryOutOne(const Effect& e) {
         break;
     }
     case Fx::PaintFrame: paintFrame(PanelCanvas(ScopedGetDC(picker.panelHwnd))); break;
-    case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0); break;
+    case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0, e.b != 0); break;
+    case Fx::MovePointer: movePointer(e.a, e.b); break;
     case Fx::CopyText: copyColorText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
     case Fx::CopyRecent: copyRecentColour(e.a); break;
+    case Fx::SavePalette: {
+        const ModalScope dialog;
+        savePalette();
+        break;
+    }
     case Fx::OpenSite: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::OpenMail: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::SetCursor: SetCursor(cursorFor(e.a)); break;
@@ -168,11 +177,19 @@ void carryOutOne(const Effect& e) {
 // What a window procedure returns after carrying out a decision.
 LRESULT finish(const Effects& effects, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     carryOut(effects);
+    syncKeyHook();  // whatever the message changed, the keyboard hook follows
     if (effects.answered()) return effects.answerValue();
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
+
+ModalScope::ModalScope() {
+    picker.modalOpen = 1;
+    syncKeyHook();
+}
+
+ModalScope::~ModalScope() { picker.modalOpen = 0; }
 
 void parkOverlay() {
     SetWindowPos(picker.overlayHwnd, HWND_TOPMOST, -1, -1, 1, 1,

@@ -30,4 +30,8 @@ inline constexpr unsigned RecentLast = 32869;
 inline constexpr unsigned SampleFirst = 32870;
 inline constexpr unsigned SampleLast = 32872;
 inline constexpr unsigned Contrast = 32875;
+// "Клавиатура при заморозке": the arrow keys, Enter and Esc act while the panel is frozen.
+inline constexpr unsigned FrozenKeys = 32876;
+// "Сохранить как палитру…", at the end of "Недавние цвета".
+inline constexpr unsigned SavePalette = 32877;
 }  // namespace cmd

@@ -26,10 +26,12 @@
     X(StoreSettings)   /* the settings to the registry, as the exit stores them */                   \
     X(PaintPanel)      /* the panel's WM_PAINT: frame, then readouts */                              \
     X(PaintFrame)      /* repaint background, outlines, border, labels */                           \
-    X(PaintReadouts)   /* repaint magnifier and readouts; a: mixer preview */                       \
+    X(PaintReadouts)   /* repaint magnifier and readouts; a: mixer preview; b: though frozen */     \
+    X(MovePointer)     /* the pointer to (a, b), which the hooks take as seen */                     \
     X(CopyText)        /* the shown colour to the clipboard as text */                               \
     X(CopyBitmap)      /* the cut band to the clipboard */                                           \
     X(CopyRecent)      /* recent colour a to the clipboard again, and to the top of the list */     \
+    X(SavePalette)     /* the recent colours to a file chosen in the Save As dialog */               \
     X(OpenSite)        /* the maker's web page */                                                    \
     X(OpenMail)        /* a mail message to the maker */                                             \
     X(SetCursor)       /* the pointer's shape: a is a CursorShape */                                 \

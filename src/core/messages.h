@@ -15,6 +15,9 @@ inline constexpr unsigned UM_MIXERRELEASE = 0x8000 + 107; // the mixer's recolou
 // Moving a window costs a millisecond and more, and every post a round trip: the hook asks
 // for the panel to be placed and repainted, at most once until the panel has done it.
 inline constexpr unsigned UM_PLACE = 0x8000 + 108;       // place the panel, then its readouts
+// The keyboard hook asks the same of a step of the frozen panel's point: the pointer set there
+// and the readouts repainted though frozen, at most once until the panel has done it.
+inline constexpr unsigned UM_STEP = 0x8000 + 109;
 
 // The panel's timer that installs the mouse hook anew when the system has dropped it.
 inline constexpr unsigned kHookWatchTimer = 2;
@@ -39,5 +42,10 @@ inline constexpr unsigned LeftDoubleClick = 0x0203;
 inline constexpr unsigned RightDown = 0x0204;
 inline constexpr unsigned RightUp = 0x0205;
 }  // namespace wm
+
+// The keys the keyboard hook acts on, by their Win32 virtual-key codes.
+namespace vk {
+inline constexpr unsigned Return = 0x0D, Escape = 0x1B, Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28;
+}  // namespace vk
 
 inline constexpr long kNoActivate = 3;  // MA_NOACTIVATE

@@ -45,6 +45,7 @@ struct PickerState {
     std::int32_t recentCount = 0;
     std::int32_t sample = 0;          // the colour shown is the mean of a square: 0 1 x 1, 1 3 x 3, 2 5 x 5
     std::int32_t contrast = 0;        // the contrast line against the newest recent colour is shown
+    std::int32_t keys = 0;            // the arrow keys, Enter and Esc act while the panel is frozen
 
     // --- Derived from the settings.
     std::int32_t cellSize = 5;        // panel pixels per magnified screen pixel: 3, 5 or 7
@@ -79,6 +80,10 @@ struct PickerState {
     std::int32_t panelHeight = 0;
     std::int32_t cursorGap = 0;       // distance of the panel from the pointer
     std::uint8_t placementAsked = 0;  // a UM_PLACE is on its way to the panel
+    std::uint8_t stepAsked = 0;       // a UM_STEP is on its way to the panel
+    // The points the keys' steps moved the pointer from and to, until a move outside them.
+    Rect stepSpan;
+    std::uint8_t keysKept = 0;        // the keys whose press the keyboard hook kept, a bit each
     // Window pixels a panel pixel: 1, 2 or 3 from the DPI of the panel's monitor. Everything
     // above is in panel pixels; the windows and their placement are in window pixels.
     std::int32_t scale = 1;
@@ -90,6 +95,7 @@ struct PickerState {
     std::uint8_t mixerActive = 0;     // the colour mixer is on; overlay is the mixer surface
     std::uint8_t mixerPicking = 0;    // left button held on the mixer surface (tolerance drag)
     std::uint8_t mixerStarting = 1;   // the mixer is being entered; the hook leaves it alone
+    std::uint8_t modalOpen = 0;       // a menu or dialog of ours is open and has the keys
 
     // --- Colour.
     Colour currentColor = 0;          // filtered colour under the pointer, shown in the swatch
@@ -110,6 +116,7 @@ struct PickerState {
     HICON__* toleranceCursor = nullptr; // cursor 155
     HICON__* arrowCursor = nullptr;   // the shared system arrow; never destroyed
     HHOOK__* hookHandle = nullptr;    // the installed mouse hook, null while none is
+    HHOOK__* keyHookHandle = nullptr; // the installed keyboard hook, null while none is
 
     // --- About window placement, computed at start-up and when it opens.
     std::int32_t aboutWidth = 0;

@@ -333,7 +333,7 @@ void paintFrame(HDC dc) {
 }
 
 bool paintReadouts(HDC dc, const ReadoutSource& source) {
-    if (picker.freeze) return false;
+    if (picker.freeze && !source.evenFrozen) return false;
     const ScopedGetDC screen(nullptr);
     if (!screen) return false;
 

@@ -13,6 +13,7 @@ struct ReadoutSource {
     Colour frozenColour = 0;
     Rect band;                  // the capture's band while it is dragged, for the coordinates line
     bool dragging = false;
+    bool evenFrozen = false;    // painted though the panel is frozen: the keys stepped its point
 };
 
 // Where the panel's pictures are painted: at scale 1 the window itself; above it a picture of

@@ -5,6 +5,15 @@
 namespace {
 
 void onMove(PickerState& s, const PointerEvent& e, Effects& fx) {
+    // Wine's X11 driver reports the pointer set for a key's step back as two moves, to the new
+    // point and to the old, in either order. Neither is the user's: the frozen panel stays where
+    // it is, and the system, kept from the old one, goes on knowing where the pointer is. Windows
+    // reports none; there the first move outside the steps ends the wait.
+    if (pointInRect(s.stepSpan, e.x, e.y)) {
+        fx.answer(kSwallow);
+        return;
+    }
+    s.stepSpan = {};
     s.cursorX = e.x;
     s.cursorY = e.y;
     if (s.mixerActive) {

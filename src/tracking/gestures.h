@@ -20,6 +20,7 @@ struct PointerEvent {
 //   move               mixer                 the mixer follows
 //   move               capture               the capture follows
 //   move               none                  the panel is asked to place itself (once until done)
+//   move               where steps led       nothing; kept (until a move elsewhere)
 //   press              mixer                 nothing (the mixer's surface has it)
 //   right press        capture               the capture is cancelled, then the rules below
 //   press              crosshair             the band's corner is fixed

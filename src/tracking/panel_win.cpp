@@ -68,6 +68,7 @@ void hidePanel() {
     removeHook();
     ShowWindow(picker.panelHwnd, SW_HIDE);
     picker.show = 0;
+    removeKeyHook();  // once hidden: the messages of the hiding would have installed it again
 }
 
 void applyPanelVisibility() { ShowWindow(picker.panelHwnd, picker.show == 1 ? SW_SHOWNOACTIVATE : SW_HIDE); }

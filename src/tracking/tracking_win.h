@@ -5,6 +5,7 @@
 
 #include "core/picker_state.h"
 #include "tracking/gestures.h"
+#include "tracking/keys.h"
 
 // Showing the panel installs the hook and starts a timer on the panel that installs it anew
 // if the system drops it (watchHook, on each tick). True when the hook is installed.
@@ -22,6 +23,17 @@ using PointerHandler = bool (*)(const PointerEvent& event);
 void setPointerHandler(PointerHandler handler);
 // The low-level mouse hook procedure.
 LRESULT CALLBACK pointerHook(int code, WPARAM wParam, LPARAM lParam);
+
+// The keyboard hook, installed or removed as keyboardWanted says (the window procedures ask
+// after every message; hiding the panel removes it); its keys go to the handler, which is
+// true when a key goes no further. The mouse hook's watch timer watches it too.
+void syncKeyHook();
+void removeKeyHook();
+using KeyHandler = bool (*)(const KeyEvent& event);
+void setKeyHandler(KeyHandler handler);
+LRESULT CALLBACK keyHook(int code, WPARAM wParam, LPARAM lParam);
+// The pointer set to (x, y) by the program: the watch takes it as seen.
+void movePointer(std::int32_t x, std::int32_t y);
 
 // The panel off the screen and hidden. Under a compositing window manager it is gone from
 // the screen only once the windows beneath have repainted its place and the next frame is

@@ -92,6 +92,39 @@ def sampled_mean_copied_and_the_contrast_line_against_it(s):
                what="the copied colour as the contrast line's reference")
 
 
+def arrow_keys_step_the_frozen_panel_and_enter_copies(s):
+    s.show_panel(showhexa=1, keys=1)
+    s.move(318, 301)
+    s.move(318, 300)
+    s.panel_at(328, 310, "following")
+    s.with_keys(["shift"], "click", "1")
+    s.xdotool("key", "a")
+    wait_until(lambda: s.window("TintspotTestCard", "key 65"), timeout=5, what="A, not a key of ours, at the card")
+    pointer = lambda: subprocess.run(["xdotool", "getmouselocation"], capture_output=True, text=True).stdout.split()[:2]
+    for x in (319, 320):  # across the block edge at 320, a pixel a press
+        s.xdotool("key", "Right")
+        wait_until(lambda: pointer() == [f"x:{x}", "y:300"] and s.screen(386, 356, 1, 1)(386, 356) == s.card(x, 300),
+                   timeout=5, what=f"the pointer at {x} and its colour in the frozen panel, not {pointer()}")
+    s.panel_at(328, 310, "frozen where it was")
+    s.xdotool("key", "Return")
+    want = ("#%02X%02X%02X" % s.card(320, 300)).encode()
+    wait_until(lambda: clipboard() == want, timeout=5, what=f"{want} on the clipboard, not {clipboard()!r}")
+    check(s.window("TintspotTestCard", "key 65"), "a key of ours reached the card")
+
+
+def recent_colours_saved_as_a_palette_through_the_dialog(s):
+    s.show_panel(recent="FF8000,336699")
+    s.probe("command", "32877")  # "Сохранить как палитру…"
+    wait_until(lambda: (w := s.window("#32770")) and w.visible, what="the Save As dialog")
+    path = os.path.join(s.workdir, "colours.css")  # typed with its extension while the first type is selected
+    s.xdotool("key", "ctrl+a")
+    s.xdotool("type", "Z:" + path.replace("/", "\\"))
+    s.xdotool("key", "Return")
+    want = ":root {\n  --tintspot-1: #FF8000;\n  --tintspot-2: #336699;\n}\n"
+    wait_until(lambda: os.path.exists(path) and open(path).read() == want, timeout=10, what=f"{want!r} in {path}")
+    wait_until(lambda: s.probe("foreground")[1].strip() == "TintspotTestCard", timeout=5, what="the keyboard back")
+
+
 def ctrl_shift_drag_copies_the_pixels_inside_the_band(s):
     s.show_panel()
     s.move(205, 215)
@@ -182,6 +215,8 @@ if __name__ == "__main__":
                                           ctrl_click_copies_the_colour_text,
                                           copy_format_and_recent_colours_across_a_restart,
                                           sampled_mean_copied_and_the_contrast_line_against_it,
+                                          arrow_keys_step_the_frozen_panel_and_enter_copies,
+                                          recent_colours_saved_as_a_palette_through_the_dialog,
                                           ctrl_shift_drag_copies_the_pixels_inside_the_band,
                                           mixer_recolours_the_frozen_screen, help_window_shows_both_pages_and_closes]}))
 

@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "capture/colour_text.h"
+#include "capture/palette_file.h"
 #include "display/contrast.h"
 
 namespace {
@@ -113,4 +114,33 @@ TEST(Contrast, WcagRatioLevelAndApcaAgainstPublishedValues) {
     for (const Apca& a : {Apca{0x000000, 0xAAAAAA, 58}, {0xAAAAAA, 0x000000, -56}, {0x332211, 0xFFEEDD, 92},
                           {0xFFEEDD, 0x332211, -93}, {0x332211, 0x444444, 8}, {0x444444, 0x332211, -8}})
         EXPECT_EQ(apcaContrast(a.text, a.background), a.lc) << std::hex << a.text << " on " << a.background;
+}
+
+// The palette files against their published formats; the swatch exchange file byte for byte.
+TEST(Palette, FilesInTheirPublishedFormats) {
+    const Colour colours[] = {0x0080FF, 0x996633};  // orange, then #336699
+    const auto asText = [&](PaletteFormat f, std::int32_t copyFormat) {
+        const std::vector<std::uint8_t> bytes = paletteBytes(colours, 2, f, copyFormat, true);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    EXPECT_EQ(asText(Gpl, AsPanel), "GIMP Palette\nName: Tintspot recent colours\nColumns: 2\n#\n"
+                                    "255 128   0\t#FF8000\n 51 102 153\t#336699\n");
+    EXPECT_EQ(asText(Css, AsPanel), ":root {\n  --tintspot-1: #FF8000;\n  --tintspot-2: #336699;\n}\n");
+    EXPECT_EQ(asText(Txt, CssRgb) + asText(Txt, AsPanel), "rgb(255, 128, 0)\nrgb(51, 102, 153)\n#FF8000\n#336699\n");
+    // "ASEF", version 1.0, two blocks; each a colour entry (1) of 36 bytes: the name's 8 UTF-16
+    // units with the NUL, "RGB ", three floats (1.0, 128 / 255, 0; 0.2, 0.4, 0.6), global (0).
+    std::string hex;
+    for (std::uint8_t b : paletteBytes(colours, 2, Ase, AsPanel, true))
+        hex.append(1, "0123456789ABCDEF"[b >> 4]).append(1, "0123456789ABCDEF"[b & 15]);
+    EXPECT_EQ(hex, "41534546000100000000000200010000002400080023004600460038003000300030000052474220"
+                   "3F8000003F008081000000000000"
+                   "00010000002400080023003300330036003600390039000052474220"
+                   "3E4CCCCD3ECCCCCD3F19999A0000");
+    struct Row { const wchar_t* typed; PaletteFormat selected; const wchar_t* path; PaletteFormat format; };
+    for (const Row& r : {Row{L"C:\\a\\pal", Gpl, L"C:\\a\\pal.gpl", Gpl}, {L"C:\\a\\pal.ASE", Txt, L"C:\\a\\pal.ASE", Ase},
+                         {L"C:\\a.b\\pal", Css, L"C:\\a.b\\pal.css", Css}, {L"pal.txt", Gpl, L"pal.txt", Txt},
+                         {L"pal.png", Ase, L"pal.png.ase", Ase}}) {
+        const PaletteTarget t = paletteTarget(r.typed, r.selected);
+        EXPECT_TRUE(t.path == r.path && t.format == r.format) << static_cast<int>(r.format);
+    }
 }

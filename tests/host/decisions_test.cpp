@@ -14,6 +14,7 @@
 #include "mixer/slider.h"
 #include "mixer/snapshot.h"
 #include "tracking/gestures.h"
+#include "tracking/keys.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ std::string show(const Effects& fx) {
 #undef TINTSPOT_EFFECT_NAME
     };
     static const char* const posted[] = {"TRAY", "READOUT", "FRAME", "SITE", "MAIL", "COPYTEXT", "COPYBITMAP",
-                                         "MIXERRELEASE", "PLACE"};
+                                         "MIXERRELEASE", "PLACE", "STEP"};
     std::string out;
     for (const Effect& e : fx) {
         out += out.empty() ? "" : " ";
@@ -53,7 +54,7 @@ std::string show(const Effects& fx) {
 }  // namespace
 
 TEST(Decisions, PointerEventsOfTheHook) {
-    enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band };
+    enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band, Echo, NoEcho };
     struct Row {
         Mode mode;
         PointerEvent::Kind kind;
@@ -66,6 +67,7 @@ TEST(Decisions, PointerEventsOfTheHook) {
         {Normal, Move, "", "Post:PLACE"}, {Asked, Move, "", ""},  // asked once until the panel has placed itself
         {Mixer, Move, "", "MixerMove"}, {Crosshair, Move, "", "CaptureMove"}, {Band, Move, "", "CaptureMove"},
         {Hidden, Move, "", ""}, {About, Move, "", ""},
+        {Echo, Move, "", "=1"}, {NoEcho, Move, "", "Post:PLACE"},  // the pointer set by steps, reported back
         {Normal, LeftDown, "a", "TogglePin Post:FRAME"}, {Normal, RightDown, "a", "TogglePin Post:FRAME"},
         {Normal, LeftDown, "s", "ToggleFreeze Post:FRAME Post:READOUT"}, {Normal, RightDown, "s", ""},
         {Normal, LeftDown, "cs", "StartCapture =1"}, {Normal, RightDown, "cs", "StartCapture =1"},
@@ -87,6 +89,8 @@ TEST(Decisions, PointerEventsOfTheHook) {
         PickerState s;
         std::tie(s.show, s.moveform, s.cursorX, s.cursorY) = std::tuple{r.mode != Hidden, 1, 7, 8};
         s.placementAsked = r.mode == Asked;
+        s.stepSpan = r.mode == Echo ? Rect{-310, -40, -299, -39} : r.mode == NoEcho ? Rect{-310, -40, -300, -39}
+                                                                                   : Rect{};
         s.aboutActive = r.mode == About;
         s.mixerActive = r.mode == Mixer;
         s.captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0;
@@ -95,9 +99,10 @@ TEST(Decisions, PointerEventsOfTheHook) {
                              keys.find('c') != keys.npos};
         EXPECT_EQ(show(pointerDecision(s, e)), r.effects) << r.mode << " " << r.kind << " " << keys;
         EXPECT_EQ(s.moveform, r.moveform) << r.mode << " " << r.kind;
-        const bool moved = r.kind == Move && r.mode != Hidden && r.mode != About;
+        const bool moved = r.kind == Move && r.mode != Hidden && r.mode != About && r.mode != Echo;
         EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (moved ? std::array{-300, -40} : std::array{7, 8}));
-        EXPECT_EQ(s.placementAsked, r.mode == Asked || (r.mode == Normal && r.kind == Move));
+        EXPECT_EQ(s.placementAsked, r.mode == Asked || ((r.mode == Normal || r.mode == NoEcho) && r.kind == Move));
+        EXPECT_EQ(s.stepSpan, (r.mode == Echo ? Rect{-310, -40, -299, -39} : Rect{})) << "a move elsewhere ends it";
     }
     PickerState s;
     std::tie(s.nomove, s.freeze) = std::tuple{0, 1};
@@ -106,6 +111,59 @@ TEST(Decisions, PointerEventsOfTheHook) {
     toggleFreeze(s);
     togglePin(s);
     EXPECT_EQ((std::array{s.nomove, s.freeze}), (std::array{0, 0}));
+}
+
+// Keys while frozen, pressed at (x0, y0) on two monitors, the second right of the first and
+// lower: the effects, the point after, and the release (kept when the press was).
+TEST(Decisions, KeysOfTheKeyboardHook) {
+    enum Mode { Wanted, Asked, Off, Following, Hidden, Capture, Mixer, About, Modal };
+    struct Row {
+        Mode mode;
+        unsigned key;
+        const char* held;
+        std::int32_t x0, y0;
+        const char* effects;
+        std::int32_t x, y;
+    };
+    const Row rows[] = {
+        {Wanted, vk::Right, "", 500, 300, "Post:STEP =1", 501, 300},
+        {Wanted, vk::Up, "c", 500, 300, "Post:STEP =1", 500, 290},
+        {Asked, vk::Left, "", 500, 300, "=1", 499, 300},  // asked once until the panel has stepped
+        {Wanted, vk::Down, "", 500, 767, "Post:STEP =1", 500, 767},
+        {Wanted, vk::Right, "", 1023, 50, "Post:STEP =1", 1023, 50},
+        {Wanted, vk::Right, "c", 1020, 300, "Post:STEP =1", 1030, 300},
+        {Wanted, vk::Left, "c", 3, 9, "Post:STEP =1", 0, 9}, {Wanted, vk::Return, "c", 5, 5, "Post:COPYTEXT =1", 5, 5},
+        {Wanted, vk::Escape, "", 5, 5, "=1", 5, 5}, {Wanted, vk::Right, "a", 5, 5, "", 5, 5},
+        {Wanted, vk::Return, "w", 5, 5, "", 5, 5}, {Wanted, 'A', "", 5, 5, "", 5, 5},
+        {Wanted, 0x22, "c", 5, 5, "", 5, 5},
+        {Off, vk::Right, "", 5, 5, "", 5, 5}, {Following, vk::Escape, "", 5, 5, "", 5, 5},
+        {Hidden, vk::Return, "", 5, 5, "", 5, 5}, {Capture, vk::Left, "", 5, 5, "", 5, 5},
+        {Mixer, vk::Left, "", 5, 5, "", 5, 5}, {About, vk::Down, "", 5, 5, "", 5, 5},
+        {Modal, vk::Up, "", 5, 5, "", 5, 5},
+    };
+    for (const Row& r : rows) {
+        PickerState s;
+        std::tie(s.keys, s.freeze, s.show, s.cursorX, s.cursorY) = std::tuple{r.mode != Off, r.mode != Following,
+                                                                              r.mode != Hidden, r.x0, r.y0};
+        std::tie(s.captureState, s.mixerActive, s.aboutActive, s.stepAsked, s.modalOpen) = std::tuple{r.mode == Capture,
+            r.mode == Mixer, r.mode == About, r.mode == Asked, r.mode == Modal};
+        std::tie(s.monitorCount, s.monitors[0], s.monitors[1]) = std::tuple{2, Rect{0, 0, 1024, 768},
+                                                                            Rect{1024, 100, 2048, 868}};
+        const std::string held = r.held;
+        const std::string kept = show(keyDecision(s, {r.key, false, held == "c", held == "a" || held == "w"}));
+        EXPECT_EQ(kept, r.effects) << r.mode << " " << r.key << " " << held;
+        EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (std::array{r.x, r.y})) << r.key;
+        EXPECT_EQ(s.stepAsked, r.mode == Asked || kept.find("STEP") != kept.npos);
+        const bool esc = r.key == vk::Escape && !kept.empty();
+        EXPECT_EQ(show(keyDecision(s, {r.key, true})),
+                  esc ? "ToggleFreeze Post:FRAME Post:READOUT =1" : kept.empty() ? "" : "=1");
+    }
+    PickerState s;  // the points stepped from and to, for the moves that report them back
+    std::tie(s.keys, s.freeze, s.show, s.cursorX, s.cursorY, s.allMonitors) = std::tuple{1, 1, 1, 500, 300,
+                                                                                         Rect{0, 0, 1024, 768}};
+    keyDecision(s, {vk::Right});
+    keyDecision(s, {vk::Up, false, true});
+    EXPECT_EQ(s.stepSpan, (Rect{500, 290, 502, 301}));
 }
 
 // One capture from start to end, on monitors whose area starts left of and above the primary.
@@ -326,7 +384,7 @@ TEST(Decisions, EveryMenuCommand) {
         {ShowHide, 0, "ShowPanel", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Exit, 0, "Exit", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
         {Mixer, 0, "EnterMixer", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Help, 0, "OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},
         {Help, 1, "ExitMixer OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},  // the about window takes the overlay over
-        {40000, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {40000, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {SavePalette, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
     };
     for (const Row& r : rows) {
         PickerState s;
@@ -344,11 +402,12 @@ TEST(Decisions, EveryMenuCommand) {
     EXPECT_EQ(show(commandDecision(s, ShowHide)), "HidePanel");
     EXPECT_EQ(show(commandDecision(s, CopyFormatFirst + 3)), "-32850 -32851 -32852 +32853 -32854 -32855 -32856 -32857");
     EXPECT_EQ(show(commandDecision(s, CopyFormatLast + 1)), "") << "between the two submenus";
-    EXPECT_EQ(show(commandDecision(s, SampleFirst + 2)) + show(commandDecision(s, Contrast)),
-              "-32870 -32871 +32872 LayoutLayout +32875");
-    EXPECT_EQ((std::array{s.sample, s.contrast}), (std::array{2, 1}));
+    EXPECT_EQ(show(commandDecision(s, SampleFirst + 2)) + show(commandDecision(s, Contrast)) +
+                  show(commandDecision(s, FrozenKeys)), "-32870 -32871 +32872 LayoutLayout +32875+32876");
+    EXPECT_EQ((std::array{s.sample, s.contrast, s.keys}), (std::array{2, 1, 1}));
     s.recentCount = 2;
-    EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)), "CopyRecent(1)");
+    EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)) +
+                  show(commandDecision(s, SavePalette)), "CopyRecent(1)SavePalette");
     EXPECT_EQ(s.copyformat, 3);
     // Hiding, help and exit end a capture or the mixer first; exit for good, so that the
     // settings stored are those from before the mode.
@@ -385,7 +444,8 @@ TEST(Decisions, PanelMessages) {
         {Frozen, UM_FRAME, 0, 0, "PaintFrame"},
         {Normal, UM_PLACE, 0, 0, "PlacePanel PaintReadouts"}, {Capture, UM_PLACE, 0, 0, "PlacePanel"},
         {Mixer, UM_PLACE, 0, 0, "PlacePanel"},
-        {Normal, UM_COPYTEXT, 0, 0, "CopyText"}, {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
+        {Frozen, UM_STEP, 0, 0, "MovePointer(7,8) PaintReadouts(0,1)"}, {Normal, UM_COPYTEXT, 0, 0, "CopyText"},
+        {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
         {Normal, UM_MIXERRELEASE, 1, 0, "MixerRecolour(1)"}, {Normal, UM_SITE, 0, 0, "OpenSite"},
         {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
         {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},
@@ -399,9 +459,11 @@ TEST(Decisions, PanelMessages) {
                                                                                   r.mode == Capture, 1};
         s.aboutActive = r.mode == About;
         s.mixerActive = r.mode == Mixer;
+        std::tie(s.stepAsked, s.cursorX, s.cursorY) = std::tuple{1, 7, 8};
         EXPECT_EQ(show(panelDecision(s, {r.message, r.wParam, r.lParam, 0, 0})), r.effects) << r.mode << " "
             << r.message;
         EXPECT_EQ(s.placementAsked, r.message != UM_PLACE) << "a placement done may be asked for again";
+        EXPECT_EQ(s.stepAsked, r.message != UM_STEP);
     }
     // A press grabs the panel at its own point; the release lets go. A frozen panel thaws.
     PickerState s;

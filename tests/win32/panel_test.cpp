@@ -3,7 +3,9 @@
 // fields that stored settings give at start-up; the resources as the program loads them.
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -86,11 +88,13 @@ TEST(Menu, CommandIdsInOrderAndTheTextsInCyrillic) {
     std::vector<UINT> ids;
     collectIds(menu, false, ids);
     EXPECT_EQ(ids, (std::vector<UINT>{32792, 32785, 32802, 32850, 32851, 32852, 32853, 32854, 32855, 32856, 32857,
-                                      32875, 32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805, 32806, 32807,
-                                      32870, 32871, 32872, 32794, 32793, 32860, 32809, 32778, 32781}));
+                                      32875, 32876, 32782, 32783, 32784, 32788, 32787, 32786, 32804, 32805, 32806,
+                                      32807, 32870, 32871, 32872, 32794, 32793, 32860, 32877, 32809, 32778, 32781}));
     wchar_t text[32] = {};  // the resource script is UTF-8; a wrong code page gives mojibake
     GetMenuStringW(menu, 32781, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"Выход");
+    GetMenuStringW(menu, 32876, text, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Клавиатура при заморозке");
     GetMenuStringW(menu, 32856, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"VB &&H00BBGGRR&&") << "shown as VB &H00BBGGRR&";
     DestroyMenu(menu);
@@ -238,10 +242,10 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
     Stored{"recent colours past 2,000 commas", {{"recent", kLongRecent.c_str()}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
            {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleFirst},
            {{"recent", "000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A"}}},
-    Stored{"a bad copy format, a sample, the contrast line", {{"copyformat", "8"}, {"sample", "2"}, {"contrast", "1"}},
-           {}, {9, 5, 0, 10, 0, 1, 0, 0},
-           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleLast, Contrast},
-           {{"copyformat", "0"}, {"sample", "2"}, {"contrast", "1"}}}));
+    Stored{"a bad copy format, a sample, the contrast line, the keys",
+           {{"copyformat", "8"}, {"sample", "2"}, {"contrast", "1"}, {"keys", "1"}}, {}, {9, 5, 0, 10, 0, 1, 0, 0},
+           {PaletteNormal, WindowNormal, Coordinates, PipetteNormal, CopyFormatFirst, SampleLast, Contrast, FrozenKeys},
+           {{"copyformat", "0"}, {"sample", "2"}, {"contrast", "1"}, {"keys", "1"}}}));
 
 // The version resource as Windows reads it (the tests carry the program's resources), and the
 // title, against the VERSION file.
@@ -358,4 +362,29 @@ TEST_F(StartedUp, AboutWindowTakesACaptionOverTheMixerAndParksWhenClosed) {
     GetWindowRect(about, &frame);
     EXPECT_EQ((std::array{frame.left, frame.top, frame.right, frame.bottom}), (std::array<LONG, 4>{-1, -1, 0, 0}));
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
+}
+
+// A palette is written beside its destination and moved into place whole: a file another
+// program holds open, which cannot be replaced then, keeps its bytes, and nothing is left beside
+// it. (Wine replaces a read-only file, which Windows refuses.)
+TEST(Palette, AFailedWriteLeavesTheOldFileAsItWas) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"tintspot-palette", path = folder + L"\\old.gpl";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const auto read = [&] {
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(writeFileWhole(path, {'o', 'l', 'd'}), 0u);
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(writeFileWhole(path, {'n', 'e', 'w'}), DWORD{ERROR_ACCESS_DENIED});
+    EXPECT_EQ(read(), "old");
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder), {});
+    CloseHandle(held);
+    EXPECT_EQ(writeFileWhole(path, {'n', 'e', 'w'}), 0u);
+    EXPECT_EQ((std::tuple{entries, read()}), (std::tuple{1, "new"}));
+    EXPECT_EQ(paletteFailureText(L"C:\\p.gpl", ERROR_ACCESS_DENIED).substr(0, 40),
+              L"The palette was not saved to\nC:\\p.gpl\n\nA");  // "Access denied."
+    std::filesystem::remove_all(folder);
 }

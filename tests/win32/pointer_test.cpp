@@ -136,6 +136,69 @@ TEST_F(StartedUp, AHookRemovedBehindTheProgramsBackIsInstalledAgain) {
     EXPECT_EQ(picker.cursorX, 400);
 }
 
+// Presses and releases a key (with Alt when asked) through the system, then F24, which nothing
+// keeps; until F24 is back, what reached our window in front: "+39-39" for Right down and up.
+std::string typed(WORD key, bool alt = false) {
+    std::vector<INPUT> keys;
+    for (auto [k, up] : {std::pair{alt ? VK_MENU : 0, 0}, {key, 0}, {key, 1}, {alt ? VK_MENU : 0, 1}, {VK_F24, 0},
+                         {VK_F24, 1}})
+        if (k) keys.push_back({INPUT_KEYBOARD, {.ki = {static_cast<WORD>(k), 0, up ? KEYEVENTF_KEYUP : 0u, 0, 0}}});
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    std::string seen;
+    for (int i = 0; i < 250 && seen.find("-135") == seen.npos; ++i)
+        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE) || (Sleep(20), false); DispatchMessageA(&m))
+            if (m.message >= WM_KEYDOWN && m.message <= WM_SYSKEYUP && m.wParam != VK_MENU)
+                seen.append(m.message % 2 ? "-" : "+").append(std::to_string(m.wParam));
+    return seen.substr(0, seen.find("+135"));
+}
+
+HHOOK hookInMenu = nullptr;
+void CALLBACK noteHookAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    hookInMenu = picker.keyHookHandle;
+    EndMenu();
+    KillTimer(nullptr, timer);
+}
+
+// While the option is on and the panel frozen: the arrows and Enter kept with their releases,
+// other keys and Alt + arrow passed; Esc unfreezes and the hook goes; a hook the system dropped
+// is installed anew once one of its keys has gone past it.
+TEST_F(Hooked, TheKeyboardHookKeepsItsKeysWhileFrozen) {
+    SetCursorPos(300, 300);
+    picker.keys = 1;
+    showPanel();
+    HWND front = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 600, 500, 99, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    SetForegroundWindow(front);
+    hook(WM_MOUSEMOVE, 300, 300);
+    setModifiers(false, true, false);
+    hook(WM_LBUTTONDOWN, 300, 300);  // Shift + click freezes
+    setModifiers(false, false, false);
+    EXPECT_EQ((std::array{typed('A'), typed(VK_RIGHT, true), typed(VK_RIGHT), typed(VK_RETURN)}),
+              (std::array<std::string, 4>{"+65-65", "+39-39", "", ""}));
+    RECT panel;
+    GetWindowRect(picker.panelHwnd, &panel);
+    POINT at;
+    GetCursorPos(&at);
+    EXPECT_EQ((std::array{at.x, at.y, panel.left, panel.top}), (std::array<LONG, 4>{301, 300, 310, 310}));
+    EXPECT_EQ(clipboardText(), picker.colorText) << "Enter copies what the panel shows";
+    UnhookWindowsHookEx(picker.keyHookHandle);  // as the system drops a slow hook
+    EXPECT_EQ(typed(VK_DOWN), "+40-40");
+    SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
+    EXPECT_EQ((std::array{typed(VK_DOWN), typed(VK_ESCAPE)}), (std::array<std::string, 2>{"", ""}));
+    EXPECT_EQ((std::array{picker.freeze, picker.cursorY}), (std::array{0, 301}));
+    EXPECT_FALSE(picker.keyHookHandle);
+    EXPECT_EQ(typed(VK_LEFT), "+37-37");
+    toggleFreeze(picker);
+    SendMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+    hookInMenu = picker.keyHookHandle;  // the menu opened from the frozen panel has the keys
+    SetTimer(nullptr, 0, 50, noteHookAndCloseMenu);
+    SendMessageA(picker.panelHwnd, WM_RBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(!hookInMenu && picker.keyHookHandle);
+    hidePanel();
+    EXPECT_FALSE(picker.keyHookHandle);
+    DestroyWindow(front);
+}
+
 TEST_F(Capturing, ColourTextWithItsBlockSize) {
     struct Case { const char* colorText; std::int32_t showhexa; const char* text; SIZE_T block; };
     for (const Case& c : {Case{"0A0B0C", 1, "#0A0B0C", 17}, Case{"255,255,255", 0, "255,255,255", 21}}) {
@@ -211,8 +274,9 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
 TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
     HMENU recent = GetSubMenu(GetSubMenu(picker.appMenu, 0), 3);
     fillRecentMenu();
-    ASSERT_EQ(GetMenuItemCount(recent), 1);
-    EXPECT_TRUE(GetMenuState(recent, cmd::RecentFirst, MF_BYCOMMAND) & MF_GRAYED) << "(пусто)";
+    ASSERT_EQ(GetMenuItemCount(recent), 3);
+    EXPECT_TRUE(GetMenuState(recent, cmd::RecentFirst, MF_BYCOMMAND) & GetMenuState(recent, cmd::SavePalette,
+                                                                                    MF_BYCOMMAND) & MF_GRAYED);
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + CssRgb, 0);
     auto copyColour = [](Colour c, UINT message, WPARAM wParam) {
         picker.currentColor = c;
@@ -229,7 +293,8 @@ TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheMenu) {
     DestroyWindow(other);
     EXPECT_EQ(clipboardText(), "rgb(153, 102, 51)");
     fillRecentMenu();
-    ASSERT_EQ(GetMenuItemCount(recent), 2);
+    ASSERT_EQ(GetMenuItemCount(recent), 4);
+    EXPECT_FALSE(GetMenuState(recent, cmd::SavePalette, MF_BYCOMMAND) & MF_GRAYED) << "saved as a palette";
     HDC dc = CreateCompatibleDC(nullptr);
     for (auto [i, text, colour] : {std::tuple{0, "rgb(153, 102, 51)", RGB(153, 102, 51)},
                                    std::tuple{1, "rgb(255, 128, 0)", RGB(255, 128, 0)}}) {
