@@ -52,9 +52,8 @@ std::wstring paletteFailureText(const std::wstring& path, DWORD error) {
 
 void savePalette() {
     if (picker.recentCount <= 0) return;
-    // Owned by a window of its own that is never shown: the dialog has the keyboard while it is
-    // open, and the program in front gets it back when it closes.
-    const HWND before = GetForegroundWindow();
+    // Owned by a window of its own that is never shown (not the panel, which must never be
+    // activated): the dialog has the keyboard while it is open, and gives it back when it closes.
     const HWND owner = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                        picker.appInstance, nullptr);
     std::vector<wchar_t> name(32768, L'\0');
@@ -81,5 +80,4 @@ void savePalette() {
                         std::wstring(title.begin(), title.end()).c_str(), MB_OK | MB_ICONERROR);
     }
     DestroyWindow(owner);
-    if (before && IsWindow(before) && GetForegroundWindow() != before) SetForegroundWindow(before);
 }

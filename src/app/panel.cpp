@@ -94,7 +94,9 @@ Effects commandDecision(PickerState& s, unsigned command) {
     case Coordinates: toggle(fx, s.showcoord, command); return fx;
     case HsvCmyk: toggle(fx, s.showhsv, command); return fx;
     case Contrast: toggle(fx, s.contrast, command); return fx;
-    case FrozenKeys: s.keys ^= 1; return fx.add(Fx::SetCheck, FrozenKeys, s.keys != 0);
+    case FrozenKeys:
+        s.keys ^= 1;
+        return fx.add(Fx::SetCheck, FrozenKeys, s.keys != 0);
     case Help:
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.

@@ -117,14 +117,7 @@ TEST(Decisions, PointerEventsOfTheHook) {
 // lower: the effects, the point after, and the release (kept when the press was).
 TEST(Decisions, KeysOfTheKeyboardHook) {
     enum Mode { Wanted, Asked, Off, Following, Hidden, Capture, Mixer, About, Modal };
-    struct Row {
-        Mode mode;
-        unsigned key;
-        const char* held;
-        std::int32_t x0, y0;
-        const char* effects;
-        std::int32_t x, y;
-    };
+    struct Row { Mode mode; unsigned key; const char* held; int x0, y0; const char* effects; int x, y; };
     const Row rows[] = {
         {Wanted, vk::Right, "", 500, 300, "Post:STEP =1", 501, 300},
         {Wanted, vk::Up, "c", 500, 300, "Post:STEP =1", 500, 290},
