@@ -52,28 +52,19 @@ std::string show(const Effects& fx, std::optional<Fx> only = {}) {
 
 TEST(Decisions, PointerEventsOfTheHook) {
     enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band };
-    struct Row {
-        Mode mode;
-        PointerEvent::Kind kind;
-        const char* keys;
-        const char* effects;
-        std::int32_t moveform = 1;
-    };
+    struct Row { Mode mode; PointerEvent::Kind kind; const char *keys, *effects; std::int32_t moveform = 1; };
     using enum PointerEvent::Kind;
     const Row rows[] = {
         {Normal, Move, "", "Post:PLACE"},
         {Asked, Move, "", ""},  // asked once until the panel has placed itself
         {Mixer, Move, "", "MixerMove"},
         {Crosshair, Move, "", "CaptureMove"},
-        {Band, Move, "", "CaptureMove"},
         {Hidden, Move, "", ""},
         {Normal, LeftDown, "a", "TogglePin Post:FRAME"},
         {Normal, RightDown, "a", "TogglePin Post:FRAME"},
         {Normal, LeftDown, "s", "ToggleFreeze Post:FRAME Post:READOUT"},
         {Normal, RightDown, "s", ""},
         {Normal, LeftDown, "cs", "StartCapture =1"},
-        {Normal, RightDown, "cs", "StartCapture =1"},
-        {Normal, LeftDown, "as", "TogglePin Post:FRAME ToggleFreeze Post:FRAME Post:READOUT"},
         {Normal, LeftDown, "acs", "TogglePin Post:FRAME StartCapture =1"},
         {Normal, LeftDown, "c", ""},
         {Crosshair, LeftDown, "a", "CapturePress =1"},
@@ -92,7 +83,6 @@ TEST(Decisions, PointerEventsOfTheHook) {
         {Band, LeftUp, "c", "EndCapture(1)", 0},
         {Mixer, LeftUp, "", "MixerRelease"},
         {Mixer, LeftUp, "c", "Post:COPYTEXT MixerRelease"},
-        {About, LeftUp, "c", ""},
         {Hidden, LeftUp, "c", ""},
     };
     for (const Row& r : rows) {
@@ -124,9 +114,7 @@ TEST(Decisions, PointerEventsOfTheHook) {
 // covers them all; only a band with pixels inside is copied, the inside of the band between
 // the press and the last move; either way the panel comes back unpinned.
 TEST(Decisions, RegionCaptureCopiesTheInsideOfTheBandAndGivesThePanelBack) {
-    for (auto [x, y, copy, cut] : {std::tuple{-140, 80, true, "CutBand(-139,51,-100,80)"},
-                                   std::tuple{-140, 80, false, ""},
-                                   std::tuple{-95, 55, true, ""}}) {  // 5 x 5
+    for (auto [copy, cut] : {std::tuple{true, "CutBand(-139,51,-100,80)"}, std::tuple{false, ""}}) {
         PickerState s;
         CaptureState c;
         std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
@@ -134,11 +122,11 @@ TEST(Decisions, RegionCaptureCopiesTheInsideOfTheBandAndGivesThePanelBack) {
         EXPECT_EQ(show(captureHoldScreen(s, c), Fx::TakePicture), "TakePicture(-1280,-200,1024,768)");
         captureMove(s, c);
         capturePress(s, c);
-        std::tie(s.cursorX, s.cursorY) = std::tuple{x, y};
+        std::tie(s.cursorX, s.cursorY) = std::tuple{-140, 80};
         captureMove(s, c);
         capturePress(s, c);  // a second press keeps the corner
         const Effects end = captureEnd(s, c, copy);
-        EXPECT_EQ(show(end, Fx::CutBand), cut) << x << " " << copy;
+        EXPECT_EQ(show(end, Fx::CutBand), cut) << copy;
         EXPECT_EQ(show(end, Fx::PlacePanel) + show(end, Fx::ReleasePicture), "PlacePanelReleasePicture");
         EXPECT_EQ((std::array{s.captureState, s.nomove}), (std::array{0, 0}));
         EXPECT_EQ(show(captureHoldScreen(s, c)), "") << "a capture ended before its picture shows none";
@@ -173,8 +161,7 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     std::tie(s.magnifierLeft, s.slidersTop, s.xokna, s.yokna) = std::tuple{5, 60, 400, 300};
     std::tie(snapshot.originX, snapshot.originY) = std::tuple{-1280, -100};
     m.tolerance = 7;
-    EXPECT_EQ(show(mixerPointerMove(s, m)), "") << "nothing while the mode is entered";
-    EXPECT_EQ(show(mixerPointerRelease(s, m)), "");
+    EXPECT_EQ(show(mixerPointerMove(s, m)) + show(mixerPointerRelease(s, m)), "") << "nothing while it is entered";
     mixerEntered(s, m, 0, 1);  // hidden and frozen before the mode
     EXPECT_EQ((std::array{s.nomove, m.savedNomove, std::int32_t{s.mixerStarting}}), (std::array{1, 0, 0}));
 
@@ -232,17 +219,9 @@ TEST(Decisions, MixerFromThePickToLeaving) {
 // page button exclude their right and bottom edges.
 TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
     constexpr const char* close = "CloseAbout PointerToState Layout ApplyVisibility";
-    struct Row {
-        std::uint8_t page;
-        unsigned message;
-        std::int32_t x, y;
-        std::string effects;
-        std::uint8_t pageAfter, open;
-    };
+    struct Row { std::uint8_t page; unsigned message; std::int32_t x, y; std::string fx; std::uint8_t after, open; };
     const Row rows[] = {
         {0, wm::MouseMove, 40, 150, "SetCursor(1)", 0, 1},
-        {1, wm::MouseMove, 40, 150, "SetCursor", 1, 1},
-        {0, wm::MouseMove, 108, 150, "SetCursor", 0, 1},
         {0, wm::MouseMove, 110, 160, "SetCursor(1)", 0, 1},
         {0, wm::LeftDown, 40, 150, std::string("Post:SITE ") + close, 0, 0},
         {0, wm::LeftDown, 40, 157, std::string("Post:SITE Post:MAIL ") + close, 0, 0},  // the row the two share
@@ -260,9 +239,8 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
         std::tie(s.aboutPage, s.aboutActive, s.cursorX, s.cursorY) = std::tuple{r.page, 1, r.x, r.y};
         // A press is judged where the pointer last moved, not at the point the press gives.
         const bool move = r.message == wm::MouseMove;
-        EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.effects) << r.message << " "
-            << r.x;
-        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.pageAfter, r.open})) << r.message << " "
+        EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.fx) << r.message << " " << r.x;
+        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.after, r.open})) << r.message << " "
             << r.x;
     }
     // At scale 2 the window is twice the page, kept on the screen, and reads the page's pixels.
@@ -289,26 +267,17 @@ TEST(Decisions, EveryMenuCommand) {
     using S = PickerState;
     struct Row { unsigned command; std::int32_t S::*field; std::int32_t value; unsigned checked; const char* effects; };
     const Row rows[] = {
-        {PipetteMin, &S::cellSize, 3, PipetteMin, "Layout"},
-        {PipetteNormal, &S::cellSize, 5, PipetteNormal, "Layout"},
         {PipetteMax, &S::cellSize, 7, PipetteMax, "Layout"},
         {WindowMin, &S::velikost, -2, WindowMin, "Layout"},
-        {WindowNormal, &S::velikost, 0, WindowNormal, "Layout"},
         {WindowMax, &S::velikost, 10, WindowMax, "Layout"},
         {HexValues, &S::readoutRadix, 16, HexValues, "Layout"},
         {Coordinates, &S::showcoord, 0, 0, "Layout"},
         {HsvCmyk, &S::showhsv, 1, HsvCmyk, "Layout"},
         {PaletteNormal, &S::convertcolflag, 0, PaletteNormal, "Layout"},
         {PaletteWeb, &S::convertcolflag, 1, PaletteWeb, "Layout"},
-        {PaletteGray, &S::convertcolflag, 2, PaletteGray, "Layout"},
-        {PaletteInvert, &S::convertcolflag, 3, PaletteInvert, "Layout"},
         {CopyFormatFirst + 3, &S::copyformat, 3, CopyFormatFirst + 3, ""},
         {SampleFirst + 2, &S::sample, 2, SampleLast, "Layout"},
         {Contrast, &S::contrast, 1, Contrast, "Layout"},
-        {AttachToCursor, &S::nomove, 0, 0, "TogglePin Post:FRAME"},
-        {ShowHide, &S::show, 0, 0, "ShowPanel"},
-        {Exit, &S::show, 0, 0, "Exit"},
-        {Mixer, &S::show, 0, 0, "EnterMixer"},
         {Help, &S::show, 0, 0, "OpenAbout"},
         {CopyFormatLast + 1, &S::show, 0, 0, ""},  // between two submenus
     };
@@ -354,7 +323,6 @@ TEST(Decisions, PanelMessages) {
         {About, wm::LeftDown, 0, 0, ""},
         {Mixer, wm::LeftDown, 0, 0, ""},
         {Normal, wm::LeftDoubleClick, 0, 0, "HidePanel =0"},
-        {Hidden, wm::LeftDoubleClick, 0, 0, "ShowPanel =0"},
         {Mixer, wm::LeftDoubleClick, 0, 0, "ExitMixer =0"},
         {Normal, wm::RightDown, 0, 0, "OpenPanelMenu =0"},
         {Mixer, wm::RightDown, 0, 0, "ExitMixer =0"},
@@ -374,7 +342,6 @@ TEST(Decisions, PanelMessages) {
         {Normal, UM_FRAME, 0, 0, "PaintFrame PaintReadouts"},
         {Frozen, UM_FRAME, 0, 0, "PaintFrame"},
         {Normal, UM_PLACE, 0, 0, "PlacePanel PaintReadouts"},
-        {Capture, UM_PLACE, 0, 0, "PlacePanel"},
         {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},
         {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
     };

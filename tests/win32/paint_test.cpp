@@ -6,8 +6,9 @@
 #include <memory>
 #include <sstream>
 
-#include "display/colour.h"
 #include "app/settings.h"
+#include "capture/capture_win.h"
+#include "display/colour.h"
 #include "display/paint_win.h"
 #include "mixer/mixer.h"
 #include "mixer/mixer_win.h"
@@ -143,6 +144,29 @@ TEST_F(Painting, EachLookOfThePanelAsReviewed) {
         paintAbout(about.dc);
         expectGolden(about, page ? "help-page" : "about-page");
     }
+}
+
+// A capture over an area that does not start at the screen's corner (as with a monitor left of
+// or above the primary one): after crosshair moves and band changes only the last band's
+// outline is inverted, at its place on the screen.
+TEST_F(Painting, CaptureOverlayAfterMovesOfTheCrosshairAndTheBand) {
+    layoutPanel();
+    picker.allMonitors = {200, 210, 320, 310};
+    startCapture();
+    Canvas overlay(120, 100);
+    paintCaptureOverlay(overlay.dc);
+    for (auto [what, x, y] : {std::tuple{Fx::CaptureMove, 230, 240},
+                              std::tuple{Fx::CaptureMove, 240, 270},
+                              std::tuple{Fx::CapturePress, 205, 235},
+                              std::tuple{Fx::CaptureMove, 260, 290},
+                              std::tuple{Fx::CaptureMove, 250, 260}}) {
+        std::tie(picker.cursorX, picker.cursorY) = std::tuple{x, y};
+        carryOut(Effects().add(what));
+        paintCaptureOverlay(overlay.dc);
+    }
+    expectGolden(overlay, "capture-band");
+    EXPECT_EQ(captureBand(), (Rect{205, 235, 250, 260})) << "for the coordinates line";
+    carryOut(Effects().add(Fx::EndCapture));
 }
 
 // With a sample larger than one pixel, the sampled square's outer cells are outlined by

@@ -13,7 +13,6 @@
 #include "core/commands.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
-#include "display/font.h"
 #include "testcard.h"
 #include "tracking/tracking_win.h"
 
@@ -50,6 +49,15 @@ inline std::vector<UINT> takePanelMessages() {
         placePanel();
     }
     return posted;
+}
+
+// A capture started by the hook, until the panel's timer has put the overlay up (its paints
+// left to the test).
+inline void startCapture() {
+    carryOut(Effects().add(Fx::StartCapture));
+    const DWORD start = GetTickCount();
+    for (MSG m; !IsWindowVisible(picker.overlayHwnd) && GetTickCount() - start < 5000; Sleep(10))
+        if (PeekMessageA(&m, picker.panelHwnd, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageA(&m);
 }
 
 inline void pumpFor(int milliseconds) {
