@@ -119,6 +119,7 @@ TEST(Decisions, RegionCaptureCopiesTheInsideOfTheBandAndGivesThePanelBack) {
         CaptureState c;
         std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
         captureStart(s, c, {-1280, -200, 1024, 768});
+        EXPECT_EQ(s.nomove, 1) << "the panel holds still during the capture";
         EXPECT_EQ(show(captureHoldScreen(s, c), Fx::TakePicture), "TakePicture(-1280,-200,1024,768)");
         captureMove(s, c);
         capturePress(s, c);
