@@ -86,8 +86,9 @@ const std::string kLongRecent = "000001,000002,000003" + std::string(2000, ',') 
                                 "000004,000005,000006,000007,000008,000009,00000A,00000B";
 
 INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
-    Stored{"the user's before the machine's", {{"sir", "15"}, {"velikost", "10"}, {"showhexa", "1"}, {"showcoord", "0"}},
-           {{"sir", "7"}}, {15, 3, 10, 16, 0, 0, 0}, {{"sir", "15"}, {"velikost", "10"}, {"showcoord", "0"}}},
+    Stored{"the user's before the machine's",
+           {{"sir", "15"}, {"velikost", "10"}, {"showhexa", "1"}, {"showcoord", "0"}}, {{"sir", "7"}},
+           {15, 3, 10, 16, 0, 0, 0}, {{"sir", "15"}, {"velikost", "10"}, {"showcoord", "0"}}},
     Stored{"a number that is not text", {{"sir", nullptr}, {"velikost", "10"}}, {},
            {9, 5, 10, 10, 1, 0, 0}, {{"sir", "9"}}},
     Stored{"the machine's when the user has none", {}, {{"sir", "7"}},
