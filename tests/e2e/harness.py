@@ -18,13 +18,6 @@ QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subproc
 Window = collections.namedtuple("Window", "visible x y w h cx cy")
 
 
-def picture(path, x0, y0, w, h):
-    """An image file's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
-    raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x0}+{y0}", "-depth", "8", "rgb:-"],
-                         capture_output=True, check=True).stdout
-    return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:((y - y0) * w + x - x0) * 3 + 3])
-
-
 def card_colour(x, y):
     """The test card's colour at screen (x, y), as tests/testcard.h paints it."""
     bx, by = x // 16, y // 16
@@ -162,7 +155,9 @@ class Session:
         """The screen's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""
         path = os.path.join(self.workdir, "shot.png")
         subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
-        return picture(path, x0, y0, w, h)
+        raw = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x0}+{y0}", "-depth", "8", "rgb:-"],
+                             capture_output=True, check=True).stdout
+        return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:][:3])
 
     def expect_copy_of_the_card(self, left, top, width, height):
         """Waits for a bitmap on the Windows clipboard, which must show the test card's pixels

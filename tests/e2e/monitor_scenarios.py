@@ -36,7 +36,8 @@ class TwoHeads(Session):
         os.environ["WINEPREFIX"] += "-heads"
         if not os.path.exists(os.path.join(os.environ["WINEPREFIX"], ".tintspot-ready")):
             # No default desktop, and the heads read through Xinerama rather than RandR.
-            subprocess.run(["bash", "-c", f'source "{LIB}" && WINEDLLOVERRIDES="mscoree=d;mshtml=d" run_wine wineboot -i && '
+            subprocess.run(["bash", "-c", f'source "{LIB}" && '
+                            'WINEDLLOVERRIDES="mscoree=d;mshtml=d" run_wine wineboot -i && '
                             "run_wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v UseXRandR /t REG_SZ /d N /f && "
                             'wineserver -w && touch "$WINEPREFIX/.tintspot-ready"'],
                            check=True, timeout=300, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,

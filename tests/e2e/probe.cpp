@@ -1,16 +1,11 @@
-// The end-to-end tests' hands and eyes on the Windows side. Windows inside a Wine virtual
-// desktop are not X windows, so the harness runs this small program in the same desktop:
-//   probe card                 -> stays up as the test card: a borderless window over every
-//                                 monitor (its taskbar row left free) in 16-pixel blocks of
-//                                 known colours, so the tests know what lies under the pointer
-//   probe window CLASS [TITLE] -> "visible x y width height clientx clienty" of that
-//                                 top-level window, in screen coordinates
+// The end-to-end tests' hands and eyes on the Windows side (windows in a Wine virtual desktop
+// are not X windows), run in the same desktop:
+//   probe card                 -> stays up as the test card over every monitor, taskbar row left free
+//   probe window CLASS [TITLE] -> "visible x y width height clientx clienty" of that top-level window
 //   probe foreground           -> the class of the foreground window
 //   probe modifiers            -> exit code 0 once Ctrl, Shift and Alt all read as up
-//   probe clipbitmap           -> the clipboard's bitmap: "width height", then a line of
-//                                 rrggbb words for every row of pixels
-//   probe dialog TITLE         -> the static texts of the dialog with that title, one a line;
-//                                 then presses its OK button
+//   probe clipbitmap           -> the clipboard's bitmap: "width height", then a line of rrggbb a row
+//   probe dialog TITLE         -> the static texts of that dialog, one a line; then presses its OK
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
 #include <windows.h>

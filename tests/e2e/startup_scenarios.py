@@ -1,10 +1,63 @@
-"""Start-up and shutdown as a person sees them: the single-instance guard, the first run with
-only the tray icon, the tray double click, and exit storing the settings for the next run."""
+"""The real program as a person meets it: the single-instance guard, the first run with only the
+tray icon, exit storing the settings for the next run, the keyboard kept by the program typed
+into, the modes ended by hiding and exit, the panel at 192 DPI, Ctrl+click's text on the X
+desktop's clipboard (read with xclip), the arrow keys while frozen, a palette saved through
+the real Save As dialog."""
 
+import os
 import subprocess
 import sys
 
 from harness import QUIET, WINE, check, run, wait_until
+
+
+def clipboard():
+    done = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"], capture_output=True,
+                          timeout=10)
+    return done.stdout if done.returncode == 0 else None
+
+
+def ctrl_click_copies_the_colour_text(s):
+    s.show_panel(showhexa=1)
+    s.move(517, 244)
+    s.move(517, 243)
+    s.panel_at(527, 253, "following")
+    s.with_keys(["ctrl"], "click", "1")
+    want = ("#%02X%02X%02X" % s.card(517, 243)).encode()
+    wait_until(lambda: clipboard() == want, timeout=5, what=f"{want} on the clipboard, not {clipboard()!r}")
+
+
+def arrow_keys_step_the_frozen_panel_and_enter_copies(s):
+    s.show_panel(showhexa=1, keys=1)
+    s.move(318, 301)
+    s.move(318, 300)
+    s.panel_at(328, 310, "following")
+    s.with_keys(["shift"], "click", "1")
+    s.xdotool("key", "a")
+    wait_until(lambda: s.window("TintspotTestCard", "key 65"), timeout=5, what="A, not a key of ours, at the card")
+    pointer = lambda: subprocess.run(["xdotool", "getmouselocation"], capture_output=True, text=True).stdout.split()[:2]
+    for x in (319, 320):  # across the block edge at 320, a pixel a press
+        s.xdotool("key", "Right")
+        wait_until(lambda: pointer() == [f"x:{x}", "y:300"] and s.screen(386, 356, 1, 1)(386, 356) == s.card(x, 300),
+                   timeout=5, what=f"the pointer at {x} and its colour in the frozen panel, not {pointer()}")
+    s.panel_at(328, 310, "frozen where it was")
+    s.xdotool("key", "Return")
+    want = ("#%02X%02X%02X" % s.card(320, 300)).encode()
+    wait_until(lambda: clipboard() == want, timeout=5, what=f"{want} on the clipboard, not {clipboard()!r}")
+    check(s.window("TintspotTestCard", "key 65"), "a key of ours reached the card")
+
+
+def recent_colours_saved_as_a_palette_through_the_dialog(s):
+    s.show_panel(recent="FF8000,336699")
+    s.probe("command", "32877")  # "Сохранить как палитру…"
+    wait_until(lambda: (w := s.window("#32770")) and w.visible, what="the Save As dialog")
+    path = os.path.join(s.workdir, "colours.css")  # typed with its extension while the first type is selected
+    s.xdotool("key", "ctrl+a")
+    s.xdotool("type", "Z:" + path.replace("/", "\\"))
+    s.xdotool("key", "Return")
+    want = ":root {\n  --tintspot-1: #FF8000;\n  --tintspot-2: #336699;\n}\n"
+    wait_until(lambda: os.path.exists(path) and open(path).read() == want, timeout=10, what=f"{want!r} in {path}")
+    wait_until(lambda: s.probe("foreground")[1].strip() == "TintspotTestCard", timeout=5, what="the keyboard back")
 
 
 def second_copy_is_refused(s):
@@ -53,28 +106,6 @@ def first_run_tray_pin_exit_and_next_run(s):
     panel = wait_until(lambda: (w := s.window("Classname1")) and w.visible and w, what="the panel at the next start")
     check((panel.x, panel.y) == (410, 310), f"the pinned panel reopened at {panel}")
     check(in_front() == "TintspotTestCard", f"showing the panel at start gave the keyboard to {in_front()}")
-
-
-def hide_and_exit_end_the_modes_first(s):
-    s.store_settings(show=1)
-    s.start_testcard()
-    proc = s.start_tintspot()
-    wait_until(lambda: (w := s.window("Classname1")) and w.visible, what="the panel to show")
-    overlay = lambda: s.window("Classname2").visible
-    s.move(300, 300)
-    s.with_keys(["ctrl", "shift"], "click", "1")
-    wait_until(overlay, what="the capture's overlay")
-    s.probe("command", "32778")  # "Показать/Скрыть": the capture ends, no overlay is left up
-    wait_until(lambda: not overlay() and not s.window("Classname1").visible,
-               what="the capture to end, the panel hidden")
-
-    s.probe("command", "32794")  # "Микшер цветов" with the panel hidden: the mixer shows it
-    wait_until(overlay, what="the frozen screen")
-    s.probe("command", "32781")  # exit while the mixer is on
-    check(proc.wait(timeout=20) == 0, "exit code")
-    stored = s.stored_settings()
-    for name, value in dict(show="0", nomove="0", freeze="0").items():
-        check(stored.get(name) == ("REG_SZ", value), f"stored {name}: {stored.get(name)}, not the user's {value}")
 
 
 def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
@@ -141,4 +172,7 @@ def panel_doubles_at_192_dpi(s):
 if __name__ == "__main__":
     sys.exit(run({f.__name__: f for f in [second_copy_is_refused, first_run_tray_pin_exit_and_next_run,
                                           the_program_typed_into_keeps_the_keyboard_across_the_modes,
-                                          hide_and_exit_end_the_modes_first, panel_doubles_at_192_dpi]}))
+                                          panel_doubles_at_192_dpi,
+                                          ctrl_click_copies_the_colour_text,
+                                          arrow_keys_step_the_frozen_panel_and_enter_copies,
+                                          recent_colours_saved_as_a_palette_through_the_dialog]}))

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -18,9 +19,9 @@
 
 namespace {
 
-// Effects as text: "Post:FRAME", "+32783" and "-32782" for check marks, "Name(a,b)" with
-// trailing zero arguments left out, and "=value" for the window procedure's answer.
-std::string show(const Effects& fx) {
+// Effects as text (those of one kind when asked; check marks apart): "Post:FRAME", "Name(a,b)"
+// with trailing zero arguments left out, "=value" for the window procedure's answer.
+std::string show(const Effects& fx, std::optional<Fx> only = {}) {
     static const char* const names[] = {
 #define TINTSPOT_EFFECT_NAME(name) #name,
         TINTSPOT_EFFECTS(TINTSPOT_EFFECT_NAME)
@@ -30,13 +31,10 @@ std::string show(const Effects& fx) {
                                          "MIXERRELEASE", "PLACE", "STEP"};
     std::string out;
     for (const Effect& e : fx) {
+        if ((only && e.what != *only) || e.what == Fx::SetCheck) continue;
         out += out.empty() ? "" : " ";
         std::array<std::int32_t, 4> args{e.a, e.b, e.c, e.d};
         int shown = 4;
-        if (e.what == Fx::SetCheck) {
-            out += (e.b ? "+" : "-") + std::to_string(e.a);
-            continue;
-        }
         if (e.what == Fx::Post) {
             out += std::string("Post:") + posted[e.a - UM_TRAY];
             args = {e.b, e.c, 0, 0};
@@ -47,7 +45,7 @@ std::string show(const Effects& fx) {
         for (int i = 0; i < shown; ++i) out += (i ? "," : "(") + std::to_string(args[static_cast<std::size_t>(i)]);
         out += shown ? ")" : "";
     }
-    if (fx.answered()) out += (out.empty() ? "=" : " =") + std::to_string(fx.answerValue());
+    if (fx.answered() && !only) out += (out.empty() ? "=" : " =") + std::to_string(fx.answerValue());
     return out;
 }
 
@@ -55,35 +53,40 @@ std::string show(const Effects& fx) {
 
 TEST(Decisions, PointerEventsOfTheHook) {
     enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band, Echo, NoEcho };
-    struct Row {
-        Mode mode;
-        PointerEvent::Kind kind;
-        const char* keys;
-        const char* effects;
-        std::int32_t moveform = 1;
-    };
+    struct Row { Mode mode; PointerEvent::Kind kind; const char *keys, *effects; std::int32_t moveform = 1; };
     using enum PointerEvent::Kind;
     const Row rows[] = {
-        {Normal, Move, "", "Post:PLACE"}, {Asked, Move, "", ""},  // asked once until the panel has placed itself
-        {Mixer, Move, "", "MixerMove"}, {Crosshair, Move, "", "CaptureMove"}, {Band, Move, "", "CaptureMove"},
-        {Hidden, Move, "", ""}, {About, Move, "", ""},
-        {Echo, Move, "", "=1"}, {NoEcho, Move, "", "Post:PLACE"},  // the pointer set by steps, reported back
-        {Normal, LeftDown, "a", "TogglePin Post:FRAME"}, {Normal, RightDown, "a", "TogglePin Post:FRAME"},
-        {Normal, LeftDown, "s", "ToggleFreeze Post:FRAME Post:READOUT"}, {Normal, RightDown, "s", ""},
-        {Normal, LeftDown, "cs", "StartCapture =1"}, {Normal, RightDown, "cs", "StartCapture =1"},
-        {Normal, LeftDown, "as", "TogglePin Post:FRAME ToggleFreeze Post:FRAME Post:READOUT"},
-        {Normal, LeftDown, "acs", "TogglePin Post:FRAME StartCapture =1"}, {Normal, LeftDown, "c", ""},
-        {Crosshair, LeftDown, "a", "CapturePress =1"}, {Band, LeftDown, "acs", "=1"},
+        {Normal, Move, "", "Post:PLACE"},
+        {Asked, Move, "", ""},  // asked once until the panel has placed itself
+        {Mixer, Move, "", "MixerMove"},
+        {Crosshair, Move, "", "CaptureMove"},
+        {Hidden, Move, "", ""},
+        {Echo, Move, "", "=1"},  // the pointer set by steps, reported back
+        {NoEcho, Move, "", "Post:PLACE"},
+        {Normal, LeftDown, "a", "TogglePin Post:FRAME"},
+        {Normal, RightDown, "a", "TogglePin Post:FRAME"},
+        {Normal, LeftDown, "s", "ToggleFreeze Post:FRAME Post:READOUT"},
+        {Normal, RightDown, "s", ""},
+        {Normal, LeftDown, "cs", "StartCapture =1"},
+        {Normal, LeftDown, "acs", "TogglePin Post:FRAME StartCapture =1"},
+        {Normal, LeftDown, "c", ""},
+        {Crosshair, LeftDown, "a", "CapturePress =1"},
+        {Band, LeftDown, "acs", "=1"},
         // A right press cancels a capture and then counts as an ordinary press. A capture's
         // presses, and the one that starts it, go no further (=1).
-        {Crosshair, RightDown, "", "EndCapture =1"}, {Band, RightDown, "cs", "EndCapture StartCapture =1"},
+        {Crosshair, RightDown, "", "EndCapture =1"},
+        {Band, RightDown, "cs", "EndCapture StartCapture =1"},
         {Band, RightDown, "a", "EndCapture TogglePin Post:FRAME =1"},
-        {Mixer, LeftDown, "acs", ""}, {About, LeftDown, "a", ""}, {Hidden, RightDown, "cs", ""},
-        {Normal, LeftUp, "c", "Post:COPYTEXT", 0}, {Normal, LeftUp, "cs", "", 0}, {Normal, LeftUp, "", "", 0},
+        {Mixer, LeftDown, "acs", ""},
+        {About, LeftDown, "a", ""},
+        {Hidden, RightDown, "cs", ""},
+        {Normal, LeftUp, "c", "Post:COPYTEXT", 0},
+        {Normal, LeftUp, "cs", "", 0},
         {Crosshair, LeftUp, "", "", 0},  // the release of the click that started it
         {Band, LeftUp, "c", "EndCapture(1)", 0},
-        {Mixer, LeftUp, "", "MixerRelease"}, {Mixer, LeftUp, "c", "Post:COPYTEXT MixerRelease"},
-        {About, LeftUp, "c", ""}, {Hidden, LeftUp, "c", ""},
+        {Mixer, LeftUp, "", "MixerRelease"},
+        {Mixer, LeftUp, "c", "Post:COPYTEXT MixerRelease"},
+        {Hidden, LeftUp, "c", ""},
     };
     for (const Row& r : rows) {
         PickerState s;
@@ -116,7 +119,7 @@ TEST(Decisions, PointerEventsOfTheHook) {
 // Keys while frozen, pressed at (x0, y0) on two monitors, the second right of the first and
 // lower: the effects, the point after, and the release (kept when the press was).
 TEST(Decisions, KeysOfTheKeyboardHook) {
-    enum Mode { Wanted, Asked, Off, Following, Hidden, Capture, Mixer, About, Modal };
+    enum Mode { Wanted, Asked, Off, Following, Hidden, Capture, Mixer, Modal };
     struct Row { Mode mode; unsigned key; const char* held; int x0, y0; const char* effects; int x, y; };
     const Row rows[] = {
         {Wanted, vk::Right, "", 500, 300, "Post:STEP =1", 501, 300},
@@ -125,21 +128,25 @@ TEST(Decisions, KeysOfTheKeyboardHook) {
         {Wanted, vk::Down, "", 500, 767, "Post:STEP =1", 500, 767},
         {Wanted, vk::Right, "", 1023, 50, "Post:STEP =1", 1023, 50},
         {Wanted, vk::Right, "c", 1020, 300, "Post:STEP =1", 1030, 300},
-        {Wanted, vk::Left, "c", 3, 9, "Post:STEP =1", 0, 9}, {Wanted, vk::Return, "c", 5, 5, "Post:COPYTEXT =1", 5, 5},
-        {Wanted, vk::Escape, "", 5, 5, "=1", 5, 5}, {Wanted, vk::Right, "a", 5, 5, "", 5, 5},
-        {Wanted, vk::Return, "w", 5, 5, "", 5, 5}, {Wanted, 'A', "", 5, 5, "", 5, 5},
-        {Wanted, 0x22, "c", 5, 5, "", 5, 5},
-        {Off, vk::Right, "", 5, 5, "", 5, 5}, {Following, vk::Escape, "", 5, 5, "", 5, 5},
-        {Hidden, vk::Return, "", 5, 5, "", 5, 5}, {Capture, vk::Left, "", 5, 5, "", 5, 5},
-        {Mixer, vk::Left, "", 5, 5, "", 5, 5}, {About, vk::Down, "", 5, 5, "", 5, 5},
+        {Wanted, vk::Left, "c", 3, 9, "Post:STEP =1", 0, 9},
+        {Wanted, vk::Return, "c", 5, 5, "Post:COPYTEXT =1", 5, 5},
+        {Wanted, vk::Escape, "", 5, 5, "=1", 5, 5},
+        {Wanted, vk::Right, "a", 5, 5, "", 5, 5},
+        {Wanted, vk::Return, "w", 5, 5, "", 5, 5},
+        {Wanted, 'A', "", 5, 5, "", 5, 5},
+        {Off, vk::Right, "", 5, 5, "", 5, 5},
+        {Following, vk::Escape, "", 5, 5, "", 5, 5},
+        {Hidden, vk::Return, "", 5, 5, "", 5, 5},
+        {Capture, vk::Left, "", 5, 5, "", 5, 5},
+        {Mixer, vk::Left, "", 5, 5, "", 5, 5},
         {Modal, vk::Up, "", 5, 5, "", 5, 5},
     };
     for (const Row& r : rows) {
         PickerState s;
         std::tie(s.keys, s.freeze, s.show, s.cursorX, s.cursorY) = std::tuple{r.mode != Off, r.mode != Following,
                                                                               r.mode != Hidden, r.x0, r.y0};
-        std::tie(s.captureState, s.mixerActive, s.aboutActive, s.stepAsked, s.modalOpen) = std::tuple{r.mode == Capture,
-            r.mode == Mixer, r.mode == About, r.mode == Asked, r.mode == Modal};
+        std::tie(s.captureState, s.mixerActive, s.stepAsked, s.modalOpen) = std::tuple{r.mode == Capture,
+            r.mode == Mixer, r.mode == Asked, r.mode == Modal};
         std::tie(s.monitorCount, s.monitors[0], s.monitors[1]) = std::tuple{2, Rect{0, 0, 1024, 768},
                                                                             Rect{1024, 100, 2048, 868}};
         const std::string held = r.held;
@@ -159,83 +166,46 @@ TEST(Decisions, KeysOfTheKeyboardHook) {
     EXPECT_EQ(s.stepSpan, (Rect{500, 290, 502, 301}));
 }
 
-// One capture from start to end, on monitors whose area starts left of and above the primary.
-TEST(Decisions, RegionCaptureThroughItsStates) {
-    PickerState s;
-    CaptureState c;
-    std::tie(s.nomove, s.cursorX, s.cursorY) = std::tuple{0, 5, 5};
-    c.captureWidth = 99;
-    const Rect area = {-1280, -200, 1024, 768};
-    EXPECT_EQ(show(captureStart(s, c, area)), "ClearPanel") << "the picture waits for the panel to go";
-    EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureSavedNomove, c.captureWidth}), (std::array{1, 1, 0, 0}));
-    EXPECT_EQ(show(captureHoldScreen(s, c)),
-              "TakePicture(-1280,-200,1024,768) ShowOverlay(-1280,-200,1024,768) LiftPanel");
-    std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
-    captureMove(s, c);
-    EXPECT_TRUE(c.crosshairArmed);
-    EXPECT_EQ(c.captureRect, Rect{}) << "no band before the press";
-    capturePress(s, c);
-    std::tie(s.cursorX, s.cursorY) = std::tuple{-140, 80};
-    captureMove(s, c);
-    EXPECT_EQ((std::array{s.captureState, c.captureWidth, c.captureHeight}), (std::array{2, 40, 30}));
-    EXPECT_EQ(c.captureRect, (Rect{-140, 50, -100, 80}));
-    capturePress(s, c);  // a second press keeps the corner
-    EXPECT_EQ((std::array{c.captureStartX, c.captureStartY}), (std::array{-100, 50}));
-    CaptureState kept = c;
-    PickerState before = s;
-    EXPECT_EQ(show(captureEnd(s, c, true)), "ReleasePointer CutBand(-139,51,-100,80) ParkOverlay PlacePanel "
-                                            "ApplyVisibility SetCursor ReleasePicture");
-    EXPECT_EQ((std::array{s.captureState, s.nomove, c.captureWidth}), (std::array{0, 0, 0}));
-    EXPECT_EQ(c.captureRect, Rect{});
-    EXPECT_EQ(show(captureEnd(s, c, true)) + show(captureHoldScreen(s, c)), "") << "ended, even before its picture";
-    for (const Rect band : {Rect{-140, 50, -100, 80}, Rect{0, 0, 5, 5}}) {  // a cancel; 5 x 5 copies nothing
-        PickerState again = before;
-        kept.captureRect = band;
-        EXPECT_EQ(show(captureEnd(again, kept, band.left == 0)),
-                  "ReleasePointer ParkOverlay PlacePanel ApplyVisibility SetCursor ReleasePicture");
+// A capture on monitors whose area starts left of and above the primary: the held screen
+// covers them all; only a band with pixels inside is copied, the inside of the band between
+// the press and the last move; either way the panel comes back unpinned.
+TEST(Decisions, RegionCaptureCopiesTheInsideOfTheBandAndGivesThePanelBack) {
+    for (auto [copy, cut] : {std::tuple{true, "CutBand(-139,51,-100,80)"}, std::tuple{false, ""}}) {
+        PickerState s;
+        CaptureState c;
+        std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
+        captureStart(s, c, {-1280, -200, 1024, 768});
+        EXPECT_EQ(s.nomove, 1) << "the panel holds still during the capture";
+        EXPECT_EQ(show(captureHoldScreen(s, c), Fx::TakePicture), "TakePicture(-1280,-200,1024,768)");
+        captureMove(s, c);
+        capturePress(s, c);
+        std::tie(s.cursorX, s.cursorY) = std::tuple{-140, 80};
+        captureMove(s, c);
+        capturePress(s, c);  // a second press keeps the corner
+        const Effects end = captureEnd(s, c, copy);
+        EXPECT_EQ(show(end, Fx::CutBand), cut) << copy;
+        EXPECT_EQ(show(end, Fx::PlacePanel) + show(end, Fx::ReleasePicture), "PlacePanelReleasePicture");
+        EXPECT_EQ((std::array{s.captureState, s.nomove}), (std::array{0, 0}));
+        EXPECT_EQ(show(captureHoldScreen(s, c)), "") << "a capture ended before its picture shows none";
     }
 }
 
-TEST(Decisions, CaptureOverlayMessagesAndWhatEachPaintInverts) {
-    struct Row { unsigned message; std::int32_t show, state; const char* effects; };
+// Clicks that got past the hook end the capture on the overlay too; the overlay never takes
+// the keyboard.
+TEST(Decisions, CaptureOverlayMessages) {
+    struct Row { unsigned message; std::int32_t state; const char* effects; };
     const Row rows[] = {
-        {wm::Paint, 1, 1, "PaintCapture Post:READOUT =0"}, {wm::Paint, 0, 1, "PaintCapture =0"},
-        {wm::EraseBackground, 1, 1, "=0"}, {wm::MouseActivate, 1, 1, "=3"},
-        {wm::MouseMove, 1, 2, "SetCursor(3) InvalidateOverlay =0"}, {wm::MouseMove, 1, 0, "SetCursor(3) =0"},
-        // Clicks that got past the hook.
-        {wm::LeftDown, 1, 1, "CapturePress =0"}, {wm::LeftUp, 1, 1, "=0"}, {wm::LeftUp, 1, 2, "EndCapture(1) =0"},
-        {wm::RightDown, 1, 1, "=0"}, {wm::RightUp, 1, 2, "EndCapture =0"},
+        {wm::MouseActivate, 1, "=3"},
+        {wm::LeftDown, 1, "CapturePress =0"},
+        {wm::LeftUp, 1, "=0"},
+        {wm::LeftUp, 2, "EndCapture(1) =0"},
+        {wm::RightUp, 2, "EndCapture =0"},
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.show, s.captureState) = std::tuple{r.show, r.state};
+        std::tie(s.show, s.captureState) = std::tuple{1, r.state};
         EXPECT_EQ(show(captureOverlayMessage(s, r.message)), r.effects) << r.message;
     }
-    // Each paint first undoes what the last one inverted.
-    PickerState s;
-    CaptureState c;
-    c.screenArea = {-20, -10, 100, 90};
-    auto paint = [&](std::int32_t state, std::int32_t x, std::int32_t y) {
-        std::tie(s.captureState, s.cursorX, s.cursorY) = std::tuple{state, x, y};
-        const CapturePaint p = capturePaint(s, c);
-        std::string out = p.inverting ? "inverting" : "-";
-        for (int i = 0; i < p.crosses; ++i)
-            out += " +" + std::to_string(p.crossX[i]) + "," + std::to_string(p.crossY[i]);
-        for (int i = 0; i < p.bands; ++i)
-            out += " [" + std::to_string(p.band[i].left) + "," + std::to_string(p.band[i].bottom) + "]";
-        EXPECT_EQ(p.area, c.screenArea);
-        return out;
-    };
-    EXPECT_EQ(paint(1, 5, 5), "-") << "nothing before the first move";
-    c.crosshairArmed = 1;
-    EXPECT_EQ(paint(1, -20, -10), "inverting +-20,-10");
-    EXPECT_EQ(paint(1, 40, 60), "inverting +-20,-10 +40,60");
-    c.captureRect = {0, 20, 60, 80};
-    EXPECT_EQ(paint(2, 60, 80), "inverting +40,60 [0,80]") << "the crosshair goes when the band comes";
-    c.captureRect = {5, 25, 50, 50};
-    EXPECT_EQ(paint(2, 50, 50), "inverting [0,80] [5,50]");
-    c.captureRect = {};
-    EXPECT_EQ(paint(2, 50, 50), "inverting [5,50]") << "an empty band is not drawn";
 }
 
 // The mixer from entry to exit: the pick and its tolerance drag, the refresh on the sixth
@@ -310,32 +280,28 @@ TEST(Decisions, MixerFromThePickToLeaving) {
 // page button exclude their right and bottom edges.
 TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
     constexpr const char* close = "CloseAbout PointerToState Layout ApplyVisibility";
-    struct Row {
-        std::uint8_t page;
-        unsigned message;
-        std::int32_t x, y;
-        std::string effects;
-        std::uint8_t pageAfter, open;
-    };
+    struct Row { std::uint8_t page; unsigned message; std::int32_t x, y; std::string fx; std::uint8_t after, open; };
     const Row rows[] = {
-        {0, wm::MouseMove, 40, 150, "SetCursor(1)", 0, 1}, {1, wm::MouseMove, 40, 150, "SetCursor", 1, 1},
-        {0, wm::MouseMove, 108, 150, "SetCursor", 0, 1}, {0, wm::MouseMove, 110, 160, "SetCursor(1)", 0, 1},
+        {0, wm::MouseMove, 40, 150, "SetCursor(1)", 0, 1},
+        {0, wm::MouseMove, 110, 160, "SetCursor(1)", 0, 1},
         {0, wm::LeftDown, 40, 150, std::string("Post:SITE ") + close, 0, 0},
         {0, wm::LeftDown, 40, 157, std::string("Post:SITE Post:MAIL ") + close, 0, 0},  // the row the two share
         {0, wm::RightDown, 110, 160, std::string("Post:MAIL ") + close, 0, 0},
-        {0, wm::LeftDown, 40, 171, close, 0, 0}, {1, wm::LeftDown, 40, 157, close, 1, 0},
-        {1, wm::RightDown, 189, 258, "PaintAbout(1)", 0, 1}, {0, wm::LeftDown, 136, 249, "PaintAbout(1)", 1, 1},
-        {1, wm::LeftDown, 190, 258, close, 1, 0}, {0, wm::LeftDown, 150, 266, close, 0, 0},
-        {0, wm::Paint, 0, 0, "PaintAbout", 0, 1}, {0, wm::LeftUp, 136, 249, "", 0, 1},
+        {0, wm::LeftDown, 40, 171, close, 0, 0},
+        {1, wm::LeftDown, 40, 157, close, 1, 0},
+        {1, wm::RightDown, 189, 258, "PaintAbout(1)", 0, 1},
+        {0, wm::LeftDown, 136, 249, "PaintAbout(1)", 1, 1},
+        {1, wm::LeftDown, 190, 258, close, 1, 0},
+        {0, wm::LeftDown, 150, 266, close, 0, 0},
+        {0, wm::LeftUp, 136, 249, "", 0, 1},
     };
     for (const Row& r : rows) {
         PickerState s;
         std::tie(s.aboutPage, s.aboutActive, s.cursorX, s.cursorY) = std::tuple{r.page, 1, r.x, r.y};
         // A press is judged where the pointer last moved, not at the point the press gives.
         const bool move = r.message == wm::MouseMove;
-        EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.effects) << r.message << " "
-            << r.x;
-        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.pageAfter, r.open})) << r.message << " "
+        EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.fx) << r.message << " " << r.x;
+        EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.after, r.open})) << r.message << " "
             << r.x;
     }
     // At scale 2 the window is twice the page, kept on the screen, and reads the page's pixels.
@@ -343,9 +309,11 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
     // largest scale that fits.
     PickerState s;
     s.aboutActive = 1;
-    for (auto [scale, width, height, left, top, fits] :
-         {std::array{1, 1024, 768, 400, 162, 1}, {3, 1920, 1200, 625, 0, 3}, {3, 640, 1200, 97, 157, 2},
-          {3, 800, 630, 288, 93, 1}, {3, 1024, 768, 289, 0, 2}}) {
+    for (auto [scale, width, height, left, top, fits] : {std::array{1, 1024, 768, 400, 162, 1},
+                                                         {3, 1920, 1200, 625, 0, 3},
+                                                         {3, 640, 1200, 97, 157, 2},
+                                                         {3, 800, 630, 288, 93, 1},
+                                                         {3, 1024, 768, 289, 0, 2}}) {
         std::tie(s.scale, s.screenWidth, s.screenHeight) = std::tuple{scale, width, height};
         placeAboutWindow(s, {0, 0, width, height - 40}, 8, 30);
         EXPECT_EQ(s.aboutRect, (Rect{left, top, left + 223 * fits, top + 283 * fits})) << width << "x" << height;
@@ -354,60 +322,54 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
     EXPECT_EQ(show(aboutMessage(s, wm::LeftDown, 0, 0)), "PaintAbout(1)") << "the page button";
 }
 
+// Each item: the setting it changes, the one item of its group checked, what else it does.
 TEST(Decisions, EveryMenuCommand) {
     using namespace cmd;
-    // sir, cellSize, velikost, showhexa, readoutRadix, showcoord, showhsv, convertcolflag, aboutActive
-    using State = std::array<std::int32_t, 9>;
-    struct Row { unsigned command; std::uint8_t mixer; const char* effects; State after; };
+    using S = PickerState;
+    struct Row { unsigned command; std::int32_t S::*field; std::int32_t value; unsigned checked; const char* effects; };
     const Row rows[] = {
-        {PipetteMax, 0, "-32782 -32783 +32784 Layout", {7, 7, 0, 0, 10, 1, 0, 0, 0}},
-        {PipetteMin, 0, "+32782 -32783 -32784 Layout", {15, 3, 0, 0, 10, 1, 0, 0, 0}},
-        {PipetteNormal, 0, "-32782 +32783 -32784 Layout", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
-        {WindowMax, 0, "-32788 -32787 +32786 Layout", {9, 5, 10, 0, 10, 1, 0, 0, 0}},
-        {WindowMin, 0, "+32788 -32787 -32786 Layout", {9, 5, -2, 0, 10, 1, 0, 0, 0}},
-        {WindowNormal, 0, "-32788 +32787 -32786 Layout", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
-        {HexValues, 0, "Layout +32785", {9, 5, 0, 1, 16, 1, 0, 0, 0}},
-        {Coordinates, 0, "Layout -32792", {9, 5, 0, 0, 10, 0, 0, 0, 0}},
-        {HsvCmyk, 0, "Layout +32802", {9, 5, 0, 0, 10, 1, 1, 0, 0}},
-        {PaletteWeb, 0, "-32804 +32805 -32806 -32807 Layout", {9, 5, 0, 0, 10, 1, 0, 1, 0}},
-        {PaletteGray, 0, "-32804 -32805 +32806 -32807 Layout", {9, 5, 0, 0, 10, 1, 0, 2, 0}},
-        {PaletteInvert, 0, "-32804 -32805 -32806 +32807 Layout", {9, 5, 0, 0, 10, 1, 0, 3, 0}},
-        {PaletteNormal, 0, "+32804 -32805 -32806 -32807 Layout", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
-        {AttachToCursor, 0, "TogglePin Post:FRAME", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
-        {ShowHide, 0, "ShowPanel", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Exit, 0, "Exit", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
-        {Mixer, 0, "EnterMixer", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {Help, 0, "OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},
-        {Help, 1, "ExitMixer OpenAbout", {9, 5, 0, 0, 10, 1, 0, 0, 1}},  // the about window takes the overlay over
-        {40000, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}}, {SavePalette, 0, "", {9, 5, 0, 0, 10, 1, 0, 0, 0}},
+        {PipetteMax, &S::cellSize, 7, PipetteMax, "Layout"},
+        {WindowMin, &S::velikost, -2, WindowMin, "Layout"},
+        {WindowMax, &S::velikost, 10, WindowMax, "Layout"},
+        {HexValues, &S::readoutRadix, 16, HexValues, "Layout"},
+        {Coordinates, &S::showcoord, 0, 0, "Layout"},
+        {HsvCmyk, &S::showhsv, 1, HsvCmyk, "Layout"},
+        {PaletteNormal, &S::convertcolflag, 0, PaletteNormal, "Layout"},
+        {PaletteWeb, &S::convertcolflag, 1, PaletteWeb, "Layout"},
+        {CopyFormatFirst + 3, &S::copyformat, 3, CopyFormatFirst + 3, ""},
+        {SampleFirst + 2, &S::sample, 2, SampleLast, "Layout"},
+        {Contrast, &S::contrast, 1, Contrast, "Layout"},
+        {FrozenKeys, &S::keys, 1, FrozenKeys, ""},
+        {Help, &S::show, 0, 0, "OpenAbout"},
+        {CopyFormatLast + 1, &S::show, 0, 0, ""},  // between two submenus
     };
     for (const Row& r : rows) {
         PickerState s;
-        s.mixerActive = r.mixer;
-        EXPECT_EQ(show(commandDecision(s, r.command)), r.effects) << r.command;
-        EXPECT_EQ((State{s.sir, s.cellSize, s.velikost, s.showhexa, s.readoutRadix, s.showcoord, s.showhsv,
-                         s.convertcolflag, s.aboutActive}), r.after) << r.command;
-        EXPECT_EQ(s.aboutPage, r.after[8]) << "the help page first";
+        const Effects fx = commandDecision(s, r.command);
+        std::string checked;
+        for (const Effect& e : fx)
+            if (e.what == Fx::SetCheck && e.b) checked += std::to_string(e.a);
+        EXPECT_EQ(checked, r.checked ? std::to_string(r.checked) : "") << r.command;
+        EXPECT_EQ((std::pair{s.*r.field, show(fx)}), (std::pair{r.value, std::string(r.effects)})) << r.command;
     }
     PickerState s;
-    s.showhexa = 1;
-    EXPECT_EQ(show(commandDecision(s, HexValues)), "Layout -32785");
-    EXPECT_EQ(s.readoutRadix, 10);
-    s.show = 1;
+    std::tie(s.showhexa, s.show, s.recentCount) = std::tuple{1, 1, 2};
+    commandDecision(s, HexValues);
+    commandDecision(s, Help);
+    EXPECT_EQ((std::array{s.readoutRadix, std::int32_t{s.aboutPage}}), (std::array{10, 1})) << "the help page first";
+    s.aboutActive = 0;
     EXPECT_EQ(show(commandDecision(s, ShowHide)), "HidePanel");
-    EXPECT_EQ(show(commandDecision(s, CopyFormatFirst + 3)), "-32850 -32851 -32852 +32853 -32854 -32855 -32856 -32857");
-    EXPECT_EQ(show(commandDecision(s, CopyFormatLast + 1)), "") << "between the two submenus";
-    EXPECT_EQ(show(commandDecision(s, SampleFirst + 2)) + show(commandDecision(s, Contrast)) +
-                  show(commandDecision(s, FrozenKeys)), "-32870 -32871 +32872 LayoutLayout +32875+32876");
-    EXPECT_EQ((std::array{s.sample, s.contrast, s.keys}), (std::array{2, 1, 1}));
-    s.recentCount = 2;
     EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)) +
                   show(commandDecision(s, SavePalette)), "CopyRecent(1)SavePalette");
-    EXPECT_EQ(s.copyformat, 3);
     // Hiding, help and exit end a capture or the mixer first; exit for good, so that the
     // settings stored are those from before the mode.
     struct Mode { std::int32_t capture; std::uint8_t mixer; unsigned command; const char* effects; };
-    for (const Mode& r : {Mode{1, 0, ShowHide, "EndCapture HidePanel"}, Mode{2, 0, Help, "EndCapture OpenAbout"},
-                          Mode{0, 1, ShowHide, "ExitMixer HidePanel"}, Mode{2, 0, Exit, "EndCapture Exit"},
-                          Mode{0, 1, Exit, "ExitMixer(1) Exit"}}) {
+    for (const Mode& r : {Mode{1, 0, ShowHide, "EndCapture HidePanel"},
+                          Mode{2, 0, Help, "EndCapture OpenAbout"},
+                          Mode{0, 1, ShowHide, "ExitMixer HidePanel"},
+                          Mode{2, 0, Exit, "EndCapture Exit"},
+                          Mode{0, 1, Exit, "ExitMixer(1) Exit"},
+                          Mode{0, 1, Help, "ExitMixer OpenAbout"}}) {
         std::tie(s.captureState, s.mixerActive, s.show) = std::tuple{r.capture, r.mixer, 1};
         EXPECT_EQ(show(commandDecision(s, r.command)), r.effects) << r.command;
     }
@@ -417,34 +379,36 @@ TEST(Decisions, PanelMessages) {
     enum Mode { Normal, Hidden, About, Mixer, Capture, Frozen };
     struct Row { Mode mode; unsigned message; std::uint32_t wParam; std::int32_t lParam; const char* effects; };
     const Row rows[] = {
-        {Normal, wm::Paint, 0, 0, "PaintPanel"}, {Normal, wm::MouseActivate, 0, 0, "=3"},
-        {Normal, wm::Command, cmd::Exit, 0, "Exit"}, {About, wm::Command, cmd::Exit, 0, ""},
-        {Normal, wm::LeftDown, 0, 0, "Post:FRAME Post:READOUT"}, {About, wm::LeftDown, 0, 0, ""},
+        {Normal, wm::MouseActivate, 0, 0, "=3"},
+        {Normal, wm::Command, cmd::Exit, 0, "Exit"},
+        {About, wm::Command, cmd::Exit, 0, ""},
+        {Normal, wm::LeftDown, 0, 0, "Post:FRAME Post:READOUT"},
+        {About, wm::LeftDown, 0, 0, ""},
         {Mixer, wm::LeftDown, 0, 0, ""},
-        {Normal, wm::LeftDoubleClick, 0, 0, "HidePanel =0"}, {Hidden, wm::LeftDoubleClick, 0, 0, "ShowPanel =0"},
-        {Mixer, wm::LeftDoubleClick, 0, 0, "ExitMixer =0"}, {About, wm::LeftDoubleClick, 0, 0, "HidePanel =0"},
-        {Normal, wm::RightDown, 0, 0, "OpenPanelMenu =0"}, {Mixer, wm::RightDown, 0, 0, "ExitMixer =0"},
+        {Normal, wm::LeftDoubleClick, 0, 0, "HidePanel =0"},
+        {Mixer, wm::LeftDoubleClick, 0, 0, "ExitMixer =0"},
+        {Normal, wm::RightDown, 0, 0, "OpenPanelMenu =0"},
+        {Mixer, wm::RightDown, 0, 0, "ExitMixer =0"},
         {About, wm::RightDown, 0, 0, ""},
-        {Normal, UM_TRAY, 0, 0x0203, "HidePanel"}, {Hidden, UM_TRAY, 0, 0x0203, "ShowPanel"},
-        {Capture, UM_TRAY, 0, 0x0203, "EndCapture HidePanel"}, {Mixer, UM_TRAY, 0, 0x0203, "ExitMixer HidePanel"},
+        {Normal, UM_TRAY, 0, 0x0203, "HidePanel"},
+        {Hidden, UM_TRAY, 0, 0x0203, "ShowPanel"},
+        {Capture, UM_TRAY, 0, 0x0203, "EndCapture HidePanel"},
+        {Mixer, UM_TRAY, 0, 0x0203, "ExitMixer HidePanel"},
+        {Normal, UM_TRAY, 0, 0x0205, "OpenTrayMenu"},
+        {Normal, UM_TRAY, 0, 0x0201, ""},
+        {About, UM_TRAY, 0, 0x0205, ""},
         // The session ends: the system ends the process once the panel has answered.
-        {Normal, wm::EndSession, 1, 0, "StoreSettings"}, {Normal, wm::EndSession, 0, 0, ""},
+        {Normal, wm::EndSession, 1, 0, "StoreSettings"},
         {Capture, wm::EndSession, 1, 0, "EndCapture StoreSettings"},
-            {Mixer, wm::EndSession, 1, 0, "ExitMixer(1) StoreSettings"},
+        {Mixer, wm::EndSession, 1, 0, "ExitMixer(1) StoreSettings"},
         {About, wm::EndSession, 1, 0, "CloseAbout StoreSettings"},
-        {Normal, UM_TRAY, 0, 0x0205, "OpenTrayMenu"}, {Normal, UM_TRAY, 0, 0x0201, ""}, {About, UM_TRAY, 0, 0x0205, ""},
-        {Normal, UM_READOUT, 0, 1, "PaintReadouts(1)"}, {Normal, UM_FRAME, 0, 0, "PaintFrame PaintReadouts"},
+        {Normal, UM_FRAME, 0, 0, "PaintFrame PaintReadouts"},
         {Frozen, UM_FRAME, 0, 0, "PaintFrame"},
-        {Normal, UM_PLACE, 0, 0, "PlacePanel PaintReadouts"}, {Capture, UM_PLACE, 0, 0, "PlacePanel"},
-        {Mixer, UM_PLACE, 0, 0, "PlacePanel"},
-        {Frozen, UM_STEP, 0, 0, "MovePointer(7,8) PaintReadouts(0,1)"}, {Normal, UM_COPYTEXT, 0, 0, "CopyText"},
-        {Normal, UM_COPYBITMAP, 0, 0, "CopyBitmap"},
-        {Normal, UM_MIXERRELEASE, 1, 0, "MixerRecolour(1)"}, {Normal, UM_SITE, 0, 0, "OpenSite"},
-        {Normal, UM_MAIL, 0, 0, "OpenMail"}, {Normal, wm::DisplayChange, 32, 0, "ReadScreen Layout"},
+        {Normal, UM_PLACE, 0, 0, "PlacePanel PaintReadouts"},
+        {Frozen, UM_STEP, 0, 0, "MovePointer(7,8) PaintReadouts(0,1)"},
+        {Mixer, wm::Timer, kPictureTimer, 0, "MixerHoldScreen"},
         {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},
-        {Normal, wm::Timer, kHookWatchTimer, 0, "WatchHook"}, {Normal, wm::Timer, 1, 0, ""},
-        {Capture, wm::Timer, kPictureTimer, 0, "HoldScreen"}, {Mixer, wm::Timer, kPictureTimer, 0, "MixerHoldScreen"},
-        {Normal, wm::MouseMove, 0, 0, ""}, {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
+        {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
     };
     for (const Row& r : rows) {
         PickerState s;

@@ -53,6 +53,10 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight, picker.show}),
                   (std::array{1, 1, height + 58, 1}));
         EXPECT_TRUE(IsWindowVisible(picker.overlayHwnd) && snapshot.pixels);
+        MSG tick = {};  // the refresh ticks: the marks blink, a slider drag recolours when the pointer rests
+        for (int i = 0; i < 50 && !PeekMessageA(&tick, picker.overlayHwnd, WM_TIMER, WM_TIMER, PM_NOREMOVE); ++i)
+            Sleep(20);
+        EXPECT_EQ(tick.message, static_cast<UINT>(WM_TIMER));
         toleranceSlider.showPercent = 1;  // the tolerance slider goes on the frozen screen
         toleranceSlider.setGeometry(600, 500, 100, 100);
         carryOut(Effects().add(Fx::DrawSlider, 3));

@@ -13,7 +13,6 @@
 #include "core/commands.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
-#include "display/font.h"
 #include "testcard.h"
 #include "tracking/tracking_win.h"
 
@@ -52,6 +51,15 @@ inline std::vector<UINT> takePanelMessages() {
     return posted;
 }
 
+// A capture started by the hook, until the panel's timer has put the overlay up (its paints
+// left to the test).
+inline void startCapture() {
+    carryOut(Effects().add(Fx::StartCapture));
+    const DWORD start = GetTickCount();
+    for (MSG m; !IsWindowVisible(picker.overlayHwnd) && GetTickCount() - start < 5000; Sleep(10))
+        if (PeekMessageA(&m, picker.panelHwnd, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageA(&m);
+}
+
 inline void pumpFor(int milliseconds) {
     for (MSG m; milliseconds > 0; milliseconds -= 20, Sleep(20))
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
@@ -83,7 +91,8 @@ struct Canvas {
     static constexpr COLORREF kUnpainted = RGB(255, 0, 255);
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap;
-    Canvas(int width, int height) {
+    int width, height;
+    Canvas(int w, int h) : width(w), height(h) {
         BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
         void* bits;
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -98,18 +107,3 @@ struct Canvas {
     }
     COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
 };
-
-// Checks the glyphs of text at (x, y) against the loaded font: ink black, ground as given.
-inline void expectText(const Canvas& canvas, int x, int y, const std::string& text, COLORREF ground,
-                       GlyphCell (*cellOf)(char) = glyphCell) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const GlyphCell cell = cellOf(text[i]);
-        for (int row = 0; row < 6; ++row)
-            for (int column = 0; column < 5; ++column) {
-                const bool ink = GetPixel(picker.glyphDC, cell.x + column, cell.y + row) == RGB(0, 0, 0);
-                const int px = x + 5 * static_cast<int>(i) + column, py = y + row;
-                ASSERT_EQ(canvas.at(px, py), ink ? RGB(0, 0, 0) : ground) << "\"" << text << "\" at " << px << ","
-                    << py;
-            }
-    }
-}
