@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     // set the pointer and repainted its readouts at the new point.
     picker.keys = 1;
     showPanel();
-    picker.freeze = 1;
+    picker.frozen = 1;
     syncKeyHook();
     int unseen = 0;
     for (int i = 0; i < kMoves; ++i) {

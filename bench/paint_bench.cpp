@@ -31,7 +31,8 @@ double median(std::vector<double> v) {
 // The magnifier as reading one pixel a cell paints it: the reference.
 void paintCellByCell(HDC dc) {
     HDC screen = GetDC(nullptr);
-    const int cells = magnifierCells(picker), h = (picker.sir + picker.velikost) / 2, size = picker.cellSize;
+    const int cells = magnifierCells(picker), size = picker.cellSize;
+    const int h = (picker.magnifiedPixels + picker.sizeStep) / 2;
     for (int row = 0; row < cells; ++row)
         for (int column = 0; column < cells; ++column) {
             const COLORREF pixel = GetPixel(screen, picker.cursorX - h + column, picker.cursorY - h + row);
@@ -49,10 +50,10 @@ void paintCellByCell(HDC dc) {
 int main() {
     HINSTANCE self = GetModuleHandleA(nullptr);
     if (!createWindowsAndResources(self)) return 1;
-    picker.sir = 15;
+    picker.magnifiedPixels = 15;
     picker.cellSize = 3;
-    picker.velikost = 10;
-    picker.showhsv = 1;
+    picker.sizeStep = 10;
+    picker.showHsv = 1;
     computeLayout(picker);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);

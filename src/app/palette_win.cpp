@@ -73,7 +73,7 @@ void savePalette() {
             paletteTarget(name.data(), static_cast<PaletteFormat>(static_cast<int>(dialog.nFilterIndex) - 1));
         const DWORD error = writeFileWhole(
             target.path, paletteBytes(picker.recent, static_cast<std::size_t>(picker.recentCount), target.format,
-                                      picker.copyformat, picker.showhexa != 0));
+                                      picker.copyFormat, picker.hexReadouts != 0));
         const std::string title = kAppTitle;  // plain ASCII
         if (error)
             MessageBoxW(owner, paletteFailureText(target.path, error).c_str(),

@@ -39,12 +39,12 @@ void toggle(Effects& fx, std::int32_t& field, unsigned command) {
 
 Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
     Effects fx;
-    s.moveform = 1;
-    if (s.mixerActive && mixerSliderPress(s, x, y)) s.moveform = 0;
+    s.draggingPanel = 1;
+    if (s.mixerActive && mixerSliderPress(s, x, y)) s.draggingPanel = 0;
     // From the press's own point on the panel: the hook's calls come before queued input, so
     // moves made just after the press may already have moved the pointer it last saw.
-    beginDragOffsets(s, s.xokna + x, s.yokna + y);
-    s.freeze = 0;
+    beginDragOffsets(s, s.panelX + x, s.panelY + y);
+    s.frozen = 0;
     if (!s.mixerActive) fx.post(UM_FRAME).post(UM_READOUT);
     return fx;
 }
@@ -55,7 +55,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
     using namespace cmd;
     Effects fx;
     if (command >= CopyFormatFirst && command <= CopyFormatLast) {
-        s.copyformat = static_cast<std::int32_t>(command - CopyFormatFirst);
+        s.copyFormat = static_cast<std::int32_t>(command - CopyFormatFirst);
         return checkInRange(fx, CopyFormatFirst, CopyFormatLast, command);
     }
     if (command >= SampleFirst && command <= SampleLast) {
@@ -73,26 +73,26 @@ Effects commandDecision(PickerState& s, unsigned command) {
     case PipetteNormal:
     case PipetteMax: {
         // Screen pixels a side and panel pixels a cell, in the menu's order.
-        constexpr std::int32_t sir[] = {15, 9, 7}, cells[] = {3, 5, 7};
-        s.sir = sir[command - PipetteMin];
+        constexpr std::int32_t pixels[] = {15, 9, 7}, cells[] = {3, 5, 7};
+        s.magnifiedPixels = pixels[command - PipetteMin];
         s.cellSize = cells[command - PipetteMin];
         checkOneOf(fx, {PipetteMin, PipetteNormal, PipetteMax}, command);
         return fx.add(Fx::Layout);
     }
     case HexValues:
-        s.showhexa ^= 1;
-        s.readoutRadix = s.showhexa ? 16 : 10;
-        return fx.add(Fx::Layout).add(Fx::SetCheck, HexValues, s.showhexa != 0);
+        s.hexReadouts ^= 1;
+        s.readoutRadix = s.hexReadouts ? 16 : 10;
+        return fx.add(Fx::Layout).add(Fx::SetCheck, HexValues, s.hexReadouts != 0);
     case WindowMax:
     case WindowNormal:
     case WindowMin: {
-        constexpr std::int32_t velikost[] = {10, 0, -2};
-        s.velikost = velikost[command - WindowMax];
+        constexpr std::int32_t steps[] = {10, 0, -2};
+        s.sizeStep = steps[command - WindowMax];
         checkOneOf(fx, {WindowMin, WindowNormal, WindowMax}, command);
         return fx.add(Fx::Layout);
     }
-    case Coordinates: toggle(fx, s.showcoord, command); return fx;
-    case HsvCmyk: toggle(fx, s.showhsv, command); return fx;
+    case Coordinates: toggle(fx, s.showCoordinates, command); return fx;
+    case HsvCmyk: toggle(fx, s.showHsv, command); return fx;
     case Contrast: toggle(fx, s.contrast, command); return fx;
     case FrozenKeys:
         s.keys ^= 1;
@@ -111,7 +111,7 @@ Effects commandDecision(PickerState& s, unsigned command) {
     case PaletteGray:
     case PaletteInvert:
         checkOneOf(fx, {PaletteNormal, PaletteWeb, PaletteGray, PaletteInvert}, command);
-        s.convertcolflag = static_cast<std::int32_t>(command - PaletteNormal);
+        s.paletteFilter = static_cast<std::int32_t>(command - PaletteNormal);
         return fx.add(Fx::Layout);
     case AttachToCursor: return fx.add(Fx::TogglePin).post(UM_FRAME);
     default: return fx;
@@ -127,7 +127,7 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
     case wm::Command: return about ? fx : commandDecision(s, m.wParam & 0xFFFF);
     case wm::LeftDown: return about ? fx : beginPanelDrag(s, m.x, m.y);
     case wm::LeftUp:
-        if (!about) s.moveform = 0;
+        if (!about) s.draggingPanel = 0;
         return fx;
     case wm::LeftDoubleClick:
         if (s.mixerActive) return fx.add(Fx::ExitMixer).answer(0);
@@ -147,7 +147,7 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         // The frame's background covers the magnifier and readouts: they are painted again at
         // once, not at the next pointer move (a frozen panel keeps its picture).
         fx.add(Fx::PaintFrame);
-        if (!s.freeze) fx.add(Fx::PaintReadouts, 0);
+        if (!s.frozen) fx.add(Fx::PaintReadouts, 0);
         return fx;
     case UM_PLACE:
         s.placementAsked = 0;

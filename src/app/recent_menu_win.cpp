@@ -48,7 +48,7 @@ void fillRecentMenu() {
         InsertMenuW(recent, 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, cmd::RecentFirst, L"(пусто)");
     for (std::int32_t i = 0; i < picker.recentCount && i < kRecentColours; ++i) {
         char copied[52], text[2 * sizeof copied];
-        colourText(picker.recent[i], picker.copyformat, picker.showhexa != 0, copied, sizeof copied);
+        colourText(picker.recent[i], picker.copyFormat, picker.hexReadouts != 0, copied, sizeof copied);
         // A menu reads '&' as the mark of a shortcut letter; "&&" shows one.
         char* out = text;
         for (const char* c = copied; *c; ++c) {

@@ -12,13 +12,13 @@
 #include "tracking/layout.h"
 
 const SettingEntry kSettings[13] = {
-    {"xokna", &PickerState::xokna},       {"yokna", &PickerState::yokna},
-    {"showhexa", &PickerState::showhexa}, {"convertcolflag", &PickerState::convertcolflag},
-    {"showhsv", &PickerState::showhsv},   {"showcoord", &PickerState::showcoord},
-    {"nomove", &PickerState::nomove},     {"freeze", &PickerState::freeze},
-    {"fast", &PickerState::fast},         {"moveform", &PickerState::moveform},
-    {"show", &PickerState::show},         {"velikost", &PickerState::velikost},
-    {"sir", &PickerState::sir},
+    {"xokna", &PickerState::panelX},       {"yokna", &PickerState::panelY},
+    {"showhexa", &PickerState::hexReadouts}, {"convertcolflag", &PickerState::paletteFilter},
+    {"showhsv", &PickerState::showHsv},   {"showcoord", &PickerState::showCoordinates},
+    {"nomove", &PickerState::pinned},     {"freeze", &PickerState::frozen},
+    {"fast", &PickerState::keptFast},         {"moveform", &PickerState::draggingPanel},
+    {"show", &PickerState::show},         {"velikost", &PickerState::sizeStep},
+    {"sir", &PickerState::magnifiedPixels},
 };
 
 std::int32_t parseStoredInt(const char* text) {
@@ -41,7 +41,7 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 }
 
 const ChoiceEntry kChoiceSettings[4] = {
-    {"copyformat", &PickerState::copyformat, kCopyFormats},
+    {"copyformat", &PickerState::copyFormat, kCopyFormats},
     {"sample", &PickerState::sample, 3},
     {"contrast", &PickerState::contrast, 2},
     {"keys", &PickerState::keys, 2},
@@ -90,32 +90,32 @@ std::size_t recentColoursText(const PickerState& state, char* out, std::size_t s
 std::vector<unsigned> applyLoadedSettings(PickerState& state) {
     // On/off settings are read as on or off: a stored 2 would toggle between 2 and 3 and
     // never turn off. No drag survives a restart.
-    for (std::int32_t PickerState::*flag : {&PickerState::showhexa, &PickerState::showhsv, &PickerState::showcoord,
-                                            &PickerState::nomove, &PickerState::freeze, &PickerState::show})
+    for (std::int32_t PickerState::*flag : {&PickerState::hexReadouts, &PickerState::showHsv, &PickerState::showCoordinates,
+                                            &PickerState::pinned, &PickerState::frozen, &PickerState::show})
         state.*flag = state.*flag != 0;
-    state.moveform = 0;
-    if (state.sir == 15) state.cellSize = 3;
-    if (state.sir == 9) state.cellSize = 5;
-    if (state.sir == 7) state.cellSize = 7;
+    state.draggingPanel = 0;
+    if (state.magnifiedPixels == 15) state.cellSize = 3;
+    if (state.magnifiedPixels == 9) state.cellSize = 5;
+    if (state.magnifiedPixels == 7) state.cellSize = 7;
     useUsableMagnifier(state);  // the check marks then show the sizes in use
     std::vector<unsigned> checks;
-    if (state.convertcolflag >= 0 && state.convertcolflag <= 3)
-        checks.push_back(cmd::PaletteNormal + static_cast<unsigned>(state.convertcolflag));
-    if (state.velikost == -2) checks.push_back(cmd::WindowMin);
-    if (state.velikost == 0) checks.push_back(cmd::WindowNormal);
-    if (state.velikost == 10) checks.push_back(cmd::WindowMax);
-    if (state.showcoord) checks.push_back(cmd::Coordinates);
-    if (state.showhsv) checks.push_back(cmd::HsvCmyk);
-    if (state.showhexa) {
+    if (state.paletteFilter >= 0 && state.paletteFilter <= 3)
+        checks.push_back(cmd::PaletteNormal + static_cast<unsigned>(state.paletteFilter));
+    if (state.sizeStep == -2) checks.push_back(cmd::WindowMin);
+    if (state.sizeStep == 0) checks.push_back(cmd::WindowNormal);
+    if (state.sizeStep == 10) checks.push_back(cmd::WindowMax);
+    if (state.showCoordinates) checks.push_back(cmd::Coordinates);
+    if (state.showHsv) checks.push_back(cmd::HsvCmyk);
+    if (state.hexReadouts) {
         state.readoutRadix = 16;
         checks.push_back(cmd::HexValues);
     }
-    if (state.sir == 15) checks.push_back(cmd::PipetteMin);
-    if (state.sir == 9) checks.push_back(cmd::PipetteNormal);
-    if (state.sir == 7) checks.push_back(cmd::PipetteMax);
+    if (state.magnifiedPixels == 15) checks.push_back(cmd::PipetteMin);
+    if (state.magnifiedPixels == 9) checks.push_back(cmd::PipetteNormal);
+    if (state.magnifiedPixels == 7) checks.push_back(cmd::PipetteMax);
     for (const ChoiceEntry& entry : kChoiceSettings)
         if (state.*entry.field < 0 || state.*entry.field >= entry.choices) state.*entry.field = 0;
-    checks.push_back(cmd::CopyFormatFirst + static_cast<unsigned>(state.copyformat));
+    checks.push_back(cmd::CopyFormatFirst + static_cast<unsigned>(state.copyFormat));
     checks.push_back(cmd::SampleFirst + static_cast<unsigned>(state.sample));
     if (state.contrast) checks.push_back(cmd::Contrast);
     if (state.keys) checks.push_back(cmd::FrozenKeys);

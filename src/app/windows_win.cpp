@@ -57,8 +57,8 @@ void paintReadoutsOn(HDC dc, bool preview, bool evenFrozen = false) {
     source.preview = preview;
     source.evenFrozen = evenFrozen;
     source.pickedColour = matchTarget;
-    source.frozen = picker.mixerActive != 0;
-    if (source.frozen) source.frozenColour = snapshotPixel(picker.cursorX, picker.cursorY);
+    source.fromSnapshot = picker.mixerActive != 0;
+    if (source.fromSnapshot) source.snapshotColour = snapshotPixel(picker.cursorX, picker.cursorY);
     source.band = captureBand();
     source.dragging = picker.captureState == 2;
     if (paintReadouts(dc, source) && picker.mixerActive) drawColourSliders(dc);
@@ -137,7 +137,7 @@ void carryOutOne(const Effect& e) {
     case Fx::TakePicture: takePicture(rectOf(e)); break;
     case Fx::ShowOverlay: showOverlay(rectOf(e)); break;
     case Fx::LiftPanel:
-        SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.xokna, picker.yokna, panelWindowWidth(picker),
+        SetWindowPos(picker.panelHwnd, HWND_TOPMOST, picker.panelX, picker.panelY, panelWindowWidth(picker),
                      panelWindowHeight(picker), SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         break;
     case Fx::ReleasePointer: ReleaseCapture(); break;

@@ -25,8 +25,8 @@ void addCross(CapturePaint& p, std::int32_t x, std::int32_t y) {
 
 Effects captureStart(PickerState& s, CaptureState& c, const Rect& area) {
     c = CaptureState{};
-    c.captureSavedNomove = s.nomove;
-    s.nomove = 1;  // the panel stays put during the capture
+    c.captureSavedNomove = s.pinned;
+    s.pinned = 1;  // the panel stays put during the capture
     c.screenArea = area;
     s.captureState = 1;
     return Effects().add(Fx::ClearPanel);
@@ -66,7 +66,7 @@ Effects captureEnd(PickerState& s, CaptureState& c, bool copy) {
     fx.add(Fx::ParkOverlay).add(Fx::PlacePanel).add(Fx::ApplyVisibility).add(Fx::SetCursor, ArrowShape);
     fx.add(Fx::ReleasePicture);
     s.captureState = 0;
-    s.nomove = c.captureSavedNomove;
+    s.pinned = c.captureSavedNomove;
     c.captureRect = {};
     c.captureWidth = c.captureHeight = 0;
     return fx;

@@ -23,14 +23,14 @@ struct CaptureState {
     std::int32_t crosshairY = 0;
     std::uint8_t crosshairArmed = 0;  // the pointer has moved: the next paint draws the crosshair
     std::uint8_t crosshairDrawn = 0;  // its lines are inverted on the overlay and must be erased
-    std::int32_t captureSavedNomove = 0;  // nomove when the capture began
+    std::int32_t captureSavedNomove = 0;  // pinned when the capture began
     Rect screenArea;                  // what the overlay covers: every monitor, screen coordinates
 };
 
 // The capture's states:
 //
 //   event          state      result
-//   start          0          pinned (nomove saved), panel off the screen            -> 1
+//   start          0          pinned (the pin saved), panel off the screen            -> 1
 //   picture timer  1, 2       screen held still, overlay up, panel back
 //   picture timer  0          nothing: cancelled before the picture
 //   pointer move   1          the crosshair follows from the next paint

@@ -155,18 +155,18 @@ bool copyText(const char* text, std::size_t length) {
 
 void copyColorText() {
     char text[52];
-    const bool hexadecimal = picker.showhexa != 0;
+    const bool hexadecimal = picker.hexReadouts != 0;
     // The panel's own format is the text the panel shows, exactly.
-    const std::size_t length = picker.copyformat == AsPanel
-                                   ? colourClipboardText(picker.colorText, hexadecimal, text, sizeof text)
-                                   : colourText(picker.currentColor, picker.copyformat, hexadecimal, text, sizeof text);
-    if (copyText(text, length)) rememberColour(picker, picker.currentColor);
+    const std::size_t length = picker.copyFormat == AsPanel
+                                   ? colourClipboardText(picker.paintedText, hexadecimal, text, sizeof text)
+                                   : colourText(picker.currentColour, picker.copyFormat, hexadecimal, text, sizeof text);
+    if (copyText(text, length)) rememberColour(picker, picker.currentColour);
 }
 
 void copyRecentColour(std::int32_t index) {
     if (index < 0 || index >= picker.recentCount) return;
     const Colour colour = picker.recent[index];
     char text[52];
-    if (copyText(text, colourText(colour, picker.copyformat, picker.showhexa != 0, text, sizeof text)))
+    if (copyText(text, colourText(colour, picker.copyFormat, picker.hexReadouts != 0, text, sizeof text)))
         rememberColour(picker, colour);
 }

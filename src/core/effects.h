@@ -36,8 +36,8 @@
     X(OpenMail)        /* a mail message to the maker */                                             \
     X(SetCursor)       /* the pointer's shape: a is a CursorShape */                                 \
     X(PointerToState)  /* cursorX, cursorY from where the pointer really is */                       \
-    X(TogglePin)       /* nomove flips; freeze ends */                                               \
-    X(ToggleFreeze)    /* freeze flips */                                                            \
+    X(TogglePin)       /* pinned flips; frozen ends */                                               \
+    X(ToggleFreeze)    /* frozen flips */                                                            \
     X(StartCapture)    /* region capture begins */                                                   \
     X(CaptureMove)     /* the capture follows the pointer */                                         \
     X(CapturePress)    /* a press fixes the band's corner */                                         \

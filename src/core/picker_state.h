@@ -24,23 +24,23 @@ inline constexpr std::int32_t kRecentColours = 10;
 inline constexpr std::int32_t kMaxMonitors = 16;
 
 struct PickerState {
-    // --- Settings; each is stored under the registry value of the same name, in this order.
-    std::int32_t xokna = 0;           // x of the panel's top-left corner, screen coordinates
-    std::int32_t yokna = 0;           // y of the same corner
-    std::int32_t showhexa = 0;        // readouts in hexadecimal; copied text gets a leading '#'
-    std::int32_t convertcolflag = 0;  // palette filter: 0 none, 1 web-safe, 2 grayscale, 3 invert
-    std::int32_t showhsv = 0;         // the HSV/CMYK block is shown
-    std::int32_t showcoord = 1;       // the pointer coordinates line is shown
-    std::int32_t nomove = 0;          // the panel is pinned instead of following the pointer
-    std::int32_t freeze = 0;          // magnifier and readouts are not repainted
-    std::int32_t fast = 0;            // carried unchanged from load to store
-    std::int32_t moveform = 0;        // the user is dragging the panel with the left button
+    // --- Settings; each is stored under the registry value the settings table names, in this order.
+    std::int32_t panelX = 0;          // x of the panel's top-left corner, screen coordinates
+    std::int32_t panelY = 0;          // y of the same corner
+    std::int32_t hexReadouts = 0;     // readouts in hexadecimal; copied text gets a leading '#'
+    std::int32_t paletteFilter = 0;   // palette filter: 0 none, 1 web-safe, 2 grayscale, 3 invert
+    std::int32_t showHsv = 0;         // the HSV/CMYK block is shown
+    std::int32_t showCoordinates = 1; // the pointer coordinates line is shown
+    std::int32_t pinned = 0;          // the panel is pinned instead of following the pointer
+    std::int32_t frozen = 0;          // magnifier and readouts are not repainted
+    std::int32_t keptFast = 0;        // carried unchanged from load to store
+    std::int32_t draggingPanel = 0;   // the user is dragging the panel with the left button
     std::int32_t show = 0;            // the panel is meant to be visible (and the hook installed)
-    std::int32_t velikost = 0;        // window-size step added to sir: -2, 0 or 10 from the menu
-    std::int32_t sir = 9;             // base screen pixels per magnifier side: 15, 9 or 7
+    std::int32_t sizeStep = 0;        // window-size step added to magnifiedPixels: -2, 0 or 10 from the menu
+    std::int32_t magnifiedPixels = 9; // base screen pixels per magnifier side: 15, 9 or 7
 
     // --- Stored beside them, under values that older versions ignore.
-    std::int32_t copyformat = 0;      // what Ctrl+click copies: a CopyFormat, 0 as the panel shows
+    std::int32_t copyFormat = 0;      // what Ctrl+click copies: a CopyFormat, 0 as the panel shows
     Colour recent[kRecentColours] = {};  // the colours last copied, newest first
     std::int32_t recentCount = 0;
     std::int32_t sample = 0;          // the colour shown is the mean of a square: 0 1 x 1, 1 3 x 3, 2 5 x 5
@@ -49,7 +49,7 @@ struct PickerState {
 
     // --- Derived from the settings.
     std::int32_t cellSize = 5;        // panel pixels per magnified screen pixel: 3, 5 or 7
-    std::int32_t readoutRadix = 10;   // 16 while showhexa is set, else 10
+    std::int32_t readoutRadix = 10;   // 16 while hexReadouts is set, else 10
 
     // --- Screen and pointer.
     std::int32_t screenWidth = 0;     // HORZRES, read once at start-up
@@ -59,8 +59,8 @@ struct PickerState {
     std::int32_t monitorCount = 0;
     std::int32_t cursorX = 0;         // last pointer position (about window: its client coords)
     std::int32_t cursorY = 0;
-    std::int32_t dragOffsetX = 0;     // xokna - (cursorX + cursorGap) when a drag began, else 0
-    std::int32_t dragOffsetY = 0;     // yokna - (cursorY + cursorGap) when a drag began, else 0
+    std::int32_t dragOffsetX = 0;     // panelX - (cursorX + cursorGap) when a drag began, else 0
+    std::int32_t dragOffsetY = 0;     // panelY - (cursorY + cursorGap) when a drag began, else 0
 
     // --- Panel geometry, recomputed by layoutPanel from the settings; panel pixels.
     std::int32_t magnifierSize = 0;   // side of the magnifier square
@@ -98,8 +98,8 @@ struct PickerState {
     std::uint8_t modalOpen = 0;       // a menu or dialog of ours is open and has the keys
 
     // --- Colour.
-    Colour currentColor = 0;          // filtered colour under the pointer, shown in the swatch
-    char colorText[20] = {};          // currentColor as last painted: "FF8000" or "255,128,0"
+    Colour currentColour = 0;         // filtered colour under the pointer, shown in the swatch
+    char paintedText[20] = {};        // currentColour as last painted: "FF8000" or "255,128,0"
 
     // --- Handles, created at start-up and released at shutdown.
     HINSTANCE__* appInstance = nullptr;

@@ -43,7 +43,7 @@ std::int32_t sampleRadius(std::int32_t sample) { return sample == 1 || sample ==
 
 Colour applyPaletteFilter(Colour colour) {
     const std::uint32_t r = red(colour), g = green(colour), b = blue(colour);
-    switch (picker.convertcolflag) {
+    switch (picker.paletteFilter) {
         case 0:
             return colour;
         case 1:

@@ -6,7 +6,7 @@
 
 #include "core/picker_state.h"
 
-// The colour after the palette filter in picker.convertcolflag: 0 none (all 32 bits kept),
+// The colour after the palette filter in picker.paletteFilter: 0 none (all 32 bits kept),
 // 1 web-safe, 2 grayscale, 3 invert, 4 dominant channel (reachable only from a stored
 // setting); any other value leaves the channels alone. Every filter but 0 clears the top
 // byte, so the invalid-pixel marker 0xFFFFFFFF survives only filter 0.

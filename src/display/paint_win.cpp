@@ -174,8 +174,8 @@ void paintPreview(HDC dc) {
     const int half = picker.magnifierSize / 2;
     const int left = picker.magnifierLeft, top = picker.magnifierTop, size = picker.magnifierSize;
     // Nearest solid colour on the left, a brush (dithered on a palette display) on the right.
-    fillBackground(dc, picker.currentColor, left, top, left + half, top + size);
-    fillSolid(dc, picker.currentColor, left + half, top, left + size, top + size);
+    fillBackground(dc, picker.currentColour, left, top, left + half, top + size);
+    fillSolid(dc, picker.currentColour, left + half, top, left + size, top + size);
 }
 
 void drawReadoutLine(HDC dc, const char* label, std::int32_t value, int x, int y, int width) {
@@ -185,7 +185,7 @@ void drawReadoutLine(HDC dc, const char* label, std::int32_t value, int x, int y
 }
 
 void paintValues(HDC dc, const ReadoutSource& source) {
-    const Colour colour = picker.currentColor;
+    const Colour colour = picker.currentColour;
     fillSolid(dc, source.preview ? source.pickedColour : colour, picker.swatchLeft + 1, picker.swatchTop + 1,
               picker.swatchLeft + picker.swatchSize, picker.swatchTop + picker.swatchSize);
 
@@ -197,14 +197,14 @@ void paintValues(HDC dc, const ReadoutSource& source) {
     for (int i = 0; i < 3; ++i)
         drawReadoutLine(dc, labels[i], channels[i], picker.swatchLeft, picker.magnifierTop + 9 * i, fieldWidth);
 
-    formatColourCode(colour, picker.colorText);
-    if (picker.showhexa == 0) {
+    formatColourCode(colour, picker.paintedText);
+    if (picker.hexReadouts == 0) {
         drawField(dc, picker.swatchLeft + picker.swatchSize + 5, picker.swatchTop + picker.swatchSize - 6,
-                  picker.colorText, 6, 0);
-        formatDecimalColour(colour, picker.colorText, sizeof picker.colorText);
+                  picker.paintedText, 6, 0);
+        formatDecimalColour(colour, picker.paintedText, sizeof picker.paintedText);
     }
 
-    if (picker.showcoord) {
+    if (picker.showCoordinates) {
         buildCoordinatesLine(sharedText, picker.cursorX, picker.cursorY, source.dragging,
                              source.band.right - source.band.left, source.band.bottom - source.band.top);
         drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, sharedText.data);
@@ -220,7 +220,7 @@ void paintValues(HDC dc, const ReadoutSource& source) {
         drawStringWithSigns(dc, picker.magnifierLeft + 12, picker.contrastTop + 2, sharedText.data);
     }
 
-    if (picker.showhsv) {
+    if (picker.showHsv) {
         SetBkColor(dc, kHsvFill);
         float hsv[3];
         rgbToHsv(static_cast<float>(red), static_cast<float>(green), static_cast<float>(blue), hsv[0], hsv[1],
@@ -239,8 +239,8 @@ void paintValues(HDC dc, const ReadoutSource& source) {
 
 void drawBorder(HDC dc) {
     Colour darkColour = kBorderDark;
-    if (picker.nomove) darkColour = kBorderPinned;
-    if (picker.freeze) darkColour = kBorderFrozen;  // frozen wins
+    if (picker.pinned) darkColour = kBorderPinned;
+    if (picker.frozen) darkColour = kBorderFrozen;  // frozen wins
     const ScopedGdiObject light(CreatePen(PS_SOLID, 1, kBorderLight)), dark(CreatePen(PS_SOLID, 1, darkColour));
     {
         const ScopedSelect pen(dc, light.get());
@@ -299,7 +299,7 @@ void outlineRect(HDC dc, const RECT& rect) {
 }
 
 void paintFrame(HDC dc) {
-    if (!picker.freeze) fillBackground(dc, kPanelGround, 0, 0, picker.panelWidth, picker.panelHeight);
+    if (!picker.frozen) fillBackground(dc, kPanelGround, 0, 0, picker.panelWidth, picker.panelHeight);
     outlineRect(dc, {picker.magnifierLeft - 1, picker.magnifierTop - 1, picker.magnifierLeft + picker.magnifierSize,
                      picker.magnifierTop + picker.magnifierSize});
     outlineRect(dc, {picker.swatchLeft, picker.swatchTop, picker.swatchLeft + picker.swatchSize,
@@ -307,15 +307,15 @@ void paintFrame(HDC dc) {
     if (picker.contrast)
         outlineRect(dc, {picker.magnifierLeft, picker.contrastTop, picker.magnifierLeft + picker.swatchSize,
                          picker.contrastTop + picker.swatchSize});
-    if (picker.convertcolflag != 0) {
-        sharedText.assign(filterName(picker.convertcolflag));
+    if (picker.paletteFilter != 0) {
+        sharedText.assign(filterName(picker.paletteFilter));
         fillBackground(dc, kFilterStrip, 1, 1, picker.panelWidth - 2, 9);
         drawString(dc, 3, 2, sharedText.data);
     }
     drawBorder(dc);
-    if (picker.freeze) return;
+    if (picker.frozen) return;
 
-    if (picker.showhsv) {
+    if (picker.showHsv) {
         const RECT block = {picker.hsvLeft, picker.hsvTop, picker.hsvLeft + 63, picker.hsvTop + 38};
         fillBackground(dc, kHsvFill, block.left, block.top, block.right, block.bottom);
         const ScopedGdiObject pen(CreatePen(PS_SOLID, 1, kHsvOutline));
@@ -333,14 +333,14 @@ void paintFrame(HDC dc) {
 }
 
 bool paintReadouts(HDC dc, const ReadoutSource& source) {
-    if (picker.freeze && !source.evenFrozen) return false;
+    if (picker.frozen && !source.evenFrozen) return false;
     const ScopedGetDC screen(nullptr);
     if (!screen) return false;
 
     if (source.preview) {
         paintPreview(dc);
     } else {
-        const std::int32_t n = picker.sir + picker.velikost;
+        const std::int32_t n = picker.magnifiedPixels + picker.sizeStep;
         const std::int32_t h = n / 2;
         Colour under;
         if (n <= 35) {
@@ -356,12 +356,12 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
                     mean.add(on.read(screen, x, y));
             under = mean.mean();
         }
-        picker.currentColor = source.frozen ? source.frozenColour : applyPaletteFilter(under);
+        picker.currentColour = source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under);
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);
         // The mixer's colour is the frozen screen's single pixel: no square to outline.
-        if (n <= 35 && !source.frozen) outlineSample(dc, magnifierCells(picker), h);
+        if (n <= 35 && !source.fromSnapshot) outlineSample(dc, magnifierCells(picker), h);
     }
     paintValues(dc, source);
     return true;

@@ -9,8 +9,8 @@
 struct ReadoutSource {
     bool preview = false;       // the mixer's preview: the mix in the magnifier, the picked colour in the swatch
     Colour pickedColour = 0;    // the swatch during the preview
-    bool frozen = false;        // the colour under the pointer comes from the mixer's frozen screen
-    Colour frozenColour = 0;
+    bool fromSnapshot = false;  // the colour under the pointer comes from the mixer's frozen screen
+    Colour snapshotColour = 0;
     Rect band;                  // the capture's band while it is dragged, for the coordinates line
     bool dragging = false;
     bool evenFrozen = false;    // painted though the panel is frozen: the keys stepped its point

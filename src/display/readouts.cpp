@@ -68,7 +68,7 @@ bool onMonitors(const BlockPart* parts, std::int32_t count, std::int32_t x, std:
 }
 
 std::int32_t magnifierCells(const PickerState& s) {
-    const std::int64_t n = std::int64_t{s.sir} + s.velikost;
+    const std::int64_t n = std::int64_t{s.magnifiedPixels} + s.sizeStep;
     if (n <= 0 || s.cellSize <= 0 || s.magnifierSize <= 0) return 0;
     return static_cast<std::int32_t>(std::min<std::int64_t>(n, s.magnifierSize / s.cellSize));
 }

@@ -32,6 +32,6 @@ std::int32_t blockOnMonitors(const Rect* monitors, std::int32_t count, const Rec
 // Whether screen pixel (x, y) lies in one of the parts.
 bool onMonitors(const BlockPart* parts, std::int32_t count, std::int32_t x, std::int32_t y);
 
-// Cells per side of the cell-by-cell view: sir + velikost, but never more than the
+// Cells per side of the cell-by-cell view: magnifiedPixels + sizeStep, but never more than the
 // magnifier square holds. An even count would otherwise paint one cell past the square.
 std::int32_t magnifierCells(const PickerState& s);

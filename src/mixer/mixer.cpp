@@ -8,7 +8,7 @@
 namespace {
 
 Effects& markAgain(Effects& fx, const PickerState& s, const MixerState& m, bool restore) {
-    return fx.add(Fx::MarkMatches, static_cast<std::int32_t>(s.currentColor), m.tolerance, restore);
+    return fx.add(Fx::MarkMatches, static_cast<std::int32_t>(s.currentColour), m.tolerance, restore);
 }
 
 Effects pick(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
@@ -23,7 +23,7 @@ Effects pick(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
     s.mixerPicking = 1;
     placeColourSliders(s);
     for (std::int32_t i = 0; i < 3; ++i) {
-        colorSliders[i].setValue(static_cast<std::int32_t>(s.currentColor >> (8 * i) & 0xFF));
+        colorSliders[i].setValue(static_cast<std::int32_t>(s.currentColour >> (8 * i) & 0xFF));
         fx.add(Fx::DrawSlider, i);
     }
     toleranceSlider.dragging = 1;
@@ -52,8 +52,8 @@ Colour mixColour() {
 
 Effects mixerStart(PickerState& s, MixerState& m) {
     m.savedShow = s.show;
-    m.savedFreeze = s.freeze;
-    m.savedNomove = s.nomove;
+    m.savedFreeze = s.frozen;
+    m.savedNomove = s.pinned;
     s.mixerActive = 1;
     s.mixerStarting = 1;
     s.show = 1;
@@ -74,7 +74,7 @@ Effects mixerHoldScreen(const PickerState& s) {
 }
 
 Effects mixerReady(PickerState& s, MixerState& m) {
-    s.nomove = 1;
+    s.pinned = 1;
     s.mixerStarting = 0;
     m.mixerDirty = 0;
     m.mixerTicks = 0;
@@ -83,10 +83,10 @@ Effects mixerReady(PickerState& s, MixerState& m) {
 
 Effects mixerExit(PickerState& s, MixerState& m, bool forGood) {
     s.mixerActive = 0;
-    s.nomove = m.savedNomove;
+    s.pinned = m.savedNomove;
     if (forGood) {
         s.show = m.savedShow;
-        s.freeze = m.savedFreeze;
+        s.frozen = m.savedFreeze;
     }
     Effects fx;
     fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot);
@@ -111,7 +111,7 @@ Effects mixerPointerMove(PickerState& s, MixerState& m) {
         if (slider.dragging) {
             ++m.mixerDirty;
             // The panel sees the pointer only while it is over the panel.
-            fx = mixerSliderDrag(s, s.cursorX - s.xokna, s.cursorY - s.yokna);
+            fx = mixerSliderDrag(s, s.cursorX - s.panelX, s.cursorY - s.panelY);
             break;
         }
     if (s.captureState == 0) askForPlacement(s, fx);
@@ -162,7 +162,7 @@ Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y) {
             colorSliders[i].moveThumb(panelUnits(x, s.scale), panelUnits(y, s.scale));
             fx.add(Fx::DrawSlider, i);
         }
-    s.currentColor = mixColour();
+    s.currentColour = mixColour();
     return fx.post(UM_READOUT, 0, 1);
 }
 

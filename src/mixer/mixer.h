@@ -12,8 +12,8 @@ struct MixerState {
     std::int32_t tolerance = 0;    // match tolerance, the tolerance slider's value / 3
     std::int32_t mixerDirty = 0;   // changes since the frozen screen was last refreshed
     std::int32_t mixerTicks = 0;   // timer ticks since the pointer last moved
-    std::int32_t savedNomove = 0;  // nomove when the mode was entered
-    std::int32_t savedShow = 0;    // show and freeze as the user had them before the mode,
+    std::int32_t savedNomove = 0;  // pinned when the mode was entered
+    std::int32_t savedShow = 0;    // show and frozen as the user had them before the mode,
     std::int32_t savedFreeze = 0;  // stored if the program ends while the mixer is on
 };
 
@@ -25,7 +25,7 @@ inline constexpr unsigned kRefreshPeriod = 40;  // ms; the refresh runs on the s
 Colour mixColour();
 
 // Entering, once a snapshot is held, as the capture does: the panel leaves the screen and the
-// picture timer runs, the thread serving the hook meanwhile (show, freeze and the pin saved as
+// picture timer runs, the thread serving the hook meanwhile (show, frozen and the pin saved as
 // the user had them). When the timer ends, the screen is copied and shown on the overlay, the
 // panel placed with the mixer's rows and then pinned there, back on top. Nothing when the mode
 // was left before the picture.
@@ -33,7 +33,7 @@ Effects mixerStart(PickerState& s, MixerState& m);
 Effects mixerHoldScreen(const PickerState& s);
 Effects mixerReady(PickerState& s, MixerState& m);
 // Leaving: the pin as it was, the overlay parked, the frozen screen let go. For good (the
-// program ends): show and freeze as they were before the mode too, so that the user's own
+// program ends): show and frozen as they were before the mode too, so that the user's own
 // settings are stored.
 Effects mixerExit(PickerState& s, MixerState& m, bool forGood);
 // A colour slider dragged on the panel follows the pointer wherever it goes (a fast move off

@@ -49,7 +49,7 @@ void onLeftRelease(PickerState& s, const PointerEvent& e, Effects& fx) {
         fx.add(Fx::MixerRelease);
         return;
     }
-    s.moveform = 0;
+    s.draggingPanel = 0;
     if (s.captureState == 2) fx.add(Fx::EndCapture, 1);
 }
 
@@ -74,8 +74,8 @@ void askForPlacement(PickerState& s, Effects& fx) {
 }
 
 void togglePin(PickerState& s) {
-    s.nomove ^= 1;
-    s.freeze = 0;
+    s.pinned ^= 1;
+    s.frozen = 0;
 }
 
-void toggleFreeze(PickerState& s) { s.freeze ^= 1; }
+void toggleFreeze(PickerState& s) { s.frozen ^= 1; }

@@ -41,7 +41,7 @@ void step(PickerState& s, std::int32_t dx, std::int32_t dy, Effects& fx) {
 }  // namespace
 
 bool keyboardWanted(const PickerState& s) {
-    return s.keys && s.freeze && s.show && s.captureState == 0 && !s.mixerActive && !s.aboutActive && !s.modalOpen;
+    return s.keys && s.frozen && s.show && s.captureState == 0 && !s.mixerActive && !s.aboutActive && !s.modalOpen;
 }
 
 Effects keyDecision(PickerState& s, const KeyEvent& e) {

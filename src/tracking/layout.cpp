@@ -18,7 +18,7 @@ constexpr std::int64_t kSmallestMagnifier = 35;
 }  // namespace
 
 bool magnifierUsable(const PickerState& s) {
-    const std::int64_t n = std::int64_t{s.sir} + s.velikost;
+    const std::int64_t n = std::int64_t{s.magnifiedPixels} + s.sizeStep;
     if (n < 1 || s.cellSize < 1) return false;
     const std::int64_t size = std::int64_t{s.cellSize} * n;
     if (size < kSmallestMagnifier || size > kLargestMagnifier) return false;
@@ -28,8 +28,8 @@ bool magnifierUsable(const PickerState& s) {
 
 void useUsableMagnifier(PickerState& s) {
     if (magnifierUsable(s)) return;
-    s.sir = 9;
-    s.velikost = 0;
+    s.magnifiedPixels = 9;
+    s.sizeStep = 0;
     s.cellSize = 5;
 }
 
@@ -42,17 +42,17 @@ void computeLayout(PickerState& s) {
     s.swatchGap = 4;
     s.magnifierLeft = 5;
     // The filter's name is drawn above the magnifier.
-    s.magnifierTop = s.convertcolflag != 0 ? 13 : 5;
+    s.magnifierTop = s.paletteFilter != 0 ? 13 : 5;
 
-    const std::int32_t n = s.sir + s.velikost;
+    const std::int32_t n = s.magnifiedPixels + s.sizeStep;
     s.magnifierSize = s.cellSize * n;
     s.swatchTop = s.magnifierSize + s.magnifierTop - 8;
     s.crossX = s.magnifierSize / 2 + 5;
     s.crossY = s.magnifierSize / 2 + s.magnifierTop;
     s.swatchLeft = s.magnifierSize + 9;
 
-    const bool coordinates = s.showcoord != 0;
-    const bool decimal = s.showhexa == 0;
+    const bool coordinates = s.showCoordinates != 0;
+    const bool decimal = s.hexReadouts == 0;
     s.panelWidth = s.magnifierSize + 40;
     s.panelHeight = s.magnifierSize + (coordinates ? 10 : 0) + s.magnifierTop + 5;
     s.cursorGap = std::max(n / 2 + 1, 10);
@@ -61,7 +61,7 @@ void computeLayout(PickerState& s) {
     if (decimal) s.panelWidth = std::max(s.panelWidth, s.swatchLeft + 48);
     if (coordinates) s.panelWidth = std::max(s.panelWidth, 125);
 
-    if (s.showhsv != 0) {
+    if (s.showHsv != 0) {
         if (s.magnifierSize >= 78) {
             // Tall enough: the block fits under the R/G/B readouts.
             s.hsvLeft = s.swatchLeft - 3;

@@ -12,7 +12,7 @@ void computeLayout(PickerState& s);
 
 // A magnifier is usable from the smallest the menu makes (35 pixels a side) up to the
 // screen's smaller side; every value the menu offers passes. Stored settings may give
-// anything else, which puts sir, velikost and cellSize back to their start-up values
+// anything else, which puts magnifiedPixels, sizeStep and cellSize back to their start-up values
 // (9, 0, 5).
 bool magnifierUsable(const PickerState& s);
 void useUsableMagnifier(PickerState& s);

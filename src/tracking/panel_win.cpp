@@ -50,7 +50,7 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, RECT* r, LPARAM) {
 }  // namespace
 
 bool showPanel() {
-    picker.freeze = 0;
+    picker.frozen = 0;
     // Shown without activation: whatever the user types into keeps the keyboard.
     ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(picker.panelHwnd);
@@ -58,9 +58,9 @@ bool showPanel() {
     if (!installHook()) return false;
     // A panel pinned somewhere no longer reachable (another screen size, a drag past the
     // edge) follows the pointer again.
-    if (picker.nomove == 1 &&
-        !pointInRect(keepInsideRect(picker, monitorAt(picker.xokna, picker.yokna)), picker.xokna, picker.yokna))
-        picker.nomove = 0;
+    if (picker.pinned == 1 &&
+        !pointInRect(keepInsideRect(picker, monitorAt(picker.panelX, picker.panelY)), picker.panelX, picker.panelY))
+        picker.pinned = 0;
     return true;
 }
 
@@ -112,8 +112,8 @@ void placePanel() {
         at = computePanelPosition(picker, monitor);
         PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
     }
-    picker.xokna = at.x;
-    picker.yokna = at.y;
+    picker.panelX = at.x;
+    picker.panelY = at.y;
     // Asynchronous, never activating: the panel follows every pointer move.
     SetWindowPos(picker.panelHwnd, HWND_TOPMOST, at.x, at.y, panelWindowWidth(picker), panelWindowHeight(picker),
                  SWP_ASYNCWINDOWPOS | SWP_NOACTIVATE);

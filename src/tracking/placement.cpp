@@ -9,7 +9,7 @@ constexpr std::int64_t kSnap = 7;
 // How far a pinned panel may hang over the screen's edges and stay pinned.
 constexpr std::int64_t kKeepInsideSlack = 20;
 
-// xokna and yokna come from stored settings and may be anything, so sums with them are
+// panelX and panelY come from stored settings and may be anything, so sums with them are
 // taken in 64 bits and brought back into range only at the end.
 std::int32_t clampTo32(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
@@ -36,14 +36,16 @@ std::int64_t scaled(const PickerState& s, std::int64_t v) { return v * (s.scale 
 
 }  // namespace
 
-PanelPosition computePanelPosition(PickerState& s) { return computePanelPosition(s, {0, 0, s.screenWidth, s.screenHeight}); }
+PanelPosition computePanelPosition(PickerState& s) {
+    return computePanelPosition(s, {0, 0, s.screenWidth, s.screenHeight});
+}
 
 PanelPosition computePanelPosition(PickerState& s, const Rect& monitor) {
-    const bool dragging = s.moveform != 0;
+    const bool dragging = s.draggingPanel != 0;
     if (!dragging) {
         s.dragOffsetX = 0;
         s.dragOffsetY = 0;
-        if (s.nomove == 1) return {s.xokna, s.yokna};
+        if (s.pinned == 1) return {s.panelX, s.panelY};
     }
     const std::int64_t gap = scaled(s, s.cursorGap), snap = scaled(s, kSnap);
     const std::int64_t x = std::int64_t{s.cursorX} + gap + s.dragOffsetX;
@@ -55,8 +57,8 @@ PanelPosition computePanelPosition(PickerState& s, const Rect& monitor) {
 }
 
 void beginDragOffsets(PickerState& s, std::int32_t pointerX, std::int32_t pointerY) {
-    s.dragOffsetX = clampTo32(std::int64_t{s.xokna} - scaled(s, s.cursorGap) - pointerX);
-    s.dragOffsetY = clampTo32(std::int64_t{s.yokna} - pointerY - scaled(s, s.cursorGap));
+    s.dragOffsetX = clampTo32(std::int64_t{s.panelX} - scaled(s, s.cursorGap) - pointerX);
+    s.dragOffsetY = clampTo32(std::int64_t{s.panelY} - pointerY - scaled(s, s.cursorGap));
 }
 
 Rect keepInsideRect(const PickerState& s, const Rect& monitor) {

@@ -12,7 +12,7 @@ struct PanelPosition {
 };
 
 // The panel's next top-left corner in screen coordinates. Clears the drag offsets when no
-// drag is under way; does not store the result in xokna, yokna (placePanel does, as it
+// drag is under way; does not store the result in panelX, panelY (placePanel does, as it
 // moves the window).
 PanelPosition computePanelPosition(PickerState& s);
 // The same within one monitor's rectangle, in screen coordinates (which are negative left of

@@ -53,7 +53,7 @@ std::string show(const Effects& fx, std::optional<Fx> only = {}) {
 
 TEST(Decisions, PointerEventsOfTheHook) {
     enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band, Echo, NoEcho };
-    struct Row { Mode mode; PointerEvent::Kind kind; const char *keys, *effects; std::int32_t moveform = 1; };
+    struct Row { Mode mode; PointerEvent::Kind kind; const char *keys, *effects; std::int32_t draggingPanel = 1; };
     using enum PointerEvent::Kind;
     const Row rows[] = {
         {Normal, Move, "", "Post:PLACE"},
@@ -90,7 +90,7 @@ TEST(Decisions, PointerEventsOfTheHook) {
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.show, s.moveform, s.cursorX, s.cursorY) = std::tuple{r.mode != Hidden, 1, 7, 8};
+        std::tie(s.show, s.draggingPanel, s.cursorX, s.cursorY) = std::tuple{r.mode != Hidden, 1, 7, 8};
         s.placementAsked = r.mode == Asked;
         s.stepSpan = r.mode == Echo ? Rect{-310, -40, -299, -39} : r.mode == NoEcho ? Rect{-310, -40, -300, -39}
                                                                                    : Rect{};
@@ -101,19 +101,19 @@ TEST(Decisions, PointerEventsOfTheHook) {
         const PointerEvent e{r.kind, -300, -40, keys.find('a') != keys.npos, keys.find('s') != keys.npos,
                              keys.find('c') != keys.npos};
         EXPECT_EQ(show(pointerDecision(s, e)), r.effects) << r.mode << " " << r.kind << " " << keys;
-        EXPECT_EQ(s.moveform, r.moveform) << r.mode << " " << r.kind;
+        EXPECT_EQ(s.draggingPanel, r.draggingPanel) << r.mode << " " << r.kind;
         const bool moved = r.kind == Move && r.mode != Hidden && r.mode != About && r.mode != Echo;
         EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (moved ? std::array{-300, -40} : std::array{7, 8}));
         EXPECT_EQ(s.placementAsked, r.mode == Asked || ((r.mode == Normal || r.mode == NoEcho) && r.kind == Move));
         EXPECT_EQ(s.stepSpan, (r.mode == Echo ? Rect{-310, -40, -299, -39} : Rect{})) << "a move elsewhere ends it";
     }
     PickerState s;
-    std::tie(s.nomove, s.freeze) = std::tuple{0, 1};
+    std::tie(s.pinned, s.frozen) = std::tuple{0, 1};
     togglePin(s);
-    EXPECT_EQ((std::array{s.nomove, s.freeze}), (std::array{1, 0})) << "a pin unfreezes";
+    EXPECT_EQ((std::array{s.pinned, s.frozen}), (std::array{1, 0})) << "a pin unfreezes";
     toggleFreeze(s);
     togglePin(s);
-    EXPECT_EQ((std::array{s.nomove, s.freeze}), (std::array{0, 0}));
+    EXPECT_EQ((std::array{s.pinned, s.frozen}), (std::array{0, 0}));
 }
 
 // Keys while frozen, pressed at (x0, y0) on two monitors, the second right of the first and
@@ -143,7 +143,7 @@ TEST(Decisions, KeysOfTheKeyboardHook) {
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.keys, s.freeze, s.show, s.cursorX, s.cursorY) = std::tuple{r.mode != Off, r.mode != Following,
+        std::tie(s.keys, s.frozen, s.show, s.cursorX, s.cursorY) = std::tuple{r.mode != Off, r.mode != Following,
                                                                               r.mode != Hidden, r.x0, r.y0};
         std::tie(s.captureState, s.mixerActive, s.stepAsked, s.modalOpen) = std::tuple{r.mode == Capture,
             r.mode == Mixer, r.mode == Asked, r.mode == Modal};
@@ -159,7 +159,7 @@ TEST(Decisions, KeysOfTheKeyboardHook) {
                   esc ? "ToggleFreeze Post:FRAME Post:READOUT =1" : kept.empty() ? "" : "=1");
     }
     PickerState s;  // the points stepped from and to, for the moves that report them back
-    std::tie(s.keys, s.freeze, s.show, s.cursorX, s.cursorY, s.allMonitors) = std::tuple{1, 1, 1, 500, 300,
+    std::tie(s.keys, s.frozen, s.show, s.cursorX, s.cursorY, s.allMonitors) = std::tuple{1, 1, 1, 500, 300,
                                                                                          Rect{0, 0, 1024, 768}};
     keyDecision(s, {vk::Right});
     keyDecision(s, {vk::Up, false, true});
@@ -175,7 +175,7 @@ TEST(Decisions, RegionCaptureCopiesTheInsideOfTheBandAndGivesThePanelBack) {
         CaptureState c;
         std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
         captureStart(s, c, {-1280, -200, 1024, 768});
-        EXPECT_EQ(s.nomove, 1) << "the panel holds still during the capture";
+        EXPECT_EQ(s.pinned, 1) << "the panel holds still during the capture";
         EXPECT_EQ(show(captureHoldScreen(s, c), Fx::TakePicture), "TakePicture(-1280,-200,1024,768)");
         captureMove(s, c);
         capturePress(s, c);
@@ -185,7 +185,7 @@ TEST(Decisions, RegionCaptureCopiesTheInsideOfTheBandAndGivesThePanelBack) {
         const Effects end = captureEnd(s, c, copy);
         EXPECT_EQ(show(end, Fx::CutBand), cut) << copy;
         EXPECT_EQ(show(end, Fx::PlacePanel) + show(end, Fx::ReleasePicture), "PlacePanelReleasePicture");
-        EXPECT_EQ((std::array{s.captureState, s.nomove}), (std::array{0, 0}));
+        EXPECT_EQ((std::array{s.captureState, s.pinned}), (std::array{0, 0}));
         EXPECT_EQ(show(captureHoldScreen(s, c)), "") << "a capture ended before its picture shows none";
     }
 }
@@ -214,8 +214,8 @@ TEST(Decisions, CaptureOverlayMessages) {
 TEST(Decisions, MixerFromThePickToLeaving) {
     PickerState s;
     MixerState m;
-    std::tie(s.nomove, s.currentColor, s.show, s.freeze) = std::tuple{0, 0x00804020u, 0, 1};  // hidden and frozen
-    std::tie(s.magnifierLeft, s.slidersTop, s.xokna, s.yokna) = std::tuple{5, 60, 400, 300};
+    std::tie(s.pinned, s.currentColour, s.show, s.frozen) = std::tuple{0, 0x00804020u, 0, 1};  // hidden and frozen
+    std::tie(s.magnifierLeft, s.slidersTop, s.panelX, s.panelY) = std::tuple{5, 60, 400, 300};
     std::tie(snapshot.originX, snapshot.originY) = std::tuple{-1280, -100};
     m.tolerance = 7;
     EXPECT_EQ(show(mixerStart(s, m)), "ClearPanel") << "the picture waits for the panel to go";
@@ -223,7 +223,7 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ(show(mixerPointerRelease(s, m)), "");
     EXPECT_EQ(show(mixerHoldScreen(s)), "GrabScreen ShowMixerOverlay ShowPanel Layout MixerReady");
     EXPECT_EQ(show(mixerReady(s, m)), "LiftPanel StartMixerTimer");
-    EXPECT_EQ((std::array{s.nomove, m.savedNomove, std::int32_t{s.mixerStarting}, s.show}), (std::array{1, 0, 0, 1}));
+    EXPECT_EQ((std::array{s.pinned, m.savedNomove, std::int32_t{s.mixerStarting}, s.show}), (std::array{1, 0, 0, 1}));
 
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(2) Post:READOUT");
     EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (std::array{-1250, -60}));
@@ -254,12 +254,12 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ((std::array{mixerSliderPress(s, 31, 66), mixerSliderPress(s, 62, 132)}), (std::array{false, true}));
     s.scale = 1;
     EXPECT_EQ(show(mixerPanelMove(s, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
-    EXPECT_EQ(s.currentColor, 0x008040C7u) << "the preview shows the mix";
+    EXPECT_EQ(s.currentColour, 0x008040C7u) << "the preview shows the mix";
     // The drag goes on off the panel, where only the hook sees the pointer: a fast move right
     // takes the slider to its end. It counts as a change.
     std::tie(s.cursorX, s.cursorY) = std::tuple{400 + 600, 300 + 64};
     EXPECT_EQ(show(mixerPointerMove(s, m)), "DrawSlider Post:READOUT(0,1) Post:PLACE");
-    EXPECT_EQ(s.currentColor, 0x008040FFu);
+    EXPECT_EQ(s.currentColour, 0x008040FFu);
     EXPECT_EQ(show(mixerPointerMove(s, m)), "DrawSlider Post:READOUT(0,1)") << "placement asked once";
     for (int tick = 0; tick < 5; ++tick) mixerOverlayMessage(s, m, wm::Timer, 0, 0);
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "Recolour(8405247) ShowSnapshot");
@@ -268,9 +268,9 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     PickerState ending = s;
     MixerState endingMixer = m;
     EXPECT_EQ(show(mixerExit(s, m, false)), "StopMixerTimer ParkOverlay FreeSnapshot Layout ApplyVisibility");
-    EXPECT_EQ((std::array{s.nomove, std::int32_t{s.mixerActive}, s.show}), (std::array{0, 0, 1}));
+    EXPECT_EQ((std::array{s.pinned, std::int32_t{s.mixerActive}, s.show}), (std::array{0, 0, 1}));
     mixerExit(ending, endingMixer, true);  // the program ends: the user's own settings are stored
-    EXPECT_EQ((std::array{ending.nomove, ending.show, ending.freeze}), (std::array{0, 0, 1}));
+    EXPECT_EQ((std::array{ending.pinned, ending.show, ending.frozen}), (std::array{0, 0, 1}));
     EXPECT_EQ(show(mixerRecolour(s, m, true)) + show(mixerHoldScreen(PickerState{})), "")
         << "a release queued before leaving does nothing, nor a picture timer";
     snapshot = Snapshot{};
@@ -329,14 +329,14 @@ TEST(Decisions, EveryMenuCommand) {
     struct Row { unsigned command; std::int32_t S::*field; std::int32_t value; unsigned checked; const char* effects; };
     const Row rows[] = {
         {PipetteMax, &S::cellSize, 7, PipetteMax, "Layout"},
-        {WindowMin, &S::velikost, -2, WindowMin, "Layout"},
-        {WindowMax, &S::velikost, 10, WindowMax, "Layout"},
+        {WindowMin, &S::sizeStep, -2, WindowMin, "Layout"},
+        {WindowMax, &S::sizeStep, 10, WindowMax, "Layout"},
         {HexValues, &S::readoutRadix, 16, HexValues, "Layout"},
-        {Coordinates, &S::showcoord, 0, 0, "Layout"},
-        {HsvCmyk, &S::showhsv, 1, HsvCmyk, "Layout"},
-        {PaletteNormal, &S::convertcolflag, 0, PaletteNormal, "Layout"},
-        {PaletteWeb, &S::convertcolflag, 1, PaletteWeb, "Layout"},
-        {CopyFormatFirst + 3, &S::copyformat, 3, CopyFormatFirst + 3, ""},
+        {Coordinates, &S::showCoordinates, 0, 0, "Layout"},
+        {HsvCmyk, &S::showHsv, 1, HsvCmyk, "Layout"},
+        {PaletteNormal, &S::paletteFilter, 0, PaletteNormal, "Layout"},
+        {PaletteWeb, &S::paletteFilter, 1, PaletteWeb, "Layout"},
+        {CopyFormatFirst + 3, &S::copyFormat, 3, CopyFormatFirst + 3, ""},
         {SampleFirst + 2, &S::sample, 2, SampleLast, "Layout"},
         {Contrast, &S::contrast, 1, Contrast, "Layout"},
         {FrozenKeys, &S::keys, 1, FrozenKeys, ""},
@@ -353,7 +353,7 @@ TEST(Decisions, EveryMenuCommand) {
         EXPECT_EQ((std::pair{s.*r.field, show(fx)}), (std::pair{r.value, std::string(r.effects)})) << r.command;
     }
     PickerState s;
-    std::tie(s.showhexa, s.show, s.recentCount) = std::tuple{1, 1, 2};
+    std::tie(s.hexReadouts, s.show, s.recentCount) = std::tuple{1, 1, 2};
     commandDecision(s, HexValues);
     commandDecision(s, Help);
     EXPECT_EQ((std::array{s.readoutRadix, std::int32_t{s.aboutPage}}), (std::array{10, 1})) << "the help page first";
@@ -412,7 +412,7 @@ TEST(Decisions, PanelMessages) {
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.show, s.freeze, s.captureState, s.placementAsked) = std::tuple{r.mode != Hidden, r.mode == Frozen,
+        std::tie(s.show, s.frozen, s.captureState, s.placementAsked) = std::tuple{r.mode != Hidden, r.mode == Frozen,
                                                                                   r.mode == Capture, 1};
         s.aboutActive = r.mode == About;
         s.mixerActive = r.mode == Mixer;
@@ -424,9 +424,9 @@ TEST(Decisions, PanelMessages) {
     }
     // A press grabs the panel at its own point; the release lets go. A frozen panel thaws.
     PickerState s;
-    std::tie(s.xokna, s.yokna, s.cursorGap, s.freeze) = std::tuple{300, 200, 10, 1};
+    std::tie(s.panelX, s.panelY, s.cursorGap, s.frozen) = std::tuple{300, 200, 10, 1};
     panelDecision(s, {wm::LeftDown, 0, 0, 30, 20});
-    EXPECT_EQ((std::array{s.moveform, s.dragOffsetX, s.dragOffsetY, s.freeze}), (std::array{1, -40, -30, 0}));
+    EXPECT_EQ((std::array{s.draggingPanel, s.dragOffsetX, s.dragOffsetY, s.frozen}), (std::array{1, -40, -30, 0}));
     panelDecision(s, {wm::LeftUp, 0, 0, 0, 0});
-    EXPECT_EQ(s.moveform, 0);
+    EXPECT_EQ(s.draggingPanel, 0);
 }

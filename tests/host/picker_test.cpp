@@ -65,10 +65,10 @@ TEST(Colour, PaletteFilters) {
         {3, 0xFFFFFFFF, 0},
     };
     for (const Case& c : cases) {
-        picker.convertcolflag = c.filter;
+        picker.paletteFilter = c.filter;
         EXPECT_EQ(applyPaletteFilter(c.in), c.out) << "filter " << c.filter << " of " << std::hex << c.in;
     }
-    picker.convertcolflag = 0;
+    picker.paletteFilter = 0;
 }
 
 // Per channel, halves up; pixels off the screen are left out of the mean.
@@ -132,7 +132,7 @@ TEST(Readouts, BlockOnTheMonitorsPartByPart) {
 // Where the panel goes for a pointer on a monitor, at scale 1 and 2 (192 DPI, the 125 x 65
 // panel a 250 x 130 window: gap, snap and flip in window pixels).
 TEST(Placement, FollowingSnapsWithinSevenPixelsAndFlipsPastTheFarEdge) {
-    struct Case { Rect monitor; std::int32_t scale, cursorX, cursorY, nomove, x, y; };
+    struct Case { Rect monitor; std::int32_t scale, cursorX, cursorY, pinned, x, y; };
     const Rect screen = {0, 0, 1024, 768}, right = {1024, 0, 1824, 600}, left = {-1280, 0, 0, 1024};
     const Rect above = {0, -900, 1600, 0};
     const Case cases[] = {
@@ -154,7 +154,7 @@ TEST(Placement, FollowingSnapsWithinSevenPixelsAndFlipsPastTheFarEdge) {
     };
     for (const Case& c : cases) {
         PickerState s = at(c.cursorX, c.cursorY);
-        std::tie(s.scale, s.nomove, s.xokna, s.yokna, s.dragOffsetX) = std::tuple{c.scale, c.nomove, 5, 6, 77};
+        std::tie(s.scale, s.pinned, s.panelX, s.panelY, s.dragOffsetX) = std::tuple{c.scale, c.pinned, 5, 6, 77};
         EXPECT_EQ(xy(computePanelPosition(s, c.monitor)), (std::array{c.x, c.y})) << c.cursorX << "," << c.cursorY;
         EXPECT_EQ(s.dragOffsetX, 0) << "no drag, no offset";
     }
@@ -175,7 +175,8 @@ TEST(Placement, FollowingSnapsWithinSevenPixelsAndFlipsPastTheFarEdge) {
 TEST(Placement, ADragKeepsThePointGrabbedAtThePressUnderThePointerAndSnapsButNeverFlips) {
     for (std::int32_t scale : {1, 2}) {
         PickerState s = at(560, 470);  // the hook may have seen a later move than the press
-        std::tie(s.scale, s.xokna, s.yokna, s.nomove, s.moveform) = std::tuple{scale, 500, 400, 1, 1};  // pinned too
+        // pinned too
+        std::tie(s.scale, s.panelX, s.panelY, s.pinned, s.draggingPanel) = std::tuple{scale, 500, 400, 1, 1};
         beginDragOffsets(s, 520, 430);
         for (auto [cx, cy, x, y] : {std::array{540, 445, 520, 415},
                                     std::array{24, 33, 0, 0},
@@ -185,7 +186,7 @@ TEST(Placement, ADragKeepsThePointGrabbedAtThePressUnderThePointerAndSnapsButNev
         }
     }
     PickerState s = at(0, 0);  // a stored corner far away: the offsets saturate instead of wrapping
-    s.xokna = INT32_MAX;
+    s.panelX = INT32_MAX;
     beginDragOffsets(s, -100, 0);
     EXPECT_EQ(s.dragOffsetX, INT32_MAX);
 }
@@ -203,9 +204,10 @@ TEST(Settings, StoredNumbersSaturateAndStoredFlagsLoadAsOnOrOff) {
     };
     for (const Case& c : cases) EXPECT_EQ(parseStoredInt(c.text), c.value) << c.text;
     PickerState s;
-    std::tie(s.showhexa, s.nomove, s.moveform, s.sir, s.velikost) = std::tuple{2, -1, 1, 15, -14};  // no drag survives
+    // no drag survives
+    std::tie(s.hexReadouts, s.pinned, s.draggingPanel, s.magnifiedPixels, s.sizeStep) = std::tuple{2, -1, 1, 15, -14};
     applyLoadedSettings(s);
-    EXPECT_EQ((std::array{s.showhexa, s.nomove, s.moveform, s.cellSize, s.readoutRadix, s.velikost}),
+    EXPECT_EQ((std::array{s.hexReadouts, s.pinned, s.draggingPanel, s.cellSize, s.readoutRadix, s.sizeStep}),
               (std::array{1, 1, 0, 5, 16, 0})) << "a magnifier too small is made the start-up size";
 }
 
@@ -215,7 +217,7 @@ TEST(PopupPosition, PanelMenuBesideThePanel) {
     for (auto [xokna, measured, width, x] : {std::tuple{500, true, 131, 364},
                                              std::tuple{100, true, 131, 225},
                                              std::tuple{500, false, 150, 625}}) {
-        picker.xokna = xokna;
+        picker.panelX = xokna;
         EXPECT_EQ(panelPopupPosition(measured, width).x, x) << xokna;
     }
     picker = PickerState{};

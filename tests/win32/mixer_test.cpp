@@ -45,12 +45,12 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
     layoutPanel();
     showPanel();
     for (std::int32_t pinned : {0, 1}) {
-        picker.nomove = pinned;
+        picker.pinned = pinned;
         const std::int32_t height = picker.panelHeight;
         SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
         for (int i = 0; i < 50 && picker.mixerStarting; ++i) pumpFor(20);  // the panel's picture timer
         SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);  // chosen again while on: nothing happens
-        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight, picker.show}),
+        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.pinned, picker.panelHeight, picker.show}),
                   (std::array{1, 1, height + 58, 1}));
         EXPECT_TRUE(IsWindowVisible(picker.overlayHwnd) && snapshot.pixels);
         MSG tick = {};  // the refresh ticks: the marks blink, a slider drag recolours when the pointer rests
@@ -70,7 +70,7 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         hook(WM_LBUTTONUP);
         EXPECT_EQ(takePanelMessages(), std::vector<UINT>{UM_MIXERRELEASE});
         SendMessageA(picker.panelHwnd, WM_RBUTTONDOWN, 0, 0);  // leaves instead of opening the menu
-        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.nomove, picker.panelHeight}),
+        EXPECT_EQ((std::array{int{picker.mixerActive}, picker.pinned, picker.panelHeight}),
                   (std::array{0, pinned, height}));
         EXPECT_FALSE(IsWindowVisible(picker.overlayHwnd) || snapshot.pixels);
     }

@@ -86,8 +86,8 @@ void expectGolden(const Canvas& painted, const std::string& name) {
 // One look of the panel: the settings the menu gives, the pointer, what else it shows.
 struct Look {
     const char* name;
-    std::int32_t sir = 9, velikost = 0, hexa = 0, hsv = 0, coord = 1, filter = 0, sample = 0, contrast = 0;
-    std::int32_t nomove = 0, freeze = 0, x = kX + 30, y = kY + 30;
+    std::int32_t magnifiedPixels = 9, sizeStep = 0, hexa = 0, hsv = 0, coord = 1, filter = 0, sample = 0;
+    std::int32_t contrast = 0, pinned = 0, frozen = 0, x = kX + 30, y = kY + 30;
     bool band = false, recent = false, mixer = false;
 };
 
@@ -97,13 +97,13 @@ TEST_F(Painting, EachLookOfThePanelAsReviewed) {
     const Look looks[] = {
         {.name = "decimal"},
         {.name = "hex-hsv", .hexa = 1, .hsv = 1},
-        {.name = "decimal-hsv-small", .sir = 15, .velikost = -2, .hsv = 1, .x = 517, .y = 243},
-        {.name = "hex-large-no-coordinates", .sir = 7, .velikost = 10, .hexa = 1, .coord = 0},
+        {.name = "decimal-hsv-small", .magnifiedPixels = 15, .sizeStep = -2, .hsv = 1, .x = 517, .y = 243},
+        {.name = "hex-large-no-coordinates", .magnifiedPixels = 7, .sizeStep = 10, .hexa = 1, .coord = 0},
         {.name = "band-size", .band = true},
         {.name = "contrast-white-sample3", .sample = 1, .contrast = 1, .x = 320, .y = 320},
-        {.name = "contrast-recent-sample5", .velikost = 10, .sample = 2, .contrast = 1, .recent = true},
-        {.name = "pinned", .nomove = 1},
-        {.name = "frozen", .freeze = 1},
+        {.name = "contrast-recent-sample5", .sizeStep = 10, .sample = 2, .contrast = 1, .recent = true},
+        {.name = "pinned", .pinned = 1},
+        {.name = "frozen", .frozen = 1},
         {.name = "web-corner", .filter = 1, .x = 0, .y = 1},
         {.name = "gray-corner", .filter = 2, .x = 0, .y = 1},
         {.name = "invert-corner", .filter = 3, .x = 0, .y = 1},
@@ -111,15 +111,15 @@ TEST_F(Painting, EachLookOfThePanelAsReviewed) {
     };
     for (const Look& k : looks) {
         SCOPED_TRACE(k.name);
-        std::tie(picker.showhexa, picker.convertcolflag, picker.showhsv, picker.showcoord, picker.nomove, picker.freeze,
-                 picker.velikost, picker.sir, picker.sample, picker.contrast, picker.recentCount) =
-            std::tuple{k.hexa, k.filter, k.hsv, k.coord, k.nomove, k.freeze, k.velikost, k.sir, k.sample, k.contrast,
-                       std::int32_t{k.recent}};
+        std::tie(picker.hexReadouts, picker.paletteFilter, picker.showHsv, picker.showCoordinates, picker.pinned,
+                 picker.frozen, picker.sizeStep, picker.magnifiedPixels, picker.sample, picker.contrast,
+                 picker.recentCount) = std::tuple{k.hexa, k.filter, k.hsv, k.coord, k.pinned, k.frozen, k.sizeStep,
+                                                  k.magnifiedPixels, k.sample, k.contrast, std::int32_t{k.recent}};
         std::tie(picker.mixerActive, picker.recent[0], picker.readoutRadix) = std::tuple{k.mixer, 0x00336699, 10};
         applyLoadedSettings(picker);
         ReadoutSource source;
         std::tie(source.dragging, source.band) = std::tuple{k.band, Rect{-20, 5, 40, 12}};
-        std::tie(source.frozen, source.frozenColour) = std::tuple{k.mixer, 0x00C08040};
+        std::tie(source.fromSnapshot, source.snapshotColour) = std::tuple{k.mixer, 0x00C08040};
         auto canvas = paintAt(k.x, k.y, source);
         if (k.mixer) {  // the sliders at the picked colour, then the red one dragged
             placeColourSliders(picker);
@@ -177,7 +177,7 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
          {std::array{9, 5, 0, 0, kX + 40, kY + 40}, {15, 3, 10, 2, kX + 40, kY + 40}, {7, 7, -2, 2, kX + 40, kY + 40},
           {10, 5, 0, 1, kX + 40, kY + 40}, {9, 5, 0, 0, 500, 766}, {9, 5, 0, 2, 1023, 300}, {7, 7, 30, 0, 1023, 300}}) {
         SCOPED_TRACE(testing::Message() << sir << "/" << cellSize << "/" << velikost << "/" << sample << " " << cx);
-        std::tie(picker.sir, picker.cellSize, picker.velikost, picker.sample) =
+        std::tie(picker.magnifiedPixels, picker.cellSize, picker.sizeStep, picker.sample) =
             std::tuple{sir, cellSize, velikost, sample};
         auto canvas = paintAt(cx, cy);
         const auto screen = [](int x, int y) { return x < 1024 && y < 768 ? card::colour(x, y) : kInvalidColour; };
@@ -200,7 +200,7 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
         SampleMean mean;
         for (int y = -sample; y <= sample; ++y)
             for (int x = -sample; x <= sample; ++x) mean.add(screen(picker.cursorX + x, picker.cursorY + y));
-        EXPECT_EQ(picker.currentColor, mean.mean());
+        EXPECT_EQ(picker.currentColour, mean.mean());
     }
 }
 
@@ -208,7 +208,7 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
 // panel pixel a 2 x 2 square of the window; the first paint at scale 2 included (the magnifier
 // then makes its memory for the first time).
 TEST_F(Painting, AtScaleTwoThePanelIsTheScaleOnePictureEnlarged) {
-    std::tie(picker.showhsv, picker.scale, picker.cursorX, picker.cursorY) = std::tuple{1, 2, kX + 20, kY + 20};
+    std::tie(picker.showHsv, picker.scale, picker.cursorX, picker.cursorY) = std::tuple{1, 2, kX + 20, kY + 20};
     computeLayout(picker);
     Canvas large(2 * picker.panelWidth, 2 * picker.panelHeight);
     {

@@ -61,7 +61,8 @@ TEST_F(StartedUp, AChosenItemIsCheckedAndStoredWhenTheSessionEnds) {
 struct Stored {
     const char* what;
     std::vector<std::pair<const char*, const char*>> values, machine;
-    std::array<std::int32_t, 7> state;  // sir, cellSize, velikost, readoutRadix, showcoord, nomove, moveform
+    std::array<std::int32_t, 7> state;  // magnifiedPixels, cellSize, sizeStep, readoutRadix, showCoordinates, pinned,
+                                        // draggingPanel
     std::vector<std::pair<const char*, const char*>> written;
 };
 void PrintTo(const Stored& stored, std::ostream* out) { *out << stored.what; }
@@ -72,8 +73,8 @@ TEST_P(StoredSettings, AreMadeSafeAndSetFieldsAtStartUp) {
     store(HKEY_LOCAL_MACHINE, c.machine);
     store(HKEY_CURRENT_USER, c.values);
     loadSettings();
-    EXPECT_EQ((std::array{picker.sir, picker.cellSize, picker.velikost, picker.readoutRadix, picker.showcoord,
-                          picker.nomove, picker.moveform}),
+    EXPECT_EQ((std::array{picker.magnifiedPixels, picker.cellSize, picker.sizeStep, picker.readoutRadix,
+                          picker.showCoordinates, picker.pinned, picker.draggingPanel}),
               c.state);
     saveSettings();
     for (auto [name, text] : c.written) {
@@ -135,7 +136,7 @@ TEST_F(StartedUp, TrayIconAndScreenSizeFollowTheTaskbarAndTheDisplays) {
     picker.screenWidth = picker.screenHeight = 1;
     picker.cursorX = picker.cursorY = 500;
     SendMessageA(picker.panelHwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
-    EXPECT_EQ((std::array{picker.screenWidth, picker.screenHeight, picker.aboutRect.left, picker.xokna}),
+    EXPECT_EQ((std::array{picker.screenWidth, picker.screenHeight, picker.aboutRect.left, picker.panelX}),
               (std::array{1024, 768, 400, 510}));
     HWND owner = GetWindow(picker.panelHwnd, GW_OWNER);
     EXPECT_TRUE(owner && !IsWindowVisible(owner));
@@ -146,7 +147,7 @@ TEST_F(StartedUp, AboutWindowTakesACaptionOverTheMixerAndParksWhenClosed) {
     showPanel();
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Mixer, 0);
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Help, 0);  // leaves the mixer first, and its pin
-    EXPECT_EQ((std::array{int{picker.mixerActive}, int{picker.aboutActive}, picker.nomove}), (std::array{0, 1, 0}));
+    EXPECT_EQ((std::array{int{picker.mixerActive}, int{picker.aboutActive}, picker.pinned}), (std::array{0, 1, 0}));
     HWND about = picker.overlayHwnd;
     EXPECT_EQ(GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE), WS_CAPTION | WS_VISIBLE);
     RECT client, frame;

@@ -58,9 +58,9 @@ TEST_F(Hooked, TheHookReadsButtonsAndKeys) {
     setModifiers(false, true, false);
     hook(WM_LBUTTONDOWN, 300, 300, -1);
     hook(WM_RBUTTONDOWN, 300, 300);
-    EXPECT_EQ(picker.freeze, 0) << "Shift with the right button does not freeze";
+    EXPECT_EQ(picker.frozen, 0) << "Shift with the right button does not freeze";
     hook(WM_LBUTTONDOWN, 300, 300);
-    EXPECT_EQ(picker.freeze, 1);
+    EXPECT_EQ(picker.frozen, 1);
     EXPECT_EQ(takePanelMessages(), (std::vector<UINT>{UM_FRAME, UM_READOUT}));
     // The presses of a capture, the one that starts it included, and their releases go no
     // further than the hook; the Shift click above and a click after the capture do.
@@ -96,11 +96,11 @@ TEST_F(Hooked, MovesPlaceThePanelTopmostWithoutTakingTheFocus) {
 TEST_F(StartedUp, ShowAndHideInstallAndRemoveTheHookAndUnpinOutOfReach) {
     layoutPanel();  // 125 x 65 on 1024 x 768: a pin holds from (-20, -20) to (918, 722)
     for (auto [x, y, nomove] : {std::array{918, 722, 1}, std::array{919, 100, 0}}) {
-        picker.nomove = picker.freeze = 1;
-        picker.xokna = x;
-        picker.yokna = y;
+        picker.pinned = picker.frozen = 1;
+        picker.panelX = x;
+        picker.panelY = y;
         EXPECT_TRUE(showPanel());
-        EXPECT_EQ((std::array{picker.show, picker.freeze, picker.nomove}), (std::array{1, 0, nomove})) << x;
+        EXPECT_EQ((std::array{picker.show, picker.frozen, picker.pinned}), (std::array{1, 0, nomove})) << x;
         EXPECT_TRUE(IsWindowVisible(picker.panelHwnd) && picker.hookHandle);
         hidePanel();
         EXPECT_FALSE(IsWindowVisible(picker.panelHwnd) || picker.hookHandle || picker.show);
@@ -118,7 +118,7 @@ TEST_F(StartedUp, AHookRemovedBehindTheProgramsBackIsInstalledAgain) {
     SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
     SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
     takePanelMessages();
-    EXPECT_EQ((std::array{picker.cursorX, picker.cursorY, picker.xokna}), (std::array{300, 200, 310})) << "caught up";
+    EXPECT_EQ((std::array{picker.cursorX, picker.cursorY, picker.panelX}), (std::array{300, 200, 310})) << "caught up";
     INPUT move = {};  // and the new hook reports what the pointer does
     move.type = INPUT_MOUSE;
     move.mi = {400 * 65536 / 1024, 300 * 65536 / 768, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
@@ -171,12 +171,12 @@ TEST_F(Hooked, TheKeyboardHookKeepsItsKeysWhileFrozen) {
     POINT at;
     GetCursorPos(&at);
     EXPECT_EQ((std::array{at.x, at.y, panel.left, panel.top}), (std::array<LONG, 4>{301, 300, 310, 310}));
-    EXPECT_EQ(clipboardText(), picker.colorText) << "Enter copies what the panel shows";
+    EXPECT_EQ(clipboardText(), picker.paintedText) << "Enter copies what the panel shows";
     UnhookWindowsHookEx(picker.keyHookHandle);  // as the system drops a slow hook
     EXPECT_EQ(typed(VK_DOWN), "+40-40");
     SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
     EXPECT_EQ((std::array{typed(VK_DOWN), typed(VK_ESCAPE)}), (std::array<std::string, 2>{"", ""}));
-    EXPECT_EQ((std::array{picker.freeze, picker.cursorY}), (std::array{0, 301}));
+    EXPECT_EQ((std::array{picker.frozen, picker.cursorY}), (std::array{0, 301}));
     EXPECT_FALSE(picker.keyHookHandle);
     EXPECT_EQ(typed(VK_LEFT), "+37-37");
     toggleFreeze(picker);
@@ -242,7 +242,7 @@ void CALLBACK closeMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheTrayMenu) {
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + CssRgb, 0);
     auto copyColour = [](Colour c, UINT message, WPARAM wParam) {
-        picker.currentColor = c;
+        picker.currentColour = c;
         SendMessageA(picker.panelHwnd, message, wParam, 0);
     };
     copyColour(0x0080FF, UM_COPYTEXT, 0);
