@@ -61,7 +61,8 @@ class Session:
         for proc in self.procs:
             proc.wait(timeout=10)
         self.procs = []
-        time.sleep(1.0)
+        if self.desktop:
+            wait_until(self.tray_shown, what="the desktop's taskbar")
 
     def spawn(self, *args):
         self.procs.append(subprocess.Popen([WINE, *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))

@@ -6,7 +6,6 @@ card spans both heads so that Wine sees the pointer everywhere."""
 import os
 import subprocess
 import sys
-import time
 
 from harness import LIB, Session, run, wait_until
 
@@ -70,10 +69,9 @@ def panel_follows_pins_and_captures_on_the_second_monitor(s):
     s.move(1300, 300)
     s.panel_at(1310, 310, "following again")
     s.with_keys(["alt"], "click", "1")
-    for _ in range(2):  # hide and show again
+    for shown in (0, 1):  # hidden and shown again
         s.probe("command", "32778")
-        time.sleep(0.5)
-    wait_until(lambda: s.window("Classname1").visible, what="the panel shown again")
+        wait_until(lambda: s.window("Classname1").visible == shown, what=f"the panel's visibility {shown}")
     s.move(1500, 400)
     s.move(1510, 410)
     s.panel_at(1310, 310, "still pinned on the second monitor")
