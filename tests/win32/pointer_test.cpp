@@ -119,10 +119,7 @@ TEST_F(StartedUp, AHookRemovedBehindTheProgramsBackIsInstalledAgain) {
     SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
     takePanelMessages();
     EXPECT_EQ((std::array{picker.cursorX, picker.cursorY, picker.panelX}), (std::array{300, 200, 310})) << "caught up";
-    INPUT move = {};  // and the new hook reports what the pointer does
-    move.type = INPUT_MOUSE;
-    move.mi = {400 * 65536 / 1024, 300 * 65536 / 768, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
-    SendInput(1, &move, sizeof move);
+    SetCursorPos(400, 300);  // and the new hook reports what the pointer does
     for (int i = 0; i < 25 && picker.cursorX != 400; ++i) pumpFor(20);
     EXPECT_EQ(picker.cursorX, 400);
 }
