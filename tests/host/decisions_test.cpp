@@ -304,6 +304,7 @@ TEST(Decisions, PanelAndCaptureOverlayMessages) {
         {Mixer, wm::LeftDoubleClick, "ExitMixer =0"},
         {Normal, wm::RightDown, "OpenPanelMenu =0"},
         {Mixer, wm::RightDown, "ExitMixer =0"},
+        {About, wm::RightDown, ""},
         {Normal, UM_TRAY, "HidePanel", 0, 0x0203},
         {Hidden, UM_TRAY, "ShowPanel", 0, 0x0203},
         {Normal, UM_TRAY, "OpenTrayMenu", 0, 0x0205},
