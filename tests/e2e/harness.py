@@ -61,8 +61,8 @@ class Session:
         for proc in self.procs:
             proc.wait(timeout=10)
         self.procs = []
-        if self.desktop:
-            wait_until(self.tray_shown, what="the desktop's taskbar")
+        if self.desktop:  # its shell window exists once the desktop serves windows
+            wait_until(lambda: self.window("Shell_TrayWnd"), what="the desktop's shell")
 
     def spawn(self, *args):
         self.procs.append(subprocess.Popen([WINE, *args], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))

@@ -1,36 +1,25 @@
-"""Two monitors side by side, as a person has them: 1024 x 768 at (0, 0) and 800 x 600 at
-(1024, 0). Wine's virtual desktop is always one monitor, so this runs Wine without one, on a
-Xephyr server with two Xinerama heads inside a private Xvfb, in a prefix of its own; the test
-card spans both heads so that Wine sees the pointer everywhere."""
+"""Two monitors side by side: 1024 x 768 at (0, 0) and 800 x 600 at (1024, 0). Wine's virtual
+desktop is one monitor, so Wine runs without one, in a prefix of its own, on a Xephyr server with
+two Xinerama heads shown on the tests' display; the test card spans both heads so that Wine sees
+the pointer everywhere."""
 
 import os
 import subprocess
 import sys
 
-from harness import LIB, Session, run, wait_until
-
-
-def free_display(start):
-    return next(n for n in range(start, start + 40)
-                if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"))
-
-
-def x_server(args, display, env=None):
-    proc = subprocess.Popen(args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{display}"), timeout=20, what=f"X display :{display}")
-    return proc
+from harness import LIB, QUIET, Session, run, wait_until
 
 
 class TwoHeads(Session):
     desktop = False
 
     def __enter__(self):
-        outer = free_display(150)
-        self.servers = [x_server(["Xvfb", f":{outer}", "-screen", "0", "1900x800x24", "-nolisten", "tcp"], outer)]
-        inner = free_display(outer + 1)
-        self.servers.append(x_server(["Xephyr", f":{inner}", "+xinerama", "-screen", "1024x768", "-screen", "800x600",
-                                      "-nolisten", "tcp"], inner, dict(os.environ, DISPLAY=f":{outer}")))
-        os.environ["DISPLAY"] = f":{inner}"
+        n = next(n for n in range(150, 190) if not os.path.exists(f"/tmp/.X11-unix/X{n}")
+                 and not os.path.exists(f"/tmp/.X{n}-lock"))
+        self.server = subprocess.Popen(["Xephyr", f":{n}", "+xinerama", "-screen", "1024x768", "-screen", "800x600",
+                                        "-nolisten", "tcp"], **QUIET)
+        wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), timeout=20, what=f"X display :{n}")
+        os.environ["DISPLAY"] = f":{n}"
         # A prefix of its own beside the desktop's, for the same loader.
         os.environ["WINEPREFIX"] += "-heads"
         if not os.path.exists(os.path.join(os.environ["WINEPREFIX"], ".tintspot-ready")):
@@ -39,17 +28,15 @@ class TwoHeads(Session):
                             'WINEDLLOVERRIDES="mscoree=d;mshtml=d" run_wine wineboot -i && '
                             "run_wine reg add 'HKCU\\Software\\Wine\\X11 Driver' /v UseXRandR /t REG_SZ /d N /f && "
                             'wineserver -w && touch "$WINEPREFIX/.tintspot-ready"'],
-                           check=True, timeout=300, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
+                           check=True, timeout=300, **QUIET)
         return super().__enter__()
 
     def __exit__(self, *exc):
         subprocess.run(["bash", "-c", f'source "{LIB}" && stop_wine'], timeout=60)
         for proc in self.procs:
             proc.kill()
-        for server in reversed(self.servers):
-            server.terminate()
-            server.wait(timeout=10)
+        self.server.terminate()
+        self.server.wait(timeout=10)
         return False
 
 

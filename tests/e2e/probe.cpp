@@ -1,5 +1,4 @@
-// The end-to-end tests' hands and eyes on the Windows side (windows in a Wine virtual desktop
-// are not X windows), run in the same desktop:
+// The end-to-end tests' hands and eyes inside the Wine desktop, whose windows are not X's:
 //   probe card                 -> stays up as the test card over every monitor, taskbar row left free
 //   probe window CLASS [TITLE] -> "visible x y width height clientx clienty" of that top-level window
 //   probe foreground           -> the class of the foreground window

@@ -1,7 +1,6 @@
-// What the program paints, painted by its own code into memory over the test card and compared
-// with reviewed pictures in tests/golden/. On a mismatch the picture painted goes into the
-// build tree and the failure names both files; TINTSPOT_GOLDEN=update writes the pictures into
-// tests/golden/ instead, to be looked at before they are committed.
+// What the program paints over the test card, against reviewed pictures in tests/golden/. A
+// mismatch writes the picture into the build tree and names both; TINTSPOT_GOLDEN=update writes
+// them into tests/golden/ instead, to be looked at before they are committed.
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -146,9 +145,8 @@ TEST_F(Painting, EachLookOfThePanelAsReviewed) {
     }
 }
 
-// A capture over an area that does not start at the screen's corner (as with a monitor left of
-// or above the primary one): after crosshair moves and band changes only the last band's
-// outline is inverted, at its place on the screen.
+// A capture over an area off the screen's corner (a monitor left of or above the primary):
+// after crosshair moves and band changes only the last band's outline is inverted.
 TEST_F(Painting, CaptureOverlayAfterMovesOfTheCrosshairAndTheBand) {
     layoutPanel();
     picker.allMonitors = {200, 210, 320, 310};
@@ -204,9 +202,8 @@ TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
     }
 }
 
-// At scale 2 (192 DPI) the panel is the scale-1 picture enlarged pixel for pixel, each
-// panel pixel a 2 x 2 square of the window; the first paint at scale 2 included (the magnifier
-// then makes its memory for the first time).
+// At scale 2 (192 DPI) the panel is the scale-1 picture enlarged pixel for pixel, from the first
+// paint on (the magnifier then makes its memory).
 TEST_F(Painting, AtScaleTwoThePanelIsTheScaleOnePictureEnlarged) {
     std::tie(picker.showHsv, picker.scale, picker.cursorX, picker.cursorY) = std::tuple{1, 2, kX + 20, kY + 20};
     computeLayout(picker);

@@ -1,5 +1,4 @@
-// What needs the real system: the settings in the registry, the menu's check marks, the
-// resources as Windows reads them, the tray icon, the about window as a window.
+// The registry, the menu's check marks, the resources, the tray icon, the about window.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,8 +40,7 @@ void store(HKEY root, const std::vector<std::pair<const char*, const char*>>& va
 
 }  // namespace
 
-// The settings are stored when the session ends, the panel's shown state as it was, and a
-// chosen item is checked in the real menu.
+// Stored when the session ends, the panel's shown state as it was; a chosen item is checked.
 TEST_F(StartedUp, AChosenItemIsCheckedAndStoredWhenTheSessionEnds) {
     RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
     loadSettings();
@@ -144,17 +142,19 @@ TEST_F(StartedUp, AboutWindowTakesACaptionOverTheMixerAndParksWhenClosed) {
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::Help, 0);  // leaves the mixer first, and its pin
     EXPECT_EQ((std::array{int{picker.mixerActive}, int{picker.aboutActive}, picker.pinned}), (std::array{0, 1, 0}));
     HWND about = picker.overlayHwnd;
-    const auto style = [&] { return GetWindowLongA(about, GWL_STYLE) & (WS_CAPTION | WS_POPUP | WS_VISIBLE); };
+    const auto style = [&] { return DWORD(GetWindowLongA(about, GWL_STYLE)) & (WS_CAPTION | WS_POPUP | WS_VISIBLE); };
     RECT client, frame;
     GetClientRect(about, &client);
     GetWindowRect(about, &frame);
-    EXPECT_EQ((std::array<LONG, 5>{style(), frame.left, frame.top, client.right, client.bottom}),
-              (std::array<LONG, 5>{WS_CAPTION | WS_VISIBLE, 400, 162, 223, 283}));
+    EXPECT_EQ(style(), DWORD{WS_CAPTION | WS_VISIBLE});
+    EXPECT_EQ((std::array{frame.left, frame.top, client.right, client.bottom}),
+              (std::array<LONG, 4>{400, 162, 223, 283}));
     SendMessageA(about, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
     SendMessageA(about, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 10));  // anywhere but the page button closes
     GetWindowRect(about, &frame);
-    EXPECT_EQ((std::array<LONG, 5>{style(), frame.left, frame.top, frame.right, picker.aboutActive}),
-              (std::array<LONG, 5>{WS_POPUP, -1, -1, 0, 0}));
+    EXPECT_EQ(style(), DWORD{WS_POPUP});
+    EXPECT_EQ((std::array<LONG, 4>{frame.left, frame.top, frame.right, picker.aboutActive}),
+              (std::array<LONG, 4>{-1, -1, 0, 0}));
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
 }
 

@@ -1,5 +1,4 @@
-// The program started up in a test process (classes, windows, resources, on the Wine desktop
-// of 1024 x 768), and what the tests use to drive and read it.
+// The program started up in a test process on the 1024 x 768 desktop, and the means to drive it.
 #pragma once
 
 #include <gtest/gtest.h>
