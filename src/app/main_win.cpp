@@ -2,6 +2,7 @@
 // resources every other part draws with, the tray icon, the one message loop and the
 // orderly shutdown that stores the settings.
 #include "app/app_win.h"
+#include "app/settings.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
 #include "display/paint_win.h"
@@ -125,6 +126,7 @@ void storeSettingsAtExit(void (*release)()) {
 
 void readScreen() {
     readMonitors();
+    useUsableMagnifier(picker);  // a smaller screen may no longer hold the magnifier
     placeAboutOnScreen();
 }
 

@@ -1,7 +1,6 @@
 #include "app/panel.h"
 
-#include <initializer_list>
-
+#include "app/settings.h"
 #include "core/commands.h"
 #include "core/messages.h"
 #include "mixer/mixer.h"
@@ -22,21 +21,6 @@ Effects& toggleShown(const PickerState& s, Effects& fx) {
     return endMode(s, fx, false).add(Fx::HidePanel);
 }
 
-// Checks one item of a choice group and unchecks the rest, in the group's order.
-void checkOneOf(Effects& fx, std::initializer_list<unsigned> group, unsigned chosen) {
-    for (unsigned id : group) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
-}
-
-Effects& checkInRange(Effects& fx, unsigned first, unsigned last, unsigned chosen) {
-    for (unsigned id = first; id <= last; ++id) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
-    return fx;
-}
-
-void toggle(Effects& fx, std::int32_t& field, unsigned command) {
-    field ^= 1;
-    fx.add(Fx::Layout).add(Fx::SetCheck, static_cast<std::int32_t>(command), field != 0);
-}
-
 Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
     Effects fx;
     s.draggingPanel = 1;
@@ -54,14 +38,7 @@ Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
 Effects commandDecision(PickerState& s, unsigned command) {
     using namespace cmd;
     Effects fx;
-    if (command >= CopyFormatFirst && command <= CopyFormatLast) {
-        s.copyFormat = static_cast<std::int32_t>(command - CopyFormatFirst);
-        return checkInRange(fx, CopyFormatFirst, CopyFormatLast, command);
-    }
-    if (command >= SampleFirst && command <= SampleLast) {
-        s.sample = static_cast<std::int32_t>(command - SampleFirst);
-        return checkInRange(fx, SampleFirst, SampleLast, command).add(Fx::Layout);
-    }
+    if (chooseSetting(s, command, fx)) return fx;
     if (command >= RecentFirst && command <= RecentLast) {
         const auto index = static_cast<std::int32_t>(command - RecentFirst);
         return index < s.recentCount ? fx.add(Fx::CopyRecent, index) : fx;
@@ -69,34 +46,6 @@ Effects commandDecision(PickerState& s, unsigned command) {
     switch (command) {
     case ShowHide: return toggleShown(s, fx);
     case Exit: return endMode(s, fx, true).add(Fx::Exit);
-    case PipetteMin:
-    case PipetteNormal:
-    case PipetteMax: {
-        // Screen pixels a side and panel pixels a cell, in the menu's order.
-        constexpr std::int32_t pixels[] = {15, 9, 7}, cells[] = {3, 5, 7};
-        s.magnifiedPixels = pixels[command - PipetteMin];
-        s.cellSize = cells[command - PipetteMin];
-        checkOneOf(fx, {PipetteMin, PipetteNormal, PipetteMax}, command);
-        return fx.add(Fx::Layout);
-    }
-    case HexValues:
-        s.hexReadouts ^= 1;
-        s.readoutRadix = s.hexReadouts ? 16 : 10;
-        return fx.add(Fx::Layout).add(Fx::SetCheck, HexValues, s.hexReadouts != 0);
-    case WindowMax:
-    case WindowNormal:
-    case WindowMin: {
-        constexpr std::int32_t steps[] = {10, 0, -2};
-        s.sizeStep = steps[command - WindowMax];
-        checkOneOf(fx, {WindowMin, WindowNormal, WindowMax}, command);
-        return fx.add(Fx::Layout);
-    }
-    case Coordinates: toggle(fx, s.showCoordinates, command); return fx;
-    case HsvCmyk: toggle(fx, s.showHsv, command); return fx;
-    case Contrast: toggle(fx, s.contrast, command); return fx;
-    case FrozenKeys:
-        s.keys ^= 1;
-        return fx.add(Fx::SetCheck, FrozenKeys, s.keys != 0);
     case Help:
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.
@@ -106,13 +55,6 @@ Effects commandDecision(PickerState& s, unsigned command) {
         return fx.add(Fx::OpenAbout);
     case Mixer: return fx.add(Fx::EnterMixer);
     case SavePalette: return s.recentCount > 0 ? fx.add(Fx::SavePalette) : fx;
-    case PaletteNormal:
-    case PaletteWeb:
-    case PaletteGray:
-    case PaletteInvert:
-        checkOneOf(fx, {PaletteNormal, PaletteWeb, PaletteGray, PaletteInvert}, command);
-        s.paletteFilter = static_cast<std::int32_t>(command - PaletteNormal);
-        return fx.add(Fx::Layout);
     case AttachToCursor: return fx.add(Fx::TogglePin).post(UM_FRAME);
     default: return fx;
     }

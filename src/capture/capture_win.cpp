@@ -155,11 +155,8 @@ bool copyText(const char* text, std::size_t length) {
 
 void copyColorText() {
     char text[52];
-    const bool hexadecimal = picker.hexReadouts != 0;
-    // The panel's own format is the text the panel shows, exactly.
-    const std::size_t length = picker.copyFormat == AsPanel
-                                   ? colourClipboardText(picker.paintedText, hexadecimal, text, sizeof text)
-                                   : colourText(picker.currentColour, picker.copyFormat, hexadecimal, text, sizeof text);
+    const std::size_t length =
+        colourText(picker.currentColour, picker.copyFormat, picker.hexReadouts != 0, text, sizeof text);
     if (copyText(text, length)) rememberColour(picker, picker.currentColour);
 }
 

@@ -99,7 +99,6 @@ struct PickerState {
 
     // --- Colour.
     Colour currentColour = 0;         // filtered colour under the pointer, shown in the swatch
-    char paintedText[20] = {};        // currentColour as last painted: "FF8000" or "255,128,0"
 
     // --- Handles, created at start-up and released at shutdown.
     HINSTANCE__* appInstance = nullptr;

@@ -3,6 +3,7 @@
 // off-screen buffer; every element is painted over in place, so nothing flickers.
 #include "display/paint_win.h"
 
+#include "core/colour_maths.h"
 #include "core/picker_state.h"
 #include "display/colour.h"
 #include "display/contrast.h"
@@ -65,12 +66,6 @@ void fillSolid(HDC dc, Colour colour, int left, int top, int right, int bottom) 
 // The invalid-colour marker, unfiltered, is not a colour: a cell off the screen shows black.
 Colour cellColour(Colour filtered) { return (filtered >> 24) != 0 ? 0x00000000u : filtered; }
 
-Colour fromDibPixel(std::uint32_t pixel) {
-    return (pixel >> 16 & 0xFFu) | (pixel & 0xFF00u) | (pixel & 0xFFu) << 16;
-}
-
-std::uint32_t toDibPixel(Colour colour) { return fromDibPixel(colour); }  // the swap is its own inverse
-
 // The parts of the block from (left, top), cells a side, that lie on the monitors.
 struct OnMonitors {
     BlockPart parts[kMaxMonitors];
@@ -123,10 +118,10 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
         std::uint32_t* line = grab.pixels + row * grab.side;
         for (int column = 0; column < cells; ++column) {
             const int x = left + column, y = top + row;
-            const Colour pixel = on.has(x, y) ? fromDibPixel(line[column]) : kInvalidColour;
+            const Colour pixel = on.has(x, y) ? swapRedBlue(line[column]) : kInvalidColour;
             if (x == picker.cursorX && y == picker.cursorY) under = pixel;
             if (sampled(x, y, radius)) mean.add(pixel);
-            line[column] = toDibPixel(cellColour(applyPaletteFilter(pixel)));
+            line[column] = swapRedBlue(cellColour(applyPaletteFilter(pixel)));
         }
     }
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
@@ -190,18 +185,18 @@ void paintValues(HDC dc, const ReadoutSource& source) {
               picker.swatchLeft + picker.swatchSize, picker.swatchTop + picker.swatchSize);
 
     SetBkColor(dc, kPanelGround);
-    const std::int32_t red = colour & 0xFF, green = colour >> 8 & 0xFF, blue = colour >> 16 & 0xFF;
+    const auto red = static_cast<std::int32_t>(redOf(colour)), green = static_cast<std::int32_t>(greenOf(colour)),
+               blue = static_cast<std::int32_t>(blueOf(colour));
     const int fieldWidth = picker.readoutRadix == 16 ? 2 : 3;
     const char* labels[3] = {"R=", "G=", "B="};
     const std::int32_t channels[3] = {red, green, blue};
     for (int i = 0; i < 3; ++i)
         drawReadoutLine(dc, labels[i], channels[i], picker.swatchLeft, picker.magnifierTop + 9 * i, fieldWidth);
 
-    formatColourCode(colour, picker.paintedText);
-    if (picker.hexReadouts == 0) {
-        drawField(dc, picker.swatchLeft + picker.swatchSize + 5, picker.swatchTop + picker.swatchSize - 6,
-                  picker.paintedText, 6, 0);
-        formatDecimalColour(colour, picker.paintedText, sizeof picker.paintedText);
+    if (picker.hexReadouts == 0) {  // the code beside the swatch: in hexadecimal the readouts spell it
+        char code[7];
+        hexCode(colour, code);
+        drawField(dc, picker.swatchLeft + picker.swatchSize + 5, picker.swatchTop + picker.swatchSize - 6, code, 6, 0);
     }
 
     if (picker.showCoordinates) {

@@ -1,5 +1,6 @@
 #include "mixer/mixer.h"
 
+#include "core/colour_maths.h"
 #include "core/messages.h"
 #include "mixer/slider.h"
 #include "mixer/snapshot.h"
@@ -23,7 +24,7 @@ Effects pick(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
     s.mixerPicking = 1;
     placeColourSliders(s);
     for (std::int32_t i = 0; i < 3; ++i) {
-        colorSliders[i].setValue(static_cast<std::int32_t>(s.currentColour >> (8 * i) & 0xFF));
+        colorSliders[i].setValue(static_cast<std::int32_t>(channelOf(s.currentColour, i)));
         fx.add(Fx::DrawSlider, i);
     }
     toleranceSlider.dragging = 1;
@@ -46,14 +47,12 @@ Effects refresh(const PickerState& s, MixerState& m) {
 }  // namespace
 
 Colour mixColour() {
-    return static_cast<Colour>(colorSliders[0].getValue() & 0xFF) | (colorSliders[1].getValue() & 0xFF) << 8 |
-           (colorSliders[2].getValue() & 0xFF) << 16;
+    const auto channel = [](const SliderControl& slider) { return static_cast<std::uint32_t>(slider.getValue()) & 0xFFu; };
+    return rgb(channel(colorSliders[0]), channel(colorSliders[1]), channel(colorSliders[2]));
 }
 
 Effects mixerStart(PickerState& s, MixerState& m) {
-    m.savedShow = s.show;
-    m.savedFreeze = s.frozen;
-    m.savedNomove = s.pinned;
+    m.user = userPanel(s);
     s.mixerActive = 1;
     s.mixerStarting = 1;
     s.show = 1;
@@ -74,7 +73,7 @@ Effects mixerHoldScreen(const PickerState& s) {
 }
 
 Effects mixerReady(PickerState& s, MixerState& m) {
-    s.pinned = 1;
+    pinPanel(s);
     s.mixerStarting = 0;
     m.mixerDirty = 0;
     m.mixerTicks = 0;
@@ -83,11 +82,7 @@ Effects mixerReady(PickerState& s, MixerState& m) {
 
 Effects mixerExit(PickerState& s, MixerState& m, bool forGood) {
     s.mixerActive = 0;
-    s.pinned = m.savedNomove;
-    if (forGood) {
-        s.show = m.savedShow;
-        s.frozen = m.savedFreeze;
-    }
+    giveBackPanel(s, m.user, forGood);
     Effects fx;
     fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot);
     return fx.add(Fx::Layout).add(Fx::ApplyVisibility);

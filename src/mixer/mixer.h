@@ -6,15 +6,14 @@
 
 #include "core/effects.h"
 #include "core/picker_state.h"
+#include "tracking/gestures.h"
 
 // The mixer's own record, beside the picker's mode flags.
 struct MixerState {
     std::int32_t tolerance = 0;    // match tolerance, the tolerance slider's value / 3
     std::int32_t mixerDirty = 0;   // changes since the frozen screen was last refreshed
     std::int32_t mixerTicks = 0;   // timer ticks since the pointer last moved
-    std::int32_t savedNomove = 0;  // pinned when the mode was entered
-    std::int32_t savedShow = 0;    // show and frozen as the user had them before the mode,
-    std::int32_t savedFreeze = 0;  // stored if the program ends while the mixer is on
+    UserPanel user;                // pin, shown and frozen as the user had them before the mode
 };
 
 inline constexpr std::int32_t kToleranceSlider = 3;  // DrawSlider's number for it, after the colour sliders

@@ -79,3 +79,14 @@ void togglePin(PickerState& s) {
 }
 
 void toggleFreeze(PickerState& s) { s.frozen ^= 1; }
+
+UserPanel userPanel(const PickerState& s) { return {s.pinned, s.show, s.frozen}; }
+
+void pinPanel(PickerState& s) { s.pinned = 1; }
+
+void giveBackPanel(PickerState& s, const UserPanel& user, bool forGood) {
+    s.pinned = user.pinned;
+    if (!forGood) return;
+    s.show = user.show;
+    s.frozen = user.frozen;
+}

@@ -43,3 +43,13 @@ void askForPlacement(PickerState& s, Effects& fx);
 // The effects TogglePin and ToggleFreeze, on the state.
 void togglePin(PickerState& s);
 void toggleFreeze(PickerState& s);
+
+// The region capture and the mixer hold the panel still while they run. What the user had is
+// kept when the mode begins and given back when it ends: the pin always; shown and frozen too
+// when the program ends with the mode, so that the settings stored are the user's.
+struct UserPanel {
+    std::int32_t pinned = 0, show = 0, frozen = 0;
+};
+UserPanel userPanel(const PickerState& s);
+void pinPanel(PickerState& s);
+void giveBackPanel(PickerState& s, const UserPanel& user, bool forGood);

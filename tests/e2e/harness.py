@@ -11,7 +11,10 @@ import tempfile
 import time
 
 KEY = r"Software\Korvex\Tintspot"
-LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+LIB = os.path.join(ROOT, "scripts", "lib.sh")
+# The windows' title: the name and the version's first two parts, as VERSION holds it.
+TITLE = "Tintspot " + ".".join(open(os.path.join(ROOT, "VERSION")).read().strip().split(".")[:2])
 # The loader for the build under test: scripts/test chooses wine or wine64.
 WINE = os.environ.get("TINTSPOT_WINE", "wine")
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -112,7 +115,7 @@ class Session:
     def about_window(self, what="the about window"):
         """The about window once it is shown: its title is set before it shows, and a click
         before then would reach what lies beneath."""
-        return wait_until(lambda: (w := self.window("Classname2", "Tintspot 3.0")) and w.visible and w, what=what)
+        return wait_until(lambda: (w := self.window("Classname2", TITLE)) and w.visible and w, what=what)
 
     def tray_shown(self):
         return bool((w := self.window("Shell_TrayWnd")) and w.visible)

@@ -8,7 +8,7 @@ import os
 import subprocess
 import sys
 
-from harness import QUIET, WINE, check, run, wait_until
+from harness import QUIET, TITLE, WINE, check, run, wait_until
 
 
 def clipboard():
@@ -65,8 +65,8 @@ def second_copy_is_refused(s):
     first = s.start_tintspot()
     wait_until(s.tray_shown, what="the tray icon")
     second = s.spawn(s.exe)
-    wait_until(lambda: s.window("#32770", "Tintspot 3.0"), what="the message box")
-    texts = s.probe("dialog", "Tintspot 3.0")[1]  # and OK pressed
+    wait_until(lambda: s.window("#32770", TITLE), what="the message box")
+    texts = s.probe("dialog", TITLE)[1]  # and OK pressed
     check("Application is running." in texts.splitlines(), f"message box says {texts!r}")
     code = second.wait(timeout=20)
     check(code == 1, f"the second copy ended with {code}, not 1")

@@ -9,6 +9,7 @@
 #include "app/about.h"
 #include "app/panel.h"
 #include "capture/capture.h"
+#include "capture/colour_text.h"
 #include "core/commands.h"
 #include "core/messages.h"
 #include "mixer/mixer.h"
@@ -223,7 +224,7 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ(show(mixerPointerRelease(s, m)), "");
     EXPECT_EQ(show(mixerHoldScreen(s)), "GrabScreen ShowMixerOverlay ShowPanel Layout MixerReady");
     EXPECT_EQ(show(mixerReady(s, m)), "LiftPanel StartMixerTimer");
-    EXPECT_EQ((std::array{s.pinned, m.savedNomove, std::int32_t{s.mixerStarting}, s.show}), (std::array{1, 0, 0, 1}));
+    EXPECT_EQ((std::array{s.pinned, m.user.pinned, std::int32_t{s.mixerStarting}, s.show}), (std::array{1, 0, 0, 1}));
 
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(2) Post:READOUT");
     EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (std::array{-1250, -60}));
@@ -341,7 +342,7 @@ TEST(Decisions, EveryMenuCommand) {
         {Contrast, &S::contrast, 1, Contrast, "Layout"},
         {FrozenKeys, &S::keys, 1, FrozenKeys, ""},
         {Help, &S::show, 0, 0, "OpenAbout"},
-        {CopyFormatLast + 1, &S::show, 0, 0, ""},  // between two submenus
+        {CopyFormatFirst + kCopyFormats, &S::show, 0, 0, ""},  // between two submenus
     };
     for (const Row& r : rows) {
         PickerState s;

@@ -238,9 +238,6 @@ TEST(Capture, BandWhicheverWayItIsDraggedAndWhetherAReleaseCopies) {
                                 std::tuple{2, 60, true},
                                 std::tuple{60, 1, false}})
         EXPECT_EQ(bandCopies({100, 200, 100 + w, 200 + h}), copies) << w << "x" << h;
-    char out[8];  // the colour text: a number sign in hexadecimal mode, cut to fit
-    EXPECT_EQ(std::string(out, colourClipboardText("FF8000", true, out, sizeof out)), "#FF8000");
-    EXPECT_EQ(std::string(out, colourClipboardText("255,128,0", false, out, sizeof out)), "255,128");
 }
 
 // A snapshot in plain memory; the row padding holds a marker that must survive.

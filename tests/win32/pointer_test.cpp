@@ -171,7 +171,9 @@ TEST_F(Hooked, TheKeyboardHookKeepsItsKeysWhileFrozen) {
     POINT at;
     GetCursorPos(&at);
     EXPECT_EQ((std::array{at.x, at.y, panel.left, panel.top}), (std::array<LONG, 4>{301, 300, 310, 310}));
-    EXPECT_EQ(clipboardText(), picker.paintedText) << "Enter copies what the panel shows";
+    char shown[20];
+    colourText(picker.currentColour, AsPanel, false, shown, sizeof shown);
+    EXPECT_EQ(clipboardText(), shown) << "Enter copies what the panel shows";
     UnhookWindowsHookEx(picker.keyHookHandle);  // as the system drops a slow hook
     EXPECT_EQ(typed(VK_DOWN), "+40-40");
     SendMessageA(picker.panelHwnd, WM_TIMER, kHookWatchTimer, 0);
