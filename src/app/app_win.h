@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/effects.h"
+#include "core/picker_state.h"
 #include "version.h"
 
 // Runs the whole program: start-up, the message loop and shutdown. Returns the exit code.
@@ -33,7 +34,7 @@ bool removeTrayIcon();
 LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Carries out effects in order.
+// Decides the effects' hand-overs (app/handover.h), then carries out the platform work in order.
 void carryOut(const Effects& effects);
 
 // The overlay hidden at (-1, -1), 1 x 1, when no use holds it.
@@ -61,7 +62,7 @@ struct ModalScope {
 };
 
 void loadSettings();
-void saveSettings();
+void saveSettings(const PickerState& s = picker);
 // At exit: the panel hidden and its hook removed, then release (the resources, when the
 // program goes on to end normally), then the settings stored with `show` as it was.
 void storeSettingsAtExit(void (*release)() = nullptr);

@@ -11,6 +11,8 @@
 #include "tracking/gestures.h"
 #include "tracking/tracking_win.h"
 
+PickerState picker;
+
 namespace {
 
 char panelClassName[100];
@@ -116,12 +118,12 @@ BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
 }  // namespace
 
 void storeSettingsAtExit(void (*release)()) {
-    // The stored value says whether the panel was shown when the user chose exit.
-    const std::int32_t shown = picker.show;
+    // The settings as they were when the user chose exit: the stored `show` says whether the
+    // panel was shown then.
+    const PickerState stored = picker;
     hidePanel();
     if (release) release();
-    picker.show = shown;
-    saveSettings();
+    saveSettings(stored);
 }
 
 void readScreen() {
@@ -183,10 +185,7 @@ int runTintspot(HINSTANCE instance) {
 
     loadSettings();
     layoutPanel();
-    POINT pointer = {};
-    GetCursorPos(&pointer);
-    picker.cursorX = pointer.x;
-    picker.cursorY = pointer.y;
+    readPointer();
     placePanel();  // before the first show, so the panel never flashes at the origin
     if (picker.show) showPanel();
 

@@ -1,10 +1,10 @@
 #include "app/panel.h"
 
+#include "app/about.h"
 #include "app/settings.h"
 #include "core/commands.h"
 #include "core/messages.h"
-#include "mixer/mixer.h"
-#include "tracking/placement.h"
+#include "tracking/keys.h"
 
 namespace {
 
@@ -21,14 +21,12 @@ Effects& toggleShown(const PickerState& s, Effects& fx) {
     return endMode(s, fx, false).add(Fx::HidePanel);
 }
 
-Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
+Effects beginPanelDrag(PickerState& s, MixerState& mixer, std::int32_t x, std::int32_t y) {
     Effects fx;
-    s.draggingPanel = 1;
-    if (s.mixerActive && mixerSliderPress(s, x, y)) s.draggingPanel = 0;
+    const bool slider = s.mixerActive && mixerSliderPress(s, mixer, x, y);
     // From the press's own point on the panel: the hook's calls come before queued input, so
     // moves made just after the press may already have moved the pointer it last saw.
-    beginDragOffsets(s, s.panelX + x, s.panelY + y);
-    s.frozen = 0;
+    grabPanel(s, s.panelX + x, s.panelY + y, !slider);
     if (!s.mixerActive) fx.post(UM_FRAME).post(UM_READOUT);
     return fx;
 }
@@ -50,26 +48,25 @@ Effects commandDecision(PickerState& s, unsigned command) {
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.
         endMode(s, fx, false);
-        s.aboutActive = 1;
-        s.aboutPage = 1;
-        return fx.add(Fx::OpenAbout);
-    case Mixer: return fx.add(Fx::EnterMixer);
+        return openHelp(s, fx);
+    // Not entered twice: the saved pin would become the mixer's own and pin the panel for good.
+    case Mixer: return s.mixerActive ? fx : fx.add(Fx::EnterMixer);
     case SavePalette: return s.recentCount > 0 ? fx.add(Fx::SavePalette) : fx;
     case AttachToCursor: return fx.add(Fx::TogglePin).post(UM_FRAME);
     default: return fx;
     }
 }
 
-Effects panelDecision(PickerState& s, const PanelMessage& m) {
+Effects panelDecision(PickerState& s, MixerState& mixer, const PanelMessage& m) {
     Effects fx;
     const bool about = s.aboutActive != 0;
     switch (m.message) {
     case wm::Paint: return fx.add(Fx::PaintPanel);
     case wm::MouseActivate: return fx.answer(kNoActivate);
     case wm::Command: return about ? fx : commandDecision(s, m.wParam & 0xFFFF);
-    case wm::LeftDown: return about ? fx : beginPanelDrag(s, m.x, m.y);
+    case wm::LeftDown: return about ? fx : beginPanelDrag(s, mixer, m.x, m.y);
     case wm::LeftUp:
-        if (!about) s.draggingPanel = 0;
+        if (!about) dropPanel(s);
         return fx;
     case wm::LeftDoubleClick:
         if (s.mixerActive) return fx.add(Fx::ExitMixer).answer(0);
@@ -91,17 +88,13 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         fx.add(Fx::PaintFrame);
         if (!s.frozen) fx.add(Fx::PaintReadouts, 0);
         return fx;
-    case UM_PLACE:
-        s.placementAsked = 0;
-        fx.add(Fx::PlacePanel);
-        if (s.captureState == 0 && !s.mixerActive) fx.add(Fx::PaintReadouts, 0);
-        return fx;
-    case UM_STEP:
-        s.stepAsked = 0;
-        return fx.add(Fx::MovePointer, s.cursorX, s.cursorY).add(Fx::PaintReadouts, 0, 1);
+    case UM_PLACE: return placeAsAsked(s);
+    case UM_STEP: return stepAsAsked(s);
     case UM_COPYTEXT: return fx.add(Fx::CopyText);
     case UM_COPYBITMAP: return fx.add(Fx::CopyBitmap);
     case UM_MIXERRELEASE: return fx.add(Fx::MixerRecolour, m.wParam != 0);
+    case UM_MIXERSTART: return fx.add(Fx::StartMixer);
+    case UM_MIXERPLACED: return fx.add(Fx::MixerPlaced);
     case UM_SITE: return fx.add(Fx::OpenSite);
     case UM_MAIL: return fx.add(Fx::OpenMail);
     case wm::DisplayChange: return fx.add(Fx::ReadScreen).add(Fx::Layout);
@@ -111,15 +104,12 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         // The system ends the process once this returns: the settings are stored now, after
         // whatever mode is on has ended.
         if (m.wParam == 0) return fx;
-        if (about) {
-            s.aboutActive = 0;
-            fx.add(Fx::CloseAbout);
-        }
+        if (about) closeAbout(s, fx);
         return endMode(s, fx, true).add(Fx::StoreSettings);
     case wm::Timer:
         if (m.wParam == kPictureTimer) return fx.add(s.mixerActive ? Fx::MixerHoldScreen : Fx::HoldScreen);
         return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
-    case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, m.x, m.y) : fx;
+    case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, mixer, m.x, m.y) : fx;
     default: return fx;
     }
 }

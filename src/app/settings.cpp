@@ -9,6 +9,7 @@
 #include "capture/colour_text.h"
 #include "core/colour_maths.h"
 #include "core/commands.h"
+#include "tracking/gestures.h"
 #include "tracking/layout.h"
 
 namespace {
@@ -144,7 +145,7 @@ std::vector<unsigned> applyLoadedSettings(PickerState& state) {
     for (std::int32_t PickerState::*flag : {&PickerState::hexReadouts, &PickerState::showHsv, &PickerState::showCoordinates,
                                             &PickerState::pinned, &PickerState::frozen, &PickerState::show})
         state.*flag = state.*flag != 0;
-    state.draggingPanel = 0;
+    dropPanel(state);
     for (const ChoiceEntry& entry : kChoiceSettings)
         if (state.*entry.field < 0 || state.*entry.field >= entry.choices) state.*entry.field = 0;
     deriveSettings(state);  // the check marks then show the sizes in use

@@ -16,9 +16,9 @@
 #include "display/scoped_gdi_win.h"
 #include "tracking/tracking_win.h"
 
-namespace {
-
 CaptureState capture;
+
+namespace {
 
 // The screen held still for this capture, in a memory context of its own.
 ScopedMemoryBitmap picture;
@@ -48,21 +48,6 @@ void invertCrosshair(HDC dc, const Rect& area, std::int32_t x, std::int32_t y) {
 }
 
 }  // namespace
-
-Effects captureDecision(const Effect& e) {
-    switch (e.what) {
-    case Fx::StartCapture: return captureStart(picker, capture, picker.allMonitors);
-    case Fx::CaptureMove: captureMove(picker, capture); return {};
-    case Fx::CapturePress: capturePress(picker, capture); return {};
-    case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);
-    case Fx::HoldScreen:
-        KillTimer(picker.panelHwnd, kPictureTimer);
-        return captureHoldScreen(picker, capture);
-    default: return {};
-    }
-}
-
-Effects captureOverlay(unsigned message) { return captureOverlayMessage(picker, message); }
 
 Rect captureBand() { return picker.captureState == 2 ? capture.captureRect : Rect{}; }
 

@@ -3,14 +3,11 @@
 
 #include <windows.h>
 
-#include "core/effects.h"
+#include "capture/capture.h"
 #include "core/types.h"
 
-// The capture's own record is private to this file. Its decisions, for the effects StartCapture,
-// CaptureMove, CapturePress and EndCapture, and for the overlay's messages while it serves
-// the capture: the effects they give back are for the caller to carry out.
-Effects captureDecision(const Effect& e);
-Effects captureOverlay(unsigned message);
+// The capture's own record, which its decisions are given.
+extern CaptureState capture;
 // The band being dragged, for the coordinates line (empty unless dragging).
 Rect captureBand();
 

@@ -1,11 +1,13 @@
 // The one process-wide record of the picker: settings, derived values, screen and
 // pointer, panel geometry, mode flags, the current colour and the handles.
 //
-// Every subsystem reads and writes it directly by field name; there are no accessors.
-// One thread touches it (the message loop, which also runs the mouse hook), so nothing
-// is locked. This header is platform-free: the handle fields use the same incomplete
-// struct types as <windows.h>, so Win32 code sees them as HWND, HDC and so on, and the
-// native tests can include it without Windows.
+// Every subsystem reads it directly by field name. Each field is written by one module, named
+// with its section below; another module asks that one through a function or a hand-over.
+// Decisions are given the record; only the Win32 side uses the program's one instance,
+// `picker`. One thread touches it (the message loop, which also runs the mouse hook), so
+// nothing is locked. This header is platform-free: the handle fields use the same incomplete
+// struct types as <windows.h>, so Win32 code sees them as HWND, HDC and so on, and the native
+// tests can include it without Windows.
 #pragma once
 
 #include <cstdint>
@@ -57,7 +59,7 @@ struct PickerState {
     Rect allMonitors;                 // the rectangle every monitor spans, screen coordinates
     Rect monitors[kMaxMonitors] = {}; // each monitor's own rectangle: between them is off the screen
     std::int32_t monitorCount = 0;
-    std::int32_t cursorX = 0;         // last pointer position (about window: its client coords)
+    std::int32_t cursorX = 0;         // last pointer position, screen coordinates
     std::int32_t cursorY = 0;
     std::int32_t dragOffsetX = 0;     // panelX - (cursorX + cursorGap) when a drag began, else 0
     std::int32_t dragOffsetY = 0;     // panelY - (cursorY + cursorGap) when a drag began, else 0
@@ -91,6 +93,8 @@ struct PickerState {
     // --- Mode flags: what the overlay window is being used for.
     std::uint8_t aboutActive = 0;     // overlay is the about window; hook and panel hold still
     std::uint8_t aboutPage = 0;       // 1 help page, 0 about page
+    std::int32_t aboutX = 0;          // the pointer on the about page as it last moved, page pixels
+    std::int32_t aboutY = 0;
     std::int32_t captureState = 0;    // region capture: 0 idle, 1 crosshair, 2 dragging
     std::uint8_t mixerActive = 0;     // the colour mixer is on; overlay is the mixer surface
     std::uint8_t mixerPicking = 0;    // left button held on the mixer surface (tolerance drag)
@@ -133,4 +137,4 @@ inline std::int32_t panelUnits(std::int32_t v, std::int32_t scale) {
 inline std::int32_t panelWindowWidth(const PickerState& s) { return s.panelWidth * s.scale; }
 inline std::int32_t panelWindowHeight(const PickerState& s) { return s.panelHeight * s.scale; }
 
-extern PickerState picker;
+extern PickerState picker;  // the program's own, in app/main_win.cpp

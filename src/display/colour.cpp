@@ -38,9 +38,9 @@ Colour SampleMean::mean() const {
 
 std::int32_t sampleRadius(std::int32_t sample) { return sample == 1 || sample == 2 ? sample : 0; }
 
-Colour applyPaletteFilter(Colour colour) {
+Colour applyPaletteFilter(Colour colour, std::int32_t filter) {
     const std::uint32_t r = redOf(colour), g = greenOf(colour), b = blueOf(colour);
-    switch (picker.paletteFilter) {
+    switch (filter) {
         case 0:
             return colour;
         case 1:

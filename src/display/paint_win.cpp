@@ -34,6 +34,9 @@ struct PanelPicture {
 };
 PanelPicture panelPicture;
 
+// The readouts' text, formatted on every repaint.
+TextBuffer readoutText;
+
 bool ensureGrab(HDC screen, int side) {
     if (grab.dib && grab.side >= side) return true;
     releaseMagnifierGrab();
@@ -103,7 +106,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
                 const Colour pixel = on.read(screen, x, y);
                 if (sampled(x, y, radius)) mean.add(pixel);
                 const int px = picker.magnifierLeft + column * size, py = picker.magnifierTop + row * size;
-                fillSolid(dc, cellColour(applyPaletteFilter(pixel)), px, py, px + size, py + size);
+                fillSolid(dc, cellColour(applyPaletteFilter(pixel, picker.paletteFilter)), px, py, px + size, py + size);
             }
         return radius ? mean.mean() : GetPixel(screen, picker.cursorX, picker.cursorY);
     }
@@ -121,7 +124,7 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
             const Colour pixel = on.has(x, y) ? swapRedBlue(line[column]) : kInvalidColour;
             if (x == picker.cursorX && y == picker.cursorY) under = pixel;
             if (sampled(x, y, radius)) mean.add(pixel);
-            line[column] = swapRedBlue(cellColour(applyPaletteFilter(pixel)));
+            line[column] = swapRedBlue(cellColour(applyPaletteFilter(pixel, picker.paletteFilter)));
         }
     }
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
@@ -174,9 +177,9 @@ void paintPreview(HDC dc) {
 }
 
 void drawReadoutLine(HDC dc, const char* label, std::int32_t value, int x, int y, int width) {
-    sharedText.assign(label);
-    sharedText.appendInt(value, picker.readoutRadix);
-    drawField(dc, x, y, sharedText.data, width, 2);
+    readoutText.assign(label);
+    readoutText.appendInt(value, picker.readoutRadix);
+    drawField(dc, x, y, readoutText.data, width, 2);
 }
 
 void paintValues(HDC dc, const ReadoutSource& source) {
@@ -200,9 +203,9 @@ void paintValues(HDC dc, const ReadoutSource& source) {
     }
 
     if (picker.showCoordinates) {
-        buildCoordinatesLine(sharedText, picker.cursorX, picker.cursorY, source.dragging,
+        buildCoordinatesLine(readoutText, picker.cursorX, picker.cursorY, source.dragging,
                              source.band.right - source.band.left, source.band.bottom - source.band.top);
-        drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, sharedText.data);
+        drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, readoutText.data);
     }
 
     if (picker.contrast) {
@@ -211,8 +214,8 @@ void paintValues(HDC dc, const ReadoutSource& source) {
         const Colour reference = picker.recentCount > 0 ? picker.recent[0] : 0x00FFFFFFu;
         fillSolid(dc, reference, picker.magnifierLeft + 1, picker.contrastTop + 1,
                   picker.magnifierLeft + picker.swatchSize, picker.contrastTop + picker.swatchSize);
-        buildContrastLine(sharedText, colour & 0x00FFFFFFu, reference);
-        drawStringWithSigns(dc, picker.magnifierLeft + 12, picker.contrastTop + 2, sharedText.data);
+        buildContrastLine(readoutText, colour & 0x00FFFFFFu, reference);
+        drawStringWithSigns(dc, picker.magnifierLeft + 12, picker.contrastTop + 2, readoutText.data);
     }
 
     if (picker.showHsv) {
@@ -303,9 +306,9 @@ void paintFrame(HDC dc) {
         outlineRect(dc, {picker.magnifierLeft, picker.contrastTop, picker.magnifierLeft + picker.swatchSize,
                          picker.contrastTop + picker.swatchSize});
     if (picker.paletteFilter != 0) {
-        sharedText.assign(filterName(picker.paletteFilter));
+        readoutText.assign(filterName(picker.paletteFilter));
         fillBackground(dc, kFilterStrip, 1, 1, picker.panelWidth - 2, 9);
-        drawString(dc, 3, 2, sharedText.data);
+        drawString(dc, 3, 2, readoutText.data);
     }
     drawBorder(dc);
     if (picker.frozen) return;
@@ -351,7 +354,7 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
                     mean.add(on.read(screen, x, y));
             under = mean.mean();
         }
-        picker.currentColour = source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under);
+        showColour(picker, source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under, picker.paletteFilter));
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);

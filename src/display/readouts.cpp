@@ -47,3 +47,5 @@ std::int32_t magnifierCells(const PickerState& s) {
     if (n <= 0 || s.cellSize <= 0 || s.magnifierSize <= 0) return 0;
     return static_cast<std::int32_t>(std::min<std::int64_t>(n, s.magnifierSize / s.cellSize));
 }
+
+void showColour(PickerState& s, Colour c) { s.currentColour = c; }

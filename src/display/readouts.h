@@ -25,6 +25,10 @@ std::int32_t blockOnMonitors(const Rect* monitors, std::int32_t count, const Rec
 // Whether screen pixel (x, y) lies in one of the parts.
 bool onMonitors(const BlockPart* parts, std::int32_t count, std::int32_t x, std::int32_t y);
 
+// The colour the readouts show, and a copy takes: the painter's reading under the pointer, or
+// the mixer's mix while a slider is dragged.
+void showColour(PickerState& s, Colour c);
+
 // Cells per side of the cell-by-cell view: magnifiedPixels + sizeStep, but never more than the
 // magnifier square holds. An even count would otherwise paint one cell past the square.
 std::int32_t magnifierCells(const PickerState& s);

@@ -5,17 +5,10 @@
 
 #include <cstdint>
 
-#include "display/text_buffer.h"
-
 struct HDC__;
 
 class SliderControl {
 public:
-    SliderControl() = default;
-    virtual ~SliderControl() = default;
-    SliderControl(const SliderControl&) = delete;
-    SliderControl& operator=(const SliderControl&) = delete;
-
     // Places the slider and sets its range; value and thumb stay as they are.
     void setGeometry(std::int32_t x, std::int32_t y, std::int32_t length, std::int32_t maximum);
     // Stores the value unclamped and puts the thumb where it belongs on the line.
@@ -42,10 +35,6 @@ public:
     std::int32_t value = 0;    // current value
     std::int32_t scale = 200;  // value units per 100 pixels of thumb travel
     std::int32_t maximum = 0;  // largest value
-    TextBuffer text;           // scratch for the value text
     std::uint8_t showPercent = 0;  // paints its own ground box and a "%" after the value
     std::uint8_t dragging = 0;     // a drag of the thumb is under way
 };
-
-extern SliderControl toleranceSlider;
-extern SliderControl colorSliders[3];

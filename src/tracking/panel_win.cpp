@@ -85,6 +85,11 @@ void layoutPanel() {
     PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
 }
 
+void readPointer() {
+    POINT pointer = {};
+    if (GetCursorPos(&pointer)) pointerAt(picker, pointer.x, pointer.y);
+}
+
 Rect monitorAt(std::int32_t x, std::int32_t y) { return rectOf(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST)); }
 
 void readMonitors() {

@@ -44,6 +44,8 @@ void layoutPanel();
 // Moves the panel window where placement puts it, at the scale of the DPI of the monitor it
 // goes to.
 void placePanel();
+// The pointer where the system says it is, into the picker (the hook sees only its moves).
+void readPointer();
 // The full rectangle of the monitor at (x, y), or the nearest one.
 Rect monitorAt(std::int32_t x, std::int32_t y);
 // The primary monitor's size, each monitor's rectangle and the one they all span, into the

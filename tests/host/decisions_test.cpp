@@ -231,14 +231,14 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::LeftDown, 30, 40)),
               "MarkMatches(8405024,7) ShowSnapshot DrawSlider(3) DrawSlider DrawSlider(1) DrawSlider(2) =0")
         << "marked with the last tolerance, which then starts again from 0";
-    EXPECT_EQ((std::array{colorSliders[0].value, colorSliders[1].value, colorSliders[2].value, m.tolerance}),
+    EXPECT_EQ((std::array{m.colourSliders[0].value, m.colourSliders[1].value, m.colourSliders[2].value, m.tolerance}),
               (std::array{0x20, 0x40, 0x80, 0}));
-    EXPECT_EQ((std::array{toleranceSlider.x, toleranceSlider.y, toleranceSlider.length, std::int32_t{s.mixerPicking}}),
+    EXPECT_EQ((std::array{m.toleranceSlider.x, m.toleranceSlider.y, m.toleranceSlider.length, std::int32_t{s.mixerPicking}}),
               (std::array{30, 40, 100, 1}));
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::MouseMove, 30, 40)), "SetCursor(4)") << "no readouts while picking";
     std::tie(s.cursorX, s.cursorY) = std::tuple{-1280 + 30 + 45, -100 + 41};  // 45 pixels right, an odd row
     EXPECT_EQ(show(mixerPointerMove(s, m)), "DrawSlider(3)");
-    EXPECT_EQ((std::array{toleranceSlider.value, m.tolerance, m.mixerDirty}), (std::array{46, 15, 1}));
+    EXPECT_EQ((std::array{m.toleranceSlider.value, m.tolerance, m.mixerDirty}), (std::array{46, 15, 1}));
     for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "") << tick;
     EXPECT_EQ(show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)), "MarkMatches(8405024,15,1) ShowSnapshot DrawSlider(3)");
     EXPECT_EQ(m.mixerDirty, 0);
@@ -249,12 +249,12 @@ TEST(Decisions, MixerFromThePickToLeaving) {
 
     // The red slider's thumb (0x20 of 255 on 128 pixels) is at x 15 + 16 on row 64: a press
     // there drags it, not the panel.
-    EXPECT_FALSE(mixerSliderPress(s, 100, 64));
-    EXPECT_TRUE(mixerSliderPress(s, 31, 66));
+    EXPECT_FALSE(mixerSliderPress(s, m, 100, 64));
+    EXPECT_TRUE(mixerSliderPress(s, m, 31, 66));
     s.scale = 2;  // at 192 DPI the same thumb lies twice as far into the window
-    EXPECT_EQ((std::array{mixerSliderPress(s, 31, 66), mixerSliderPress(s, 62, 132)}), (std::array{false, true}));
+    EXPECT_EQ((std::array{mixerSliderPress(s, m, 31, 66), mixerSliderPress(s, m, 62, 132)}), (std::array{false, true}));
     s.scale = 1;
-    EXPECT_EQ(show(mixerPanelMove(s, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
+    EXPECT_EQ(show(mixerPanelMove(s, m, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
     EXPECT_EQ(s.currentColour, 0x008040C7u) << "the preview shows the mix";
     // The drag goes on off the panel, where only the hook sees the pointer: a fast move right
     // takes the slider to its end. It counts as a change.
@@ -298,7 +298,7 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.aboutPage, s.aboutActive, s.cursorX, s.cursorY) = std::tuple{r.page, 1, r.x, r.y};
+        std::tie(s.aboutPage, s.aboutActive, s.aboutX, s.aboutY) = std::tuple{r.page, 1, r.x, r.y};
         // A press is judged where the pointer last moved, not at the point the press gives.
         const bool move = r.message == wm::MouseMove;
         EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.fx) << r.message << " " << r.x;
@@ -411,6 +411,7 @@ TEST(Decisions, PanelMessages) {
         {Normal, wm::DpiChanged, 0x00C000C0, 0, "Layout =0"},
         {Mixer, wm::MouseMove, 0, 0, "Post:READOUT(0,1)"},
     };
+    MixerState mixer;
     for (const Row& r : rows) {
         PickerState s;
         std::tie(s.show, s.frozen, s.captureState, s.placementAsked) = std::tuple{r.mode != Hidden, r.mode == Frozen,
@@ -418,7 +419,7 @@ TEST(Decisions, PanelMessages) {
         s.aboutActive = r.mode == About;
         s.mixerActive = r.mode == Mixer;
         std::tie(s.stepAsked, s.cursorX, s.cursorY) = std::tuple{1, 7, 8};
-        EXPECT_EQ(show(panelDecision(s, {r.message, r.wParam, r.lParam, 0, 0})), r.effects) << r.mode << " "
+        EXPECT_EQ(show(panelDecision(s, mixer, {r.message, r.wParam, r.lParam, 0, 0})), r.effects) << r.mode << " "
             << r.message;
         EXPECT_EQ(s.placementAsked, r.message != UM_PLACE) << "a placement done may be asked for again";
         EXPECT_EQ(s.stepAsked, r.message != UM_STEP);
@@ -426,8 +427,8 @@ TEST(Decisions, PanelMessages) {
     // A press grabs the panel at its own point; the release lets go. A frozen panel thaws.
     PickerState s;
     std::tie(s.panelX, s.panelY, s.cursorGap, s.frozen) = std::tuple{300, 200, 10, 1};
-    panelDecision(s, {wm::LeftDown, 0, 0, 30, 20});
+    panelDecision(s, mixer, {wm::LeftDown, 0, 0, 30, 20});
     EXPECT_EQ((std::array{s.draggingPanel, s.dragOffsetX, s.dragOffsetY, s.frozen}), (std::array{1, -40, -30, 0}));
-    panelDecision(s, {wm::LeftUp, 0, 0, 0, 0});
+    panelDecision(s, mixer, {wm::LeftUp, 0, 0, 0, 0});
     EXPECT_EQ(s.draggingPanel, 0);
 }

@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/popup_position.h"
 #include "app/settings.h"
 #include "capture/capture.h"
 #include "display/colour.h"
@@ -64,11 +63,8 @@ TEST(Colour, PaletteFilters) {
         {0, 0x12345678, 0x12345678},  // only no filter keeps the top byte (the invalid-pixel marker)
         {3, 0xFFFFFFFF, 0},
     };
-    for (const Case& c : cases) {
-        picker.paletteFilter = c.filter;
-        EXPECT_EQ(applyPaletteFilter(c.in), c.out) << "filter " << c.filter << " of " << std::hex << c.in;
-    }
-    picker.paletteFilter = 0;
+    for (const Case& c : cases)
+        EXPECT_EQ(applyPaletteFilter(c.in, c.filter), c.out) << "filter " << c.filter << " of " << std::hex << c.in;
 }
 
 // Per channel, halves up; pixels off the screen are left out of the mean.
@@ -209,18 +205,6 @@ TEST(Settings, StoredNumbersSaturateAndStoredFlagsLoadAsOnOrOff) {
     applyLoadedSettings(s);
     EXPECT_EQ((std::array{s.hexReadouts, s.pinned, s.draggingPanel, s.cellSize, s.readoutRadix, s.sizeStep}),
               (std::array{1, 1, 0, 5, 16, 0})) << "a magnifier too small is made the start-up size";
-}
-
-// The panel's menu opens beside the panel, never over it: left when there is room, else right.
-TEST(PopupPosition, PanelMenuBesideThePanel) {
-    std::tie(picker.panelWidth, picker.screenHeight) = std::tuple{125, 768};
-    for (auto [xokna, measured, width, x] : {std::tuple{500, true, 131, 364},
-                                             std::tuple{100, true, 131, 225},
-                                             std::tuple{500, false, 150, 625}}) {
-        picker.panelX = xokna;
-        EXPECT_EQ(panelPopupPosition(measured, width).x, x) << xokna;
-    }
-    picker = PickerState{};
 }
 
 // Dragged any way, the copy is the band's inside; a band with no pixels inside copies nothing.
