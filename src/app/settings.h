@@ -4,7 +4,6 @@
 // `contrast` and `keys`, which older versions ignore.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -48,11 +47,6 @@ extern const ChoiceEntry kChoiceSettings[4];
 
 // One digit below choices ("0" to "7" for eight); anything else is 0, the default.
 std::int32_t parseStoredChoice(const char* text, std::int32_t choices);
-
-// `recent`: up to ten colours of six hexadecimal digits, red first, joined by commas, newest
-// first ("FF8000,000000"). Entries that are not six digits, and repeats, are skipped.
-void parseRecentColours(const char* text, PickerState& state);
-std::size_t recentColoursText(const PickerState& state, char* out, std::size_t size);
 
 // Makes freshly loaded settings safe to run with (on/off settings 0 or 1, no drag under way,
 // a usable magnifier), derives cellSize and readoutRadix, and returns the menu commands to

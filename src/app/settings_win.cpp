@@ -8,6 +8,7 @@
 
 #include "app/app_win.h"
 #include "app/settings.h"
+#include "copy/recent.h"
 #include "display/text_buffer.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "app/handover.h"
 #include "app/panel.h"
 #include "capture/capture_win.h"
+#include "copy/clipboard_win.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
 #include "display/paint_win.h"
@@ -109,7 +110,7 @@ void carryOutOne(const Effect& e) {
     case Fx::PaintFrame: paintFrame(PanelCanvas(ScopedGetDC(picker.panelHwnd))); break;
     case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0, e.b != 0); break;
     case Fx::MovePointer: movePointer(e.a, e.b); break;
-    case Fx::CopyText: copyColorText(); break;
+    case Fx::CopyText: copyColourText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
     case Fx::CopyRecent: copyRecentColour(e.a); break;
     case Fx::SavePalette: {

@@ -64,14 +64,11 @@ CapturePaint capturePaint(const PickerState& s, CaptureState& c);
 // and top <= bottom, whichever way the band was dragged.
 Rect bandRect(std::int32_t startX, std::int32_t startY, std::int32_t x, std::int32_t y);
 
-// 0 when the band has no width or no height, else width + height.
-std::int32_t captureSize(std::int32_t width, std::int32_t height);
-
 // The pixels strictly inside the band, the band's own lines left out: a 5 x 6 band has
 // 4 x 5 of them.
 Rect bandInside(const Rect& band);
 
-// Whether a release copies: the size test (above 10), and an inside with pixels in it. A
-// band 1 pixel wide passes the size test but has nothing inside; copying it would empty
-// the clipboard for a bitmap of no pixels.
+// Whether a release copies: a band whose width and height add up to more than 10, with pixels
+// inside it. A band 1 pixel wide passes the size test but has nothing inside; copying it would
+// empty the clipboard for a bitmap of no pixels.
 bool bandCopies(const Rect& band);

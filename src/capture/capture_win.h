@@ -1,4 +1,4 @@
-// Region capture on the overlay window, and the two clipboard copies.
+// Region capture on the overlay window, and the copy of its band.
 #pragma once
 
 #include <windows.h>
@@ -18,9 +18,5 @@ void cutBand(const Rect& r);  // queues the bitmap for the panel, which copies i
 void releasePicture();
 void paintCaptureOverlay(HDC dc);
 
-// The panel window's side of the copies, run from its message loop, never from the hook.
-// The colour text in the chosen format; a copy that the clipboard takes goes to the top of
-// the recent colours.
-void copyColorText();
-void copyRecentColour(std::int32_t index);
+// The band's bitmap to the clipboard: the panel's side, run from its message loop.
 void copyCaptureBitmap();

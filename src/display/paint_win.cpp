@@ -106,7 +106,8 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
                 const Colour pixel = on.read(screen, x, y);
                 if (sampled(x, y, radius)) mean.add(pixel);
                 const int px = picker.magnifierLeft + column * size, py = picker.magnifierTop + row * size;
-                fillSolid(dc, cellColour(applyPaletteFilter(pixel, picker.paletteFilter)), px, py, px + size, py + size);
+                const Colour cell = cellColour(applyPaletteFilter(pixel, picker.paletteFilter));
+                fillSolid(dc, cell, px, py, px + size, py + size);
             }
         return radius ? mean.mean() : GetPixel(screen, picker.cursorX, picker.cursorY);
     }
@@ -354,7 +355,8 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
                     mean.add(on.read(screen, x, y));
             under = mean.mean();
         }
-        showColour(picker, source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under, picker.paletteFilter));
+        const Colour shown = source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under, picker.paletteFilter);
+        showColour(picker, shown);
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);

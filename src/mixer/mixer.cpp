@@ -161,7 +161,7 @@ bool mixerSliderPress(const PickerState& s, MixerState& m, std::int32_t x, std::
     placeColourSliders(s, m);
     bool onThumb = false;
     for (SliderControl& slider : m.colourSliders)
-        onThumb = slider.hitTest(panelUnits(x, s.scale), panelUnits(y, s.scale)) || onThumb;
+        onThumb = slider.pressAt(panelUnits(x, s.scale), panelUnits(y, s.scale)) || onThumb;
     return onThumb;
 }
 

@@ -23,7 +23,7 @@ void SliderControl::setValue(std::int32_t newValue) {
     thumb = static_cast<std::int32_t>(t);
 }
 
-bool SliderControl::hitTest(std::int32_t px, std::int32_t py) {
+bool SliderControl::pressAt(std::int32_t px, std::int32_t py) {
     dragging = std::abs(px - (x + thumb)) < 8 && std::abs(py - (y + 4)) < 6;
     return dragging != 0;
 }

@@ -14,8 +14,9 @@ public:
     // Stores the value unclamped and puts the thumb where it belongs on the line.
     void setValue(std::int32_t value);
     std::int32_t getValue() const { return value; }
-    // Starts a drag when the point is on the thumb; a miss ends one.
-    bool hitTest(std::int32_t px, std::int32_t py);
+    // A press at the point: starts a drag when it is on the thumb, ends one when it misses;
+    // whether it was on the thumb.
+    bool pressAt(std::int32_t px, std::int32_t py);
     std::int32_t endDrag();
     // While dragging: the thumb to the pointer, the value from it (plus the pointer row's
     // parity, which reaches the values between two thumb positions), both clamped together at

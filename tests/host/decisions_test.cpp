@@ -9,7 +9,7 @@
 #include "app/about.h"
 #include "app/panel.h"
 #include "capture/capture.h"
-#include "capture/colour_text.h"
+#include "copy/formats.h"
 #include "core/commands.h"
 #include "core/messages.h"
 #include "mixer/mixer.h"

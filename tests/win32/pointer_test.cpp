@@ -1,7 +1,7 @@
 // The mouse hook installed and driven with event records and modifier states against real
 // windows, and the capture's copies and lines against the real clipboard and screen.
 #include "capture/capture_win.h"
-#include "capture/colour_text.h"
+#include "copy/formats.h"
 #include "win32_fixture.h"
 
 namespace {

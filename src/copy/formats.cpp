@@ -1,4 +1,4 @@
-#include "capture/colour_text.h"
+#include "copy/formats.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,17 +94,4 @@ std::size_t colourText(Colour c, std::int32_t format, bool hexadecimal, char* ou
         return written(std::snprintf(out, size, "%s%s", hexadecimal ? "#" : "", shown), size);
     }
     }
-}
-
-void rememberColour(PickerState& s, Colour c) {
-    c &= 0xFFFFFFu;
-    std::int32_t n = std::clamp(s.recentCount, 0, kRecentColours);
-    Colour* found = std::find(s.recent, s.recent + n, c);
-    if (found == s.recent + n) {
-        n = std::min(n + 1, kRecentColours);  // a full list drops its oldest
-        found = s.recent + n - 1;
-    }
-    std::move_backward(s.recent, found, found + 1);
-    s.recent[0] = c;
-    s.recentCount = n;
 }

@@ -1,11 +1,11 @@
-#include "capture/palette_file.h"
+#include "copy/palette_file.h"
 
 #include <bit>
 #include <cstdio>
 #include <cwctype>
 #include <string_view>
 
-#include "capture/colour_text.h"
+#include "copy/formats.h"
 #include "core/colour_maths.h"
 
 namespace {
