@@ -16,20 +16,16 @@
 // Runs the whole program: start-up, the message loop and shutdown. Returns the exit code.
 int runTintspot(HINSTANCE instance);
 
-// Start-up pieces, in the order the program runs them; the Win32 tests and benchmarks call
-// them singly.
-bool refuseSecondInstance();  // shows the message box and ends the process when another runs
 // Window classes, both windows, the menu, screen sizes, bitmaps and cursors, the hook's
-// handler; false when a window cannot be made.
+// handler: the start-up up to the message loop, which the Win32 tests and benchmarks run too;
+// false when a window cannot be made.
 bool createWindowsAndResources(HINSTANCE instance);
-void releaseResources();  // the shutdown order for what the above made
-// The monitors' sizes, and the about window's place from them.
+// The monitors' sizes, and the magnifier and the about window's place fitted to them.
 void readScreen();
 
-// Adds the tray icon; at start-up, and again whenever the taskbar is created anew (Explorer
-// restarted), which removes every icon. removeTrayIcon gives the result of the shell's call.
+// Adds the tray icon, known to the shell as kTrayIconId of the panel; at start-up, and again
+// whenever the taskbar is created anew (Explorer restarted), which removes every icon.
 void addTrayIcon();
-bool removeTrayIcon();
 
 LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

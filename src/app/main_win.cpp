@@ -100,7 +100,7 @@ bool onKey(const KeyEvent& event) { return swallowed(keyDecision(picker, event))
 
 // Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
 // its own copy).
-BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
+void trayIcon(DWORD action, HICON icon, const char* tip) {
     NOTIFYICONDATAA record = {};
     // The record as first defined, 88 bytes: no later extension is used.
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -110,9 +110,37 @@ BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
     record.uCallbackMessage = UM_TRAY;
     record.hIcon = icon;
     if (tip) lstrcpynA(record.szTip, tip, 64);
-    const BOOL result = Shell_NotifyIconA(action, &record);
+    Shell_NotifyIconA(action, &record);
     if (icon) DestroyIcon(icon);
-    return result;
+}
+
+// Ends this process, with a message box, when another copy runs.
+void refuseSecondInstance() {
+    // The mapping is never closed: the name stays taken for the life of the process.
+    HANDLE guard = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, "VuvOro");
+    if (guard != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        MessageBoxA(nullptr, "Application is running.", kAppTitle, MB_OK);
+        ExitProcess(1);
+    }
+}
+
+// What createWindowsAndResources made, in the order of shutdown.
+void releaseResources() {
+    // The device contexts go first, so that no bitmap is still selected when deleted.
+    DeleteDC(picker.glyphDC);
+    DeleteDC(picker.skinDC);
+    DeleteObject(picker.glyphBitmap);
+    DeleteObject(picker.skinBitmap);
+    trayIcon(NIM_DELETE, nullptr, nullptr);
+    DestroyMenu(picker.appMenu);
+    releaseRecentSwatches();  // once the menu that showed them is gone
+    DestroyCursor(picker.linkCursor);
+    DestroyCursor(picker.pickCursor);
+    DestroyCursor(picker.selectCursor);
+    DestroyCursor(picker.toleranceCursor);
+    releaseMagnifierGrab();
+    releasePanelPicture();
+    DestroyWindow(ownerHwnd);
 }
 
 }  // namespace
@@ -132,16 +160,6 @@ void readScreen() {
     placeAboutOnScreen();
 }
 
-bool refuseSecondInstance() {
-    // The mapping is never closed: the name stays taken for the life of the process.
-    HANDLE guard = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, "VuvOro");
-    if (guard != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
-        MessageBoxA(nullptr, "Application is running.", kAppTitle, MB_OK);
-        ExitProcess(1);
-    }
-    return false;
-}
-
 bool createWindowsAndResources(HINSTANCE instance) {
     registerWindowClasses(instance);
     if (!createWindows(instance)) return false;
@@ -151,31 +169,11 @@ bool createWindowsAndResources(HINSTANCE instance) {
     return true;
 }
 
-void releaseResources() {
-    // The device contexts go first, so that no bitmap is still selected when deleted.
-    DeleteDC(picker.glyphDC);
-    DeleteDC(picker.skinDC);
-    DeleteObject(picker.glyphBitmap);
-    DeleteObject(picker.skinBitmap);
-    removeTrayIcon();
-    DestroyMenu(picker.appMenu);
-    releaseRecentSwatches();  // once the menu that showed them is gone
-    DestroyCursor(picker.linkCursor);
-    DestroyCursor(picker.pickCursor);
-    DestroyCursor(picker.selectCursor);
-    DestroyCursor(picker.toleranceCursor);
-    releaseMagnifierGrab();
-    releasePanelPicture();
-    DestroyWindow(ownerHwnd);
-}
-
 void addTrayIcon() {
     // A private copy of the icon: trayIcon destroys what it is given.
     HICON icon = static_cast<HICON>(LoadImageA(picker.appInstance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, 0));
     trayIcon(NIM_ADD, icon, kAppTitle);
 }
-
-bool removeTrayIcon() { return trayIcon(NIM_DELETE, nullptr, nullptr) != FALSE; }
 
 int runTintspot(HINSTANCE instance) {
     refuseSecondInstance();

@@ -28,9 +28,6 @@ public:
     std::int32_t capacity = 0;  // usable size of the block in bytes
     std::int32_t length = 0;    // characters held, not counting the terminator
     char* data = nullptr;       // the block; data[length] is always 0
-
-private:
-    char emptyText[1] = {0};  // stands in for the block when the first allocation failed
 };
 
 // Writes value in radix (2 to 36) into out, zero-terminated; returns the digit count.

@@ -17,11 +17,11 @@ public:
     // A press at the point: starts a drag when it is on the thumb, ends one when it misses;
     // whether it was on the thumb.
     bool pressAt(std::int32_t px, std::int32_t py);
-    std::int32_t endDrag();
+    void endDrag();
     // While dragging: the thumb to the pointer, the value from it (plus the pointer row's
     // parity, which reaches the values between two thumb positions), both clamped together at
-    // the ends. Returns whether the thumb moved.
-    bool moveThumb(std::int32_t px, std::int32_t py);
+    // the ends.
+    void moveThumb(std::int32_t px, std::int32_t py);
     // The Win32 side. Draws the line, the thumb and the value text in the readouts' radix, or
     // erases the thumb last drawn in the panel's ground colour (visible false); redraw does
     // both, so the thumb moves. The context must be a Win32 HDC.

@@ -49,19 +49,18 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, RECT* r, LPARAM) {
 
 }  // namespace
 
-bool showPanel() {
+void showPanel() {
     picker.frozen = 0;
     // Shown without activation: whatever the user types into keeps the keyboard.
     ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(picker.panelHwnd);
     picker.show = 1;
-    if (!installHook()) return false;
+    if (!installHook()) return;
     // A panel pinned somewhere no longer reachable (another screen size, a drag past the
     // edge) follows the pointer again.
     if (picker.pinned == 1 &&
         !pointInRect(keepInsideRect(picker, monitorAt(picker.panelX, picker.panelY)), picker.panelX, picker.panelY))
         picker.pinned = 0;
-    return true;
 }
 
 void hidePanel() {

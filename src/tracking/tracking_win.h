@@ -8,8 +8,8 @@
 #include "tracking/keys.h"
 
 // Showing the panel installs the hook and starts a timer on the panel that installs it anew
-// if the system drops it (watchHook, on each tick). True when the hook is installed.
-bool showPanel();
+// if the system drops it (watchHook, on each tick).
+void showPanel();
 void hidePanel();
 void applyPanelVisibility();
 void watchHook();

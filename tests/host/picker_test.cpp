@@ -156,7 +156,7 @@ TEST(Placement, FollowingSnapsWithinSevenPixelsAndFlipsPastTheFarEdge) {
     }
     // Too large for either side of the pointer: it flips only as far as the screen's edges.
     PickerState s = at(500, 400, 602, 565);
-    EXPECT_EQ(xy(computePanelPosition(s)), (std::array{0, 0}));
+    EXPECT_EQ(xy(computePanelPosition(s, screen)), (std::array{0, 0}));
     // A pin holds anywhere on its monitor, 20 pixels over its edges at most, in window pixels.
     s = at(0, 0);
     EXPECT_TRUE(pointInRect(keepInsideRect(s, right), 1718, -20));
@@ -178,7 +178,8 @@ TEST(Placement, ADragKeepsThePointGrabbedAtThePressUnderThePointerAndSnapsButNev
                                     std::array{24, 33, 0, 0},
                                     std::array{970, 830, 950, 800}}) {
             std::tie(s.cursorX, s.cursorY) = std::tuple{cx, cy};
-            EXPECT_EQ(xy(computePanelPosition(s)), (std::array{x, y})) << cx << "," << cy << " at " << scale;
+            EXPECT_EQ(xy(computePanelPosition(s, {0, 0, 1024, 768})), (std::array{x, y}))
+                << cx << "," << cy << " at " << scale;
         }
     }
     PickerState s = at(0, 0);  // a stored corner far away: the offsets saturate instead of wrapping
