@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/app_win.h"
+#include "app/handover.h"
+#include "capture/capture_win.h"
 #include "core/commands.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
@@ -61,6 +63,7 @@ Steps entrySteps, plainSteps;
 
 const char* effectName(Fx what) {
     switch (what) {
+    case Fx::StopPictureTimer: return "the picture timer stopped";
     case Fx::GrabScreen: return "the screen copied into the 5-5-5 snapshot";
     case Fx::ShowMixerOverlay: return "the overlay shown, its first paint";
     case Fx::ShowPanel: return "the panel shown, the hook installed";
@@ -90,7 +93,7 @@ double enter(bool steps) {
         }
         double at = microseconds();
         entrySteps.add("the wait for the panel to go (the timer)", at - start);
-        for (const Effect& e : mixerDecision(Effect{Fx::MixerHoldScreen})) {
+        for (const Effect& e : decideHandOvers(picker, capture, mixer, Effects().add(Fx::MixerHoldScreen))) {
             carryOut(Effects().add(e.what, e.a, e.b, e.c, e.d));
             GdiFlush();
             entrySteps.add(effectName(e.what), microseconds() - at);

@@ -38,12 +38,12 @@ Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int3
         // The page's own pixels: the window shows each as scale x scale.
         x /= s.aboutScale;
         y /= s.aboutScale;
-        s.cursorX = x;
-        s.cursorY = y;
+        s.aboutX = x;
+        s.aboutY = y;
         return fx.add(Fx::SetCursor, overAboutLink(s.aboutPage, x, y) ? LinkShape : ArrowShape);
     case wm::LeftDown:
     case wm::RightDown: {
-        const AboutPress press = aboutPress(s.aboutPage, s.cursorX, s.cursorY);
+        const AboutPress press = aboutPress(s.aboutPage, s.aboutX, s.aboutY);
         if (press.site) fx.post(UM_SITE);
         if (press.mail) fx.post(UM_MAIL);
         if (press.toggle) {
@@ -51,11 +51,22 @@ Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int3
             return fx.add(Fx::PaintAbout, 1);
         }
         s.aboutActive = 0;
-        // While the window was open the pointer was tracked in its client coordinates.
+        // While the window was open the hook held still: placed where the pointer now is.
         return fx.add(Fx::CloseAbout).add(Fx::PointerToState).add(Fx::Layout).add(Fx::ApplyVisibility);
     }
     default: return fx;
     }
+}
+
+Effects& openHelp(PickerState& s, Effects& fx) {
+    s.aboutActive = 1;
+    s.aboutPage = 1;
+    return fx.add(Fx::OpenAbout);
+}
+
+Effects& closeAbout(PickerState& s, Effects& fx) {
+    s.aboutActive = 0;
+    return fx.add(Fx::CloseAbout);
 }
 
 AboutPress aboutPress(std::uint8_t page, std::int32_t x, std::int32_t y) {

@@ -19,6 +19,11 @@ void placeAboutWindow(PickerState& s, const Rect& workArea, std::int32_t frameWi
 // else closes the window, the panel placed beside where the pointer really is.
 Effects aboutMessage(PickerState& s, unsigned message, std::int32_t x, std::int32_t y);
 
+// "Помощь": the about window opens on the help page (a mode that holds the overlay is ended
+// first, by the caller). closeAbout: it goes without placing the panel (the session ends).
+Effects& openHelp(PickerState& s, Effects& fx);
+Effects& closeAbout(PickerState& s, Effects& fx);
+
 // What a press at (x, y) of the about window's client area does on the page shown (1 the
 // help page, 0 the about page): the links post the web and mail requests (a point on the
 // row the two share posts both), the right-hand button flips the page, anything else closes.

@@ -10,30 +10,27 @@
 #include <vector>
 
 #include "core/effects.h"
+#include "core/picker_state.h"
 #include "version.h"
 
 // Runs the whole program: start-up, the message loop and shutdown. Returns the exit code.
 int runTintspot(HINSTANCE instance);
 
-// Start-up pieces, in the order the program runs them; the Win32 tests and benchmarks call
-// them singly.
-bool refuseSecondInstance();  // shows the message box and ends the process when another runs
 // Window classes, both windows, the menu, screen sizes, bitmaps and cursors, the hook's
-// handler; false when a window cannot be made.
+// handler: the start-up up to the message loop, which the Win32 tests and benchmarks run too;
+// false when a window cannot be made.
 bool createWindowsAndResources(HINSTANCE instance);
-void releaseResources();  // the shutdown order for what the above made
-// The monitors' sizes, and the about window's place from them.
+// The monitors' sizes, and the magnifier and the about window's place fitted to them.
 void readScreen();
 
-// Adds the tray icon; at start-up, and again whenever the taskbar is created anew (Explorer
-// restarted), which removes every icon. removeTrayIcon gives the result of the shell's call.
+// Adds the tray icon, known to the shell as kTrayIconId of the panel; at start-up, and again
+// whenever the taskbar is created anew (Explorer restarted), which removes every icon.
 void addTrayIcon();
-bool removeTrayIcon();
 
 LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Carries out effects in order.
+// Decides the effects' hand-overs (app/handover.h), then carries out the platform work in order.
 void carryOut(const Effects& effects);
 
 // The overlay hidden at (-1, -1), 1 x 1, when no use holds it.
@@ -61,7 +58,7 @@ struct ModalScope {
 };
 
 void loadSettings();
-void saveSettings();
+void saveSettings(const PickerState& s = picker);
 // At exit: the panel hidden and its hook removed, then release (the resources, when the
 // program goes on to end normally), then the settings stored with `show` as it was.
 void storeSettingsAtExit(void (*release)() = nullptr);

@@ -2,6 +2,7 @@
 // resources every other part draws with, the tray icon, the one message loop and the
 // orderly shutdown that stores the settings.
 #include "app/app_win.h"
+#include "app/settings.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
 #include "display/paint_win.h"
@@ -9,6 +10,8 @@
 #include "resource_ids.h"
 #include "tracking/gestures.h"
 #include "tracking/tracking_win.h"
+
+PickerState picker;
 
 namespace {
 
@@ -97,7 +100,7 @@ bool onKey(const KeyEvent& event) { return swallowed(keyDecision(picker, event))
 
 // Fills the tray record, calls Shell_NotifyIconA and gives back the icon (the shell keeps
 // its own copy).
-BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
+void trayIcon(DWORD action, HICON icon, const char* tip) {
     NOTIFYICONDATAA record = {};
     // The record as first defined, 88 bytes: no later extension is used.
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -107,53 +110,28 @@ BOOL trayIcon(DWORD action, HICON icon, const char* tip) {
     record.uCallbackMessage = UM_TRAY;
     record.hIcon = icon;
     if (tip) lstrcpynA(record.szTip, tip, 64);
-    const BOOL result = Shell_NotifyIconA(action, &record);
+    Shell_NotifyIconA(action, &record);
     if (icon) DestroyIcon(icon);
-    return result;
 }
 
-}  // namespace
-
-void storeSettingsAtExit(void (*release)()) {
-    // The stored value says whether the panel was shown when the user chose exit.
-    const std::int32_t shown = picker.show;
-    hidePanel();
-    if (release) release();
-    picker.show = shown;
-    saveSettings();
-}
-
-void readScreen() {
-    readMonitors();
-    placeAboutOnScreen();
-}
-
-bool refuseSecondInstance() {
+// Ends this process, with a message box, when another copy runs.
+void refuseSecondInstance() {
     // The mapping is never closed: the name stays taken for the life of the process.
     HANDLE guard = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, "VuvOro");
     if (guard != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
         MessageBoxA(nullptr, "Application is running.", kAppTitle, MB_OK);
         ExitProcess(1);
     }
-    return false;
 }
 
-bool createWindowsAndResources(HINSTANCE instance) {
-    registerWindowClasses(instance);
-    if (!createWindows(instance)) return false;
-    loadResources(instance);
-    setPointerHandler(onPointer);
-    setKeyHandler(onKey);
-    return true;
-}
-
+// What createWindowsAndResources made, in the order of shutdown.
 void releaseResources() {
     // The device contexts go first, so that no bitmap is still selected when deleted.
     DeleteDC(picker.glyphDC);
     DeleteDC(picker.skinDC);
     DeleteObject(picker.glyphBitmap);
     DeleteObject(picker.skinBitmap);
-    removeTrayIcon();
+    trayIcon(NIM_DELETE, nullptr, nullptr);
     DestroyMenu(picker.appMenu);
     releaseRecentSwatches();  // once the menu that showed them is gone
     DestroyCursor(picker.linkCursor);
@@ -165,13 +143,37 @@ void releaseResources() {
     DestroyWindow(ownerHwnd);
 }
 
+}  // namespace
+
+void storeSettingsAtExit(void (*release)()) {
+    // The settings as they were when the user chose exit: the stored `show` says whether the
+    // panel was shown then.
+    const PickerState stored = picker;
+    hidePanel();
+    if (release) release();
+    saveSettings(stored);
+}
+
+void readScreen() {
+    readMonitors();
+    useUsableMagnifier(picker);  // a smaller screen may no longer hold the magnifier
+    placeAboutOnScreen();
+}
+
+bool createWindowsAndResources(HINSTANCE instance) {
+    registerWindowClasses(instance);
+    if (!createWindows(instance)) return false;
+    loadResources(instance);
+    setPointerHandler(onPointer);
+    setKeyHandler(onKey);
+    return true;
+}
+
 void addTrayIcon() {
     // A private copy of the icon: trayIcon destroys what it is given.
     HICON icon = static_cast<HICON>(LoadImageA(picker.appInstance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 0, 0, 0));
     trayIcon(NIM_ADD, icon, kAppTitle);
 }
-
-bool removeTrayIcon() { return trayIcon(NIM_DELETE, nullptr, nullptr) != FALSE; }
 
 int runTintspot(HINSTANCE instance) {
     refuseSecondInstance();
@@ -181,10 +183,7 @@ int runTintspot(HINSTANCE instance) {
 
     loadSettings();
     layoutPanel();
-    POINT pointer = {};
-    GetCursorPos(&pointer);
-    picker.cursorX = pointer.x;
-    picker.cursorY = pointer.y;
+    readPointer();
     placePanel();  // before the first show, so the panel never flashes at the origin
     if (picker.show) showPanel();
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "capture/palette_file.h"
+#include "copy/palette_file.h"
 #include "core/picker_state.h"
 #include "tracking/tracking_win.h"
 

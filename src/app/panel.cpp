@@ -1,11 +1,10 @@
 #include "app/panel.h"
 
-#include <initializer_list>
-
+#include "app/about.h"
+#include "app/settings.h"
 #include "core/commands.h"
 #include "core/messages.h"
-#include "mixer/mixer.h"
-#include "tracking/placement.h"
+#include "tracking/keys.h"
 
 namespace {
 
@@ -22,29 +21,12 @@ Effects& toggleShown(const PickerState& s, Effects& fx) {
     return endMode(s, fx, false).add(Fx::HidePanel);
 }
 
-// Checks one item of a choice group and unchecks the rest, in the group's order.
-void checkOneOf(Effects& fx, std::initializer_list<unsigned> group, unsigned chosen) {
-    for (unsigned id : group) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
-}
-
-Effects& checkInRange(Effects& fx, unsigned first, unsigned last, unsigned chosen) {
-    for (unsigned id = first; id <= last; ++id) fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), id == chosen);
-    return fx;
-}
-
-void toggle(Effects& fx, std::int32_t& field, unsigned command) {
-    field ^= 1;
-    fx.add(Fx::Layout).add(Fx::SetCheck, static_cast<std::int32_t>(command), field != 0);
-}
-
-Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
+Effects beginPanelDrag(PickerState& s, MixerState& mixer, std::int32_t x, std::int32_t y) {
     Effects fx;
-    s.draggingPanel = 1;
-    if (s.mixerActive && mixerSliderPress(s, x, y)) s.draggingPanel = 0;
+    const bool slider = s.mixerActive && mixerSliderPress(s, mixer, x, y);
     // From the press's own point on the panel: the hook's calls come before queued input, so
     // moves made just after the press may already have moved the pointer it last saw.
-    beginDragOffsets(s, s.panelX + x, s.panelY + y);
-    s.frozen = 0;
+    grabPanel(s, s.panelX + x, s.panelY + y, !slider);
     if (!s.mixerActive) fx.post(UM_FRAME).post(UM_READOUT);
     return fx;
 }
@@ -54,14 +36,7 @@ Effects beginPanelDrag(PickerState& s, std::int32_t x, std::int32_t y) {
 Effects commandDecision(PickerState& s, unsigned command) {
     using namespace cmd;
     Effects fx;
-    if (command >= CopyFormatFirst && command <= CopyFormatLast) {
-        s.copyFormat = static_cast<std::int32_t>(command - CopyFormatFirst);
-        return checkInRange(fx, CopyFormatFirst, CopyFormatLast, command);
-    }
-    if (command >= SampleFirst && command <= SampleLast) {
-        s.sample = static_cast<std::int32_t>(command - SampleFirst);
-        return checkInRange(fx, SampleFirst, SampleLast, command).add(Fx::Layout);
-    }
+    if (chooseSetting(s, command, fx)) return fx;
     if (command >= RecentFirst && command <= RecentLast) {
         const auto index = static_cast<std::int32_t>(command - RecentFirst);
         return index < s.recentCount ? fx.add(Fx::CopyRecent, index) : fx;
@@ -69,65 +44,29 @@ Effects commandDecision(PickerState& s, unsigned command) {
     switch (command) {
     case ShowHide: return toggleShown(s, fx);
     case Exit: return endMode(s, fx, true).add(Fx::Exit);
-    case PipetteMin:
-    case PipetteNormal:
-    case PipetteMax: {
-        // Screen pixels a side and panel pixels a cell, in the menu's order.
-        constexpr std::int32_t pixels[] = {15, 9, 7}, cells[] = {3, 5, 7};
-        s.magnifiedPixels = pixels[command - PipetteMin];
-        s.cellSize = cells[command - PipetteMin];
-        checkOneOf(fx, {PipetteMin, PipetteNormal, PipetteMax}, command);
-        return fx.add(Fx::Layout);
-    }
-    case HexValues:
-        s.hexReadouts ^= 1;
-        s.readoutRadix = s.hexReadouts ? 16 : 10;
-        return fx.add(Fx::Layout).add(Fx::SetCheck, HexValues, s.hexReadouts != 0);
-    case WindowMax:
-    case WindowNormal:
-    case WindowMin: {
-        constexpr std::int32_t steps[] = {10, 0, -2};
-        s.sizeStep = steps[command - WindowMax];
-        checkOneOf(fx, {WindowMin, WindowNormal, WindowMax}, command);
-        return fx.add(Fx::Layout);
-    }
-    case Coordinates: toggle(fx, s.showCoordinates, command); return fx;
-    case HsvCmyk: toggle(fx, s.showHsv, command); return fx;
-    case Contrast: toggle(fx, s.contrast, command); return fx;
-    case FrozenKeys:
-        s.keys ^= 1;
-        return fx.add(Fx::SetCheck, FrozenKeys, s.keys != 0);
     case Help:
         // The about window takes the overlay over; the mixer must give it up first, or closing
         // the about window would leave the mixer on with its surface gone.
         endMode(s, fx, false);
-        s.aboutActive = 1;
-        s.aboutPage = 1;
-        return fx.add(Fx::OpenAbout);
-    case Mixer: return fx.add(Fx::EnterMixer);
+        return openHelp(s, fx);
+    // Not entered twice: the saved pin would become the mixer's own and pin the panel for good.
+    case Mixer: return s.mixerActive ? fx : fx.add(Fx::EnterMixer);
     case SavePalette: return s.recentCount > 0 ? fx.add(Fx::SavePalette) : fx;
-    case PaletteNormal:
-    case PaletteWeb:
-    case PaletteGray:
-    case PaletteInvert:
-        checkOneOf(fx, {PaletteNormal, PaletteWeb, PaletteGray, PaletteInvert}, command);
-        s.paletteFilter = static_cast<std::int32_t>(command - PaletteNormal);
-        return fx.add(Fx::Layout);
     case AttachToCursor: return fx.add(Fx::TogglePin).post(UM_FRAME);
     default: return fx;
     }
 }
 
-Effects panelDecision(PickerState& s, const PanelMessage& m) {
+Effects panelDecision(PickerState& s, MixerState& mixer, const PanelMessage& m) {
     Effects fx;
     const bool about = s.aboutActive != 0;
     switch (m.message) {
     case wm::Paint: return fx.add(Fx::PaintPanel);
     case wm::MouseActivate: return fx.answer(kNoActivate);
     case wm::Command: return about ? fx : commandDecision(s, m.wParam & 0xFFFF);
-    case wm::LeftDown: return about ? fx : beginPanelDrag(s, m.x, m.y);
+    case wm::LeftDown: return about ? fx : beginPanelDrag(s, mixer, m.x, m.y);
     case wm::LeftUp:
-        if (!about) s.draggingPanel = 0;
+        if (!about) dropPanel(s);
         return fx;
     case wm::LeftDoubleClick:
         if (s.mixerActive) return fx.add(Fx::ExitMixer).answer(0);
@@ -149,17 +88,13 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         fx.add(Fx::PaintFrame);
         if (!s.frozen) fx.add(Fx::PaintReadouts, 0);
         return fx;
-    case UM_PLACE:
-        s.placementAsked = 0;
-        fx.add(Fx::PlacePanel);
-        if (s.captureState == 0 && !s.mixerActive) fx.add(Fx::PaintReadouts, 0);
-        return fx;
-    case UM_STEP:
-        s.stepAsked = 0;
-        return fx.add(Fx::MovePointer, s.cursorX, s.cursorY).add(Fx::PaintReadouts, 0, 1);
+    case UM_PLACE: return placeAsAsked(s);
+    case UM_STEP: return stepAsAsked(s);
     case UM_COPYTEXT: return fx.add(Fx::CopyText);
     case UM_COPYBITMAP: return fx.add(Fx::CopyBitmap);
     case UM_MIXERRELEASE: return fx.add(Fx::MixerRecolour, m.wParam != 0);
+    case UM_MIXERSTART: return fx.add(Fx::StartMixer);
+    case UM_MIXERPLACED: return fx.add(Fx::MixerPlaced);
     case UM_SITE: return fx.add(Fx::OpenSite);
     case UM_MAIL: return fx.add(Fx::OpenMail);
     case wm::DisplayChange: return fx.add(Fx::ReadScreen).add(Fx::Layout);
@@ -169,15 +104,12 @@ Effects panelDecision(PickerState& s, const PanelMessage& m) {
         // The system ends the process once this returns: the settings are stored now, after
         // whatever mode is on has ended.
         if (m.wParam == 0) return fx;
-        if (about) {
-            s.aboutActive = 0;
-            fx.add(Fx::CloseAbout);
-        }
+        if (about) closeAbout(s, fx);
         return endMode(s, fx, true).add(Fx::StoreSettings);
     case wm::Timer:
         if (m.wParam == kPictureTimer) return fx.add(s.mixerActive ? Fx::MixerHoldScreen : Fx::HoldScreen);
         return m.wParam == kHookWatchTimer ? fx.add(Fx::WatchHook) : fx;
-    case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, m.x, m.y) : fx;
+    case wm::MouseMove: return s.mixerActive ? mixerPanelMove(s, mixer, m.x, m.y) : fx;
     default: return fx;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "core/effects.h"
 #include "core/picker_state.h"
+#include "mixer/mixer.h"
 
 struct PanelMessage {
     unsigned message;
@@ -36,6 +37,7 @@ struct PanelMessage {
 //   UM_STEP                               the pointer to the stepped point; readouts though frozen
 //   UM_COPYTEXT, UM_COPYBITMAP            the clipboard copies
 //   UM_MIXERRELEASE                       the mixer's recolouring
+//   UM_MIXERSTART, UM_MIXERPLACED         the mixer's entry: begun, done once the panel is placed
 //   UM_SITE, UM_MAIL                      the maker's web page, a mail message
 //   WM_DISPLAYCHANGE                      the monitors read again, the panel laid out
 //   WM_DPICHANGED                         laid out at the scale of its monitor's DPI
@@ -43,7 +45,7 @@ struct PanelMessage {
 //   WM_TIMER           the hook's watch   the hook installed again if dropped
 //                      the picture's      the capture's picture and overlay
 //   pointer move       mixer              a dragged slider follows
-Effects panelDecision(PickerState& s, const PanelMessage& m);
+Effects panelDecision(PickerState& s, MixerState& mixer, const PanelMessage& m);
 
 // The menu's commands (none while the about window is open).
 Effects commandDecision(PickerState& s, unsigned command);

@@ -1,7 +1,7 @@
 // The "Недавние цвета" submenu, made from the recent colours whenever the menu opens, so that
 // its texts follow the chosen format.
 #include "app/app_win.h"
-#include "capture/colour_text.h"
+#include "copy/formats.h"
 #include "core/commands.h"
 #include "core/picker_state.h"
 #include "display/scoped_gdi_win.h"

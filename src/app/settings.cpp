@@ -1,15 +1,69 @@
 #include "app/settings.h"
 
-#include <algorithm>
-#include <cctype>
 #include <climits>
-#include <cstdio>
-#include <cstring>
+#include <iterator>
 
-#include "capture/colour_text.h"
+#include "copy/formats.h"
 #include "core/commands.h"
-#include "display/readouts.h"
+#include "tracking/gestures.h"
 #include "tracking/layout.h"
+
+namespace {
+
+// "Размер пипетки", in the order of its commands: screen pixels a side, and the panel pixels a
+// cell that go with each.
+constexpr std::int32_t kPipettePixels[] = {15, 9, 7};
+constexpr std::int32_t kPipetteCells[] = {3, 5, 7};
+// "Размер окна": cells added to the pipette's, for WindowMax, WindowNormal and WindowMin.
+constexpr std::int32_t kWindowSteps[] = {10, 0, -2};
+
+bool isToggle(const MenuSetting& m) { return m.first == m.last; }
+
+std::int32_t valueOf(const MenuSetting& m, unsigned command) {
+    const auto index = static_cast<std::int32_t>(command - m.first);
+    return m.values ? m.values[index] : index;
+}
+
+bool checked(const PickerState& s, const MenuSetting& m, unsigned command) {
+    return isToggle(m) ? s.*m.field != 0 : s.*m.field == valueOf(m, command);
+}
+
+// The cell size that goes with a pipette size (any other keeps its own), a usable magnifier,
+// and the readouts' radix.
+void deriveSettings(PickerState& s) {
+    for (std::size_t i = 0; i < std::size(kPipettePixels); ++i)
+        if (s.magnifiedPixels == kPipettePixels[i]) s.cellSize = kPipetteCells[i];
+    useUsableMagnifier(s);
+    s.readoutRadix = s.hexReadouts ? 16 : 10;
+}
+
+}  // namespace
+
+const MenuSetting kMenuSettings[10] = {
+    {cmd::PipetteMin, cmd::PipetteMax, &PickerState::magnifiedPixels, kPipettePixels},
+    {cmd::WindowMax, cmd::WindowMin, &PickerState::sizeStep, kWindowSteps},
+    {cmd::PaletteNormal, cmd::PaletteInvert, &PickerState::paletteFilter},
+    {cmd::CopyFormatFirst, cmd::CopyFormatFirst + kCopyFormats - 1, &PickerState::copyFormat, nullptr, false},
+    {cmd::SampleFirst, cmd::SampleLast, &PickerState::sample},
+    {cmd::HexValues, cmd::HexValues, &PickerState::hexReadouts},
+    {cmd::Coordinates, cmd::Coordinates, &PickerState::showCoordinates},
+    {cmd::HsvCmyk, cmd::HsvCmyk, &PickerState::showHsv},
+    {cmd::Contrast, cmd::Contrast, &PickerState::contrast},
+    {cmd::FrozenKeys, cmd::FrozenKeys, &PickerState::keys, nullptr, false},
+};
+
+bool chooseSetting(PickerState& s, unsigned command, Effects& fx) {
+    for (const MenuSetting& m : kMenuSettings) {
+        if (command < m.first || command > m.last) continue;
+        s.*m.field = isToggle(m) ? s.*m.field ^ 1 : valueOf(m, command);
+        deriveSettings(s);
+        for (unsigned id = m.first; id <= m.last; ++id)
+            fx.add(Fx::SetCheck, static_cast<std::int32_t>(id), checked(s, m, id));
+        if (m.laysOut) fx.add(Fx::Layout);
+        return true;
+    }
+    return false;
+}
 
 const SettingEntry kSettings[13] = {
     {"xokna", &PickerState::panelX},       {"yokna", &PickerState::panelY},
@@ -36,10 +90,6 @@ std::int32_t parseStoredInt(const char* text) {
     return static_cast<std::int32_t>(value);
 }
 
-namespace {
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-}
-
 const ChoiceEntry kChoiceSettings[4] = {
     {"copyformat", &PickerState::copyFormat, kCopyFormats},
     {"sample", &PickerState::sample, 3},
@@ -52,72 +102,26 @@ std::int32_t parseStoredChoice(const char* text, std::int32_t choices) {
     return digit ? text[0] - '0' : 0;
 }
 
-void parseRecentColours(const char* text, PickerState& state) {
-    state.recentCount = 0;
-    for (const char* p = text; state.recentCount < kRecentColours; ++p) {
-        const char* end = std::strchr(p, ',');
-        if (!end) end = p + std::strlen(p);
-        Colour rgb = 0;
-        bool six = end - p == 6;
-        for (const char* d = p; six && d < end; ++d) {
-            const char* digit = std::strchr(kHexDigits, std::toupper(static_cast<unsigned char>(*d)));
-            six = *d != 0 && digit != nullptr;
-            rgb = rgb << 4 | static_cast<Colour>(six ? digit - kHexDigits : 0);
-        }
-        // Stored red first; held as 0x00BBGGRR.
-        const Colour c = (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
-        if (six && std::find(state.recent, state.recent + state.recentCount, c) == state.recent + state.recentCount)
-            state.recent[state.recentCount++] = c;
-        if (*end == 0) break;
-        p = end;
-    }
-}
-
-std::size_t recentColoursText(const PickerState& state, char* out, std::size_t size) {
-    std::size_t length = 0;
-    if (size == 0) return 0;
-    out[0] = 0;
-    for (std::int32_t i = 0; i < std::clamp(state.recentCount, 0, kRecentColours); ++i) {
-        char code[7];
-        formatColourCode(state.recent[i], code);
-        const int n = std::snprintf(out + length, size - length, "%s%s", i ? "," : "", code);
-        if (n < 0 || static_cast<std::size_t>(n) >= size - length) break;
-        length += static_cast<std::size_t>(n);
-    }
-    return length;
-}
-
 std::vector<unsigned> applyLoadedSettings(PickerState& state) {
     // On/off settings are read as on or off: a stored 2 would toggle between 2 and 3 and
     // never turn off. No drag survives a restart.
     for (std::int32_t PickerState::*flag : {&PickerState::hexReadouts, &PickerState::showHsv, &PickerState::showCoordinates,
                                             &PickerState::pinned, &PickerState::frozen, &PickerState::show})
         state.*flag = state.*flag != 0;
-    state.draggingPanel = 0;
-    if (state.magnifiedPixels == 15) state.cellSize = 3;
-    if (state.magnifiedPixels == 9) state.cellSize = 5;
-    if (state.magnifiedPixels == 7) state.cellSize = 7;
-    useUsableMagnifier(state);  // the check marks then show the sizes in use
-    std::vector<unsigned> checks;
-    if (state.paletteFilter >= 0 && state.paletteFilter <= 3)
-        checks.push_back(cmd::PaletteNormal + static_cast<unsigned>(state.paletteFilter));
-    if (state.sizeStep == -2) checks.push_back(cmd::WindowMin);
-    if (state.sizeStep == 0) checks.push_back(cmd::WindowNormal);
-    if (state.sizeStep == 10) checks.push_back(cmd::WindowMax);
-    if (state.showCoordinates) checks.push_back(cmd::Coordinates);
-    if (state.showHsv) checks.push_back(cmd::HsvCmyk);
-    if (state.hexReadouts) {
-        state.readoutRadix = 16;
-        checks.push_back(cmd::HexValues);
-    }
-    if (state.magnifiedPixels == 15) checks.push_back(cmd::PipetteMin);
-    if (state.magnifiedPixels == 9) checks.push_back(cmd::PipetteNormal);
-    if (state.magnifiedPixels == 7) checks.push_back(cmd::PipetteMax);
+    dropPanel(state);
     for (const ChoiceEntry& entry : kChoiceSettings)
         if (state.*entry.field < 0 || state.*entry.field >= entry.choices) state.*entry.field = 0;
-    checks.push_back(cmd::CopyFormatFirst + static_cast<unsigned>(state.copyFormat));
-    checks.push_back(cmd::SampleFirst + static_cast<unsigned>(state.sample));
-    if (state.contrast) checks.push_back(cmd::Contrast);
-    if (state.keys) checks.push_back(cmd::FrozenKeys);
+    deriveSettings(state);  // the check marks then show the sizes in use
+    std::vector<unsigned> checks;
+    for (const MenuSetting& m : kMenuSettings)
+        for (unsigned id = m.first; id <= m.last; ++id)
+            if (checked(state, m, id)) checks.push_back(id);
     return checks;
+}
+
+void useUsableMagnifier(PickerState& s) {
+    if (magnifierUsable(s)) return;
+    s.magnifiedPixels = 9;
+    s.sizeStep = 0;
+    s.cellSize = 5;
 }

@@ -1,13 +1,29 @@
-// The thirteen stored settings: their names and fields, the parsing of stored text, and
-// what loading them means for the menu's check marks and the derived values. Beside them,
-// `copyformat` and `recent`, which older versions ignore.
+// The settings: the menu's items that set them, the thirteen stored values with their names
+// and fields, the parsing of stored text, and what loading them means for the menu's check
+// marks and the derived values. Beside the thirteen, `copyformat`, `recent`, `sample`,
+// `contrast` and `keys`, which older versions ignore.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "core/effects.h"
 #include "core/picker_state.h"
+
+// The menu's settings: a toggle (one item, checked while its field is 1) or a group of items
+// of which the one whose value the field holds is checked.
+struct MenuSetting {
+    unsigned first, last;                 // the items' commands; a toggle's are the same
+    std::int32_t PickerState::*field;
+    const std::int32_t* values = nullptr;  // a group's values in the order of its commands; null: 0, 1, 2, ...
+    bool laysOut = true;                   // the panel is laid out again after a change
+};
+extern const MenuSetting kMenuSettings[10];
+
+// A command of kMenuSettings chosen: the field set (a toggle flips), the values derived from it,
+// the item or group checked, and the panel laid out when its geometry depends on it. False,
+// and nothing done, for any other command.
+bool chooseSetting(PickerState& s, unsigned command, Effects& fx);
 
 struct SettingEntry {
     const char* name;
@@ -32,12 +48,11 @@ extern const ChoiceEntry kChoiceSettings[4];
 // One digit below choices ("0" to "7" for eight); anything else is 0, the default.
 std::int32_t parseStoredChoice(const char* text, std::int32_t choices);
 
-// `recent`: up to ten colours of six hexadecimal digits, red first, joined by commas, newest
-// first ("FF8000,000000"). Entries that are not six digits, and repeats, are skipped.
-void parseRecentColours(const char* text, PickerState& state);
-std::size_t recentColoursText(const PickerState& state, char* out, std::size_t size);
-
 // Makes freshly loaded settings safe to run with (on/off settings 0 or 1, no drag under way,
 // a usable magnifier), derives cellSize and readoutRadix, and returns the menu commands to
-// check, in the order they are checked. Every item starts unchecked.
+// check. Every item starts unchecked.
 std::vector<unsigned> applyLoadedSettings(PickerState& state);
+
+// A magnifier the screen no longer holds (or a stored one that never was usable) is put back
+// to the start-up size: magnifiedPixels, sizeStep and cellSize 9, 0 and 5.
+void useUsableMagnifier(PickerState& s);

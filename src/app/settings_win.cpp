@@ -8,6 +8,7 @@
 
 #include "app/app_win.h"
 #include "app/settings.h"
+#include "copy/recent.h"
 #include "display/text_buffer.h"
 
 namespace {
@@ -43,18 +44,17 @@ void writeText(HKEY key, const char* name, const char* text, std::size_t length)
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(length + 1));
 }
 
-void writeSettings(HKEY key) {
+void writeSettings(HKEY key, const PickerState& s) {
     for (const SettingEntry& entry : kSettings) {
-        sharedText.clear();
-        sharedText.appendInt(picker.*entry.field, 10);
-        writeText(key, entry.name, sharedText.data, static_cast<std::size_t>(sharedText.length));
+        char text[40];
+        writeText(key, entry.name, text, static_cast<std::size_t>(formatInt(s.*entry.field, 10, text)));
     }
     for (const ChoiceEntry& entry : kChoiceSettings) {
-        const char digit[2] = {static_cast<char>('0' + picker.*entry.field), 0};
+        const char digit[2] = {static_cast<char>('0' + s.*entry.field), 0};
         writeText(key, entry.name, digit, 1);
     }
     char recent[80];
-    writeText(key, "recent", recent, recentColoursText(picker, recent, sizeof recent));
+    writeText(key, "recent", recent, recentColoursText(s, recent, sizeof recent));
 }
 
 // A value that is missing or not text is false, and the field keeps its value at load. The
@@ -90,8 +90,8 @@ void loadSettings() {
     for (unsigned command : applyLoadedSettings(picker)) setMenuCheck(command, true);
 }
 
-void saveSettings() {
+void saveSettings(const PickerState& s) {
     ScopedRegKey user, machine;
-    if (user.create(HKEY_CURRENT_USER)) writeSettings(user);
-    if (machine.open(HKEY_LOCAL_MACHINE, KEY_SET_VALUE)) writeSettings(machine);
+    if (user.create(HKEY_CURRENT_USER)) writeSettings(user, s);
+    if (machine.open(HKEY_LOCAL_MACHINE, KEY_SET_VALUE)) writeSettings(machine, s);
 }

@@ -3,9 +3,10 @@
 
 #include "app/about.h"
 #include "app/app_win.h"
+#include "app/handover.h"
 #include "app/panel.h"
-#include "app/popup_position.h"
 #include "capture/capture_win.h"
+#include "copy/clipboard_win.h"
 #include "core/messages.h"
 #include "core/picker_state.h"
 #include "display/paint_win.h"
@@ -26,10 +27,14 @@ void openPanelMenu() {
     const ModalScope menu;
     fillRecentMenu();
     HMENU popup = popupMenu();
+    // Beside the panel, never over it: to its left, 5 pixels away and level with its top, when
+    // the menu reports an item wider than 130 pixels and that keeps it on the screen; else at
+    // the panel's right edge (also when the menu could not be measured).
     RECT item = {};
-    const bool measured = GetMenuItemRect(picker.panelHwnd, popup, 1, &item) != 0;
-    const PopupPoint at = panelPopupPosition(measured, item.right - item.left);
-    TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, picker.panelHwnd, nullptr);
+    const int width = GetMenuItemRect(picker.panelHwnd, popup, 1, &item) ? item.right - item.left : 0;
+    int x = width > 130 ? picker.panelX - width - 5 : -1;
+    if (x < 0) x = picker.panelX + panelWindowWidth(picker);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, x, picker.panelY, 0, picker.panelHwnd, nullptr);
 }
 
 void openTrayMenu() {
@@ -43,8 +48,9 @@ void openTrayMenu() {
     // system's own choice, when a window of ours closes later, could be the panel).
     const HWND before = GetForegroundWindow();
     SetForegroundWindow(picker.panelHwnd);
-    const PopupPoint at = trayPopupPosition(pointer.x);
-    TrackPopupMenu(popupMenu(), TPM_RIGHTBUTTON, at.x, at.y, 0, picker.panelHwnd, nullptr);
+    // 130 pixels left of the pointer and 170 above the bottom of the screen.
+    TrackPopupMenu(popupMenu(), TPM_RIGHTBUTTON, pointer.x - 130, picker.screenHeight - 170, 0, picker.panelHwnd,
+                   nullptr);
     // Lets the menu's modal loop see a message and end cleanly after a choice.
     PostMessageA(picker.panelHwnd, WM_NULL, 0, 0);
     if (before && before != picker.panelHwnd && IsWindow(before) && GetForegroundWindow() == picker.panelHwnd)
@@ -104,7 +110,7 @@ void carryOutOne(const Effect& e) {
     case Fx::PaintFrame: paintFrame(PanelCanvas(ScopedGetDC(picker.panelHwnd))); break;
     case Fx::PaintReadouts: paintReadoutsOn(PanelCanvas(ScopedGetDC(picker.panelHwnd)), e.a != 0, e.b != 0); break;
     case Fx::MovePointer: movePointer(e.a, e.b); break;
-    case Fx::CopyText: copyColorText(); break;
+    case Fx::CopyText: copyColourText(); break;
     case Fx::CopyBitmap: copyCaptureBitmap(); break;
     case Fx::CopyRecent: copyRecentColour(e.a); break;
     case Fx::SavePalette: {
@@ -115,25 +121,12 @@ void carryOutOne(const Effect& e) {
     case Fx::OpenSite: ShellExecuteA(nullptr, "open", kSiteAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::OpenMail: ShellExecuteA(nullptr, "open", kMailAddress, nullptr, nullptr, SW_SHOWNORMAL); break;
     case Fx::SetCursor: SetCursor(cursorFor(e.a)); break;
-    case Fx::PointerToState: {
-        POINT pointer = {};
-        if (GetCursorPos(&pointer)) {
-            picker.cursorX = pointer.x;
-            picker.cursorY = pointer.y;
-        }
-        break;
-    }
-    case Fx::TogglePin: togglePin(picker); break;
-    case Fx::ToggleFreeze: toggleFreeze(picker); break;
-    case Fx::StartCapture:
-    case Fx::CaptureMove:
-    case Fx::CapturePress:
-    case Fx::EndCapture:
-    case Fx::HoldScreen: carryOut(captureDecision(e)); break;
+    case Fx::PointerToState: readPointer(); break;
     case Fx::ClearPanel:
         takePanelOffScreen();
         SetTimer(picker.panelHwnd, kPictureTimer, kPanelGoneWait, nullptr);
         break;
+    case Fx::StopPictureTimer: KillTimer(picker.panelHwnd, kPictureTimer); break;
     case Fx::TakePicture: takePicture(rectOf(e)); break;
     case Fx::ShowOverlay: showOverlay(rectOf(e)); break;
     case Fx::LiftPanel:
@@ -146,13 +139,8 @@ void carryOutOne(const Effect& e) {
     case Fx::ReleasePicture: releasePicture(); break;
     case Fx::InvalidateOverlay: InvalidateRect(picker.overlayHwnd, nullptr, FALSE); break;
     case Fx::PaintCapture: paintCaptureOverlay(ScopedPaint(picker.overlayHwnd)); break;
-    case Fx::EnterMixer:
-    case Fx::MixerHoldScreen:
-    case Fx::MixerReady:
-    case Fx::ExitMixer:
-    case Fx::MixerMove:
-    case Fx::MixerRelease: carryOut(mixerDecision(e)); break;
-    case Fx::MixerRecolour: carryOut(mixerRecolourDecision(e.a != 0)); break;
+    case Fx::EnterMixer: enterMixer(); break;
+    case Fx::MixerReady: tellMixerPlaced(); break;
     case Fx::StopMixerTimer: stopMixerTimer(); break;
     case Fx::FreeSnapshot: freeSnapshot(); break;
     case Fx::PaintSnapshot: showSnapshot(ScopedPaint(picker.overlayHwnd)); break;
@@ -171,6 +159,21 @@ void carryOutOne(const Effect& e) {
         else
             paintAbout(ScopedPaint(picker.overlayHwnd));
         break;
+    // Decided before anything is carried out.
+    case Fx::TogglePin:
+    case Fx::ToggleFreeze:
+    case Fx::StartCapture:
+    case Fx::CaptureMove:
+    case Fx::CapturePress:
+    case Fx::EndCapture:
+    case Fx::HoldScreen:
+    case Fx::StartMixer:
+    case Fx::MixerHoldScreen:
+    case Fx::MixerPlaced:
+    case Fx::ExitMixer:
+    case Fx::MixerMove:
+    case Fx::MixerRelease:
+    case Fx::MixerRecolour: break;
     }
 }
 
@@ -198,7 +201,7 @@ void parkOverlay() {
 }
 
 void carryOut(const Effects& effects) {
-    for (const Effect& e : effects) carryOutOne(e);
+    for (const Effect& e : decideHandOvers(picker, capture, mixer, effects)) carryOutOne(e);
 }
 
 void setMenuCheck(UINT command, bool checked) {
@@ -216,14 +219,14 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     if (message == WM_DESTROY) PostQuitMessage(0);
     const PanelMessage m{message, static_cast<std::uint32_t>(wParam), static_cast<std::int32_t>(lParam),
                          GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    return finish(panelDecision(picker, m), window, message, wParam, lParam);
+    return finish(panelDecision(picker, mixer, m), window, message, wParam, lParam);
 }
 
 // The overlay serves the about window, the mixer's frozen screen or the region capture.
 LRESULT CALLBACK overlayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     const Effects effects = picker.aboutActive   ? aboutMessage(picker, message, x, y)
-                            : picker.mixerActive ? mixerOverlay(message, x, y)
-                                                 : captureOverlay(message);
+                            : picker.mixerActive ? mixerOverlayMessage(picker, mixer, message, x, y)
+                                                 : captureOverlayMessage(picker, message);
     return finish(effects, window, message, wParam, lParam);
 }

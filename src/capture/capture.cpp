@@ -1,7 +1,6 @@
 #include "capture/capture.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/messages.h"
 
@@ -25,8 +24,8 @@ void addCross(CapturePaint& p, std::int32_t x, std::int32_t y) {
 
 Effects captureStart(PickerState& s, CaptureState& c, const Rect& area) {
     c = CaptureState{};
-    c.captureSavedNomove = s.pinned;
-    s.pinned = 1;  // the panel stays put during the capture
+    c.user = userPanel(s);
+    pinPanel(s);  // the panel stays put during the capture
     c.screenArea = area;
     s.captureState = 1;
     return Effects().add(Fx::ClearPanel);
@@ -66,7 +65,7 @@ Effects captureEnd(PickerState& s, CaptureState& c, bool copy) {
     fx.add(Fx::ParkOverlay).add(Fx::PlacePanel).add(Fx::ApplyVisibility).add(Fx::SetCursor, ArrowShape);
     fx.add(Fx::ReleasePicture);
     s.captureState = 0;
-    s.pinned = c.captureSavedNomove;
+    giveBackPanel(s, c.user, false);
     c.captureRect = {};
     c.captureWidth = c.captureHeight = 0;
     return fx;
@@ -128,28 +127,11 @@ Rect bandRect(std::int32_t startX, std::int32_t startY, std::int32_t x, std::int
     return {std::min(startX, x), std::min(startY, y), std::max(startX, x), std::max(startY, y)};
 }
 
-std::int32_t captureSize(std::int32_t width, std::int32_t height) {
-    if (width == 0 || height == 0) return 0;
-    return width + height;
-}
-
 // The band's lines run along left, top, right and bottom themselves.
 Rect bandInside(const Rect& band) { return {band.left + 1, band.top + 1, band.right, band.bottom}; }
 
 bool bandCopies(const Rect& band) {
     const Rect inside = bandInside(band);
-    return captureSize(band.right - band.left, band.bottom - band.top) > 10 && inside.left < inside.right &&
+    return (band.right - band.left) + (band.bottom - band.top) > 10 && inside.left < inside.right &&
            inside.top < inside.bottom;
-}
-
-std::size_t colourClipboardText(const char* colorText, bool hexadecimal, char* out, std::size_t size) {
-    if (size == 0) return 0;
-    std::size_t length = 0;
-    if (hexadecimal && length + 1 < size) out[length++] = '#';
-    const std::size_t room = size - 1 - length;
-    const std::size_t copied = std::min(std::strlen(colorText), room);
-    std::memcpy(out + length, colorText, copied);
-    length += copied;
-    out[length] = 0;
-    return length;
 }

@@ -1,5 +1,4 @@
-// Region capture: the crosshair, the rubber band and what of it is copied; and the colour
-// text copy.
+// Region capture: the crosshair, the rubber band and what of it is copied.
 #pragma once
 
 #include <cstddef>
@@ -7,6 +6,7 @@
 
 #include "core/effects.h"
 #include "core/picker_state.h"
+#include "tracking/gestures.h"
 
 // A capture's own record, beside the picker's captureState (0 idle, 1 crosshair, 2 band).
 struct CaptureState {
@@ -23,7 +23,7 @@ struct CaptureState {
     std::int32_t crosshairY = 0;
     std::uint8_t crosshairArmed = 0;  // the pointer has moved: the next paint draws the crosshair
     std::uint8_t crosshairDrawn = 0;  // its lines are inverted on the overlay and must be erased
-    std::int32_t captureSavedNomove = 0;  // pinned when the capture began
+    UserPanel user;                   // the pin as the user had it when the capture began
     Rect screenArea;                  // what the overlay covers: every monitor, screen coordinates
 };
 
@@ -64,19 +64,11 @@ CapturePaint capturePaint(const PickerState& s, CaptureState& c);
 // and top <= bottom, whichever way the band was dragged.
 Rect bandRect(std::int32_t startX, std::int32_t startY, std::int32_t x, std::int32_t y);
 
-// 0 when the band has no width or no height, else width + height.
-std::int32_t captureSize(std::int32_t width, std::int32_t height);
-
 // The pixels strictly inside the band, the band's own lines left out: a 5 x 6 band has
 // 4 x 5 of them.
 Rect bandInside(const Rect& band);
 
-// Whether a release copies: the size test (above 10), and an inside with pixels in it. A
-// band 1 pixel wide passes the size test but has nothing inside; copying it would empty
-// the clipboard for a bitmap of no pixels.
+// Whether a release copies: a band whose width and height add up to more than 10, with pixels
+// inside it. A band 1 pixel wide passes the size test but has nothing inside; copying it would
+// empty the clipboard for a bitmap of no pixels.
 bool bandCopies(const Rect& band);
-
-// The clipboard text for the colour shown: "#" and the six digits in hexadecimal mode,
-// the decimal triple as it stands otherwise. Written into out, cut to fit size bytes with
-// its terminator; returns its length.
-std::size_t colourClipboardText(const char* colorText, bool hexadecimal, char* out, std::size_t size);

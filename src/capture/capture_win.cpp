@@ -1,4 +1,4 @@
-// Region capture on the overlay window, and the colour text copy.
+// Region capture on the overlay window, and the copy of its band.
 //
 // The overlay never paints a background of its own. Under a compositing window manager
 // (the desktop window manager of Windows 10 and 11, Wine's virtual desktop) a window that
@@ -7,18 +7,16 @@
 // from it, which keeps the band's inverted lines out of the copy.
 #include "capture/capture_win.h"
 
-#include <cstring>
-
 #include "capture/capture.h"
-#include "capture/colour_text.h"
+#include "copy/clipboard_win.h"
 #include "core/messages.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
 #include "tracking/tracking_win.h"
 
-namespace {
-
 CaptureState capture;
+
+namespace {
 
 // The screen held still for this capture, in a memory context of its own.
 ScopedMemoryBitmap picture;
@@ -27,17 +25,6 @@ HBITMAP pendingBitmap = nullptr;  // cut on the release, waiting for the panel t
 
 int width(const Rect& r) { return r.right - r.left; }
 int height(const Rect& r) { return r.bottom - r.top; }
-
-// Empties the clipboard and hands it data, with the panel as owner. False when the
-// clipboard could not be opened or refused the data: the caller still owns it then, and
-// the clipboard keeps what it had.
-bool handToClipboard(UINT format, HANDLE data) {
-    if (!OpenClipboard(picker.panelHwnd)) return false;
-    EmptyClipboard();
-    const bool taken = SetClipboardData(format, data) != nullptr;
-    CloseClipboard();
-    return taken;
-}
 
 // The overlay's client coordinates are the screen's moved by the area's corner.
 void invertCrosshair(HDC dc, const Rect& area, std::int32_t x, std::int32_t y) {
@@ -48,21 +35,6 @@ void invertCrosshair(HDC dc, const Rect& area, std::int32_t x, std::int32_t y) {
 }
 
 }  // namespace
-
-Effects captureDecision(const Effect& e) {
-    switch (e.what) {
-    case Fx::StartCapture: return captureStart(picker, capture, picker.allMonitors);
-    case Fx::CaptureMove: captureMove(picker, capture); return {};
-    case Fx::CapturePress: capturePress(picker, capture); return {};
-    case Fx::EndCapture: return captureEnd(picker, capture, e.a != 0);
-    case Fx::HoldScreen:
-        KillTimer(picker.panelHwnd, kPictureTimer);
-        return captureHoldScreen(picker, capture);
-    default: return {};
-    }
-}
-
-Effects captureOverlay(unsigned message) { return captureOverlayMessage(picker, message); }
 
 Rect captureBand() { return picker.captureState == 2 ? capture.captureRect : Rect{}; }
 
@@ -131,42 +103,4 @@ void copyCaptureBitmap() {
     if (!bitmap) return;
     // Once handed over the clipboard owns the bitmap; only a refused one is ours to delete.
     if (!handToClipboard(CF_BITMAP, bitmap)) DeleteObject(bitmap);
-}
-
-// False when nothing was copied: the clipboard and the recent colours stay as they were.
-bool copyText(const char* text, std::size_t length) {
-    // The clipboard takes only movable memory. The ten spare bytes are zeroed: a reader
-    // that converts the whole block (Wine's bridge to the X clipboard does) must find no
-    // stray text after the terminator.
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, length + 10);
-    if (!block) return false;
-    void* copy = GlobalLock(block);
-    if (!copy) {
-        GlobalFree(block);
-        return false;
-    }
-    std::memcpy(copy, text, length + 1);
-    GlobalUnlock(block);
-    // Once handed over the clipboard owns the block; only a refused one is ours to free.
-    if (handToClipboard(CF_TEXT, block)) return true;
-    GlobalFree(block);
-    return false;
-}
-
-void copyColorText() {
-    char text[52];
-    const bool hexadecimal = picker.hexReadouts != 0;
-    // The panel's own format is the text the panel shows, exactly.
-    const std::size_t length = picker.copyFormat == AsPanel
-                                   ? colourClipboardText(picker.paintedText, hexadecimal, text, sizeof text)
-                                   : colourText(picker.currentColour, picker.copyFormat, hexadecimal, text, sizeof text);
-    if (copyText(text, length)) rememberColour(picker, picker.currentColour);
-}
-
-void copyRecentColour(std::int32_t index) {
-    if (index < 0 || index >= picker.recentCount) return;
-    const Colour colour = picker.recent[index];
-    char text[52];
-    if (copyText(text, colourText(colour, picker.copyFormat, picker.hexReadouts != 0, text, sizeof text)))
-        rememberColour(picker, colour);
 }

@@ -4,6 +4,11 @@
 // platform-free function that takes the state and the event, updates the state and returns
 // these, so that what an event means is tested as a table without Windows; the _win files
 // read the system and carry them out.
+//
+// The hand-overs (marked "hand-over") pass an event on to the decision that owns what it
+// changes, where the decision that met the event sits below that owner and cannot call it (the
+// hook's decision cannot call the capture's). They are decided before anything is carried out
+// (app/handover.h): what is carried out is platform work only.
 #pragma once
 
 #include <cassert>
@@ -36,14 +41,15 @@
     X(OpenMail)        /* a mail message to the maker */                                             \
     X(SetCursor)       /* the pointer's shape: a is a CursorShape */                                 \
     X(PointerToState)  /* cursorX, cursorY from where the pointer really is */                       \
-    X(TogglePin)       /* pinned flips; frozen ends */                                               \
-    X(ToggleFreeze)    /* frozen flips */                                                            \
-    X(StartCapture)    /* region capture begins */                                                   \
-    X(CaptureMove)     /* the capture follows the pointer */                                         \
-    X(CapturePress)    /* a press fixes the band's corner */                                         \
-    X(EndCapture)      /* the capture ends; a: copy the band */                                      \
+    X(TogglePin)       /* hand-over: pinned flips; frozen ends */                                    \
+    X(ToggleFreeze)    /* hand-over: frozen flips */                                                 \
+    X(StartCapture)    /* hand-over: region capture begins */                                        \
+    X(CaptureMove)     /* hand-over: the capture follows the pointer */                              \
+    X(CapturePress)    /* hand-over: a press fixes the band's corner */                              \
+    X(EndCapture)      /* hand-over: the capture ends; a: copy the band */                           \
     X(ClearPanel)      /* the panel off the screen; the picture timer started */                     \
-    X(HoldScreen)      /* the picture timer ended; the capture's picture and overlay */              \
+    X(StopPictureTimer) /* the one-shot picture timer stopped */                                     \
+    X(HoldScreen)      /* hand-over: the picture timer ended; the capture's picture and overlay */   \
     X(TakePicture)     /* the screen in rectangle a, b, c, d held still for the capture */          \
     X(ShowOverlay)     /* the overlay over rectangle a, b, c, d, topmost, with the pointer */       \
     X(LiftPanel)       /* the panel shown again above the overlay */                                 \
@@ -53,16 +59,18 @@
     X(ReleasePicture)  /* the capture's still picture let go */                                      \
     X(InvalidateOverlay) /* the whole overlay to be painted */                                       \
     X(PaintCapture)    /* the overlay's WM_PAINT during a capture */                                 \
-    X(EnterMixer)      /* the mixer begins: a snapshot made, the panel off the screen */             \
-    X(MixerHoldScreen) /* the picture timer ended while the mixer is entered */                      \
+    X(EnterMixer)      /* the snapshot's memory taken; held, the panel is told (UM_MIXERSTART) */    \
+    X(StartMixer)      /* hand-over: the mixer begins, the panel off the screen */                   \
+    X(MixerHoldScreen) /* hand-over: the picture timer ended while the mixer is entered */           \
     X(GrabScreen)      /* the screen copied into the snapshot */                                     \
     X(ShowMixerOverlay) /* the overlay over the snapshot's area, topmost, showing it */              \
-    X(MixerReady)      /* the entry done once the panel has been placed with its sliders */          \
+    X(MixerReady)      /* the panel, now placed with its sliders, is told (UM_MIXERPLACED) */        \
+    X(MixerPlaced)     /* hand-over: the entry done: the panel pinned and lifted */                  \
     X(StartMixerTimer) /* the overlay lets clicks through; the refresh timer starts */               \
-    X(ExitMixer)       /* the mixer ends; a: for good, the program ends */                           \
-    X(MixerMove)       /* the hook saw the pointer move */                                           \
-    X(MixerRelease)    /* the hook saw the left button go up */                                      \
-    X(MixerRecolour)   /* the release's whole-screen work; a: after a pick */                        \
+    X(ExitMixer)       /* hand-over: the mixer ends; a: for good, the program ends */                \
+    X(MixerMove)       /* hand-over: the hook saw the pointer move */                                \
+    X(MixerRelease)    /* hand-over: the hook saw the left button go up */                           \
+    X(MixerRecolour)   /* hand-over: the release's whole-screen work; a: after a pick */             \
     X(StopMixerTimer)  /* the refresh timer ends */                                                  \
     X(FreeSnapshot)    /* the frozen screen is let go */                                             \
     X(PaintSnapshot)   /* the overlay's WM_PAINT in the mixer */                                     \

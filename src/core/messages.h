@@ -18,6 +18,10 @@ inline constexpr unsigned UM_PLACE = 0x8000 + 108;       // place the panel, the
 // The keyboard hook asks the same of a step of the frozen panel's point: the pointer set there
 // and the readouts repainted though frozen, at most once until the panel has done it.
 inline constexpr unsigned UM_STEP = 0x8000 + 109;
+// The mixer's entry, sent by the executors whose work each waits for: the frozen screen's
+// memory is held, the mode begins; the panel has been placed with the mixer's rows.
+inline constexpr unsigned UM_MIXERSTART = 0x8000 + 110;
+inline constexpr unsigned UM_MIXERPLACED = 0x8000 + 111;
 
 // The panel's timer that installs the mouse hook anew when the system has dropped it.
 inline constexpr unsigned kHookWatchTimer = 2;

@@ -1,11 +1,8 @@
 #include "display/colour.h"
 
-namespace {
+#include "core/colour_maths.h"
 
-std::uint32_t red(Colour c) { return c & 0xFFu; }
-std::uint32_t green(Colour c) { return (c >> 8) & 0xFFu; }
-std::uint32_t blue(Colour c) { return (c >> 16) & 0xFFu; }
-Colour rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return r | (g << 8) | (b << 16); }
+namespace {
 
 std::uint32_t webSafe(std::uint32_t c) { return (c + 25) / 51 * 51; }
 
@@ -27,9 +24,9 @@ constexpr float kDisplayOffset = 0.6f;
 
 void SampleMean::add(Colour c) {
     if (c >> 24) return;
-    red += ::red(c);
-    green += ::green(c);
-    blue += ::blue(c);
+    red += redOf(c);
+    green += greenOf(c);
+    blue += blueOf(c);
     ++count;
 }
 
@@ -41,9 +38,9 @@ Colour SampleMean::mean() const {
 
 std::int32_t sampleRadius(std::int32_t sample) { return sample == 1 || sample == 2 ? sample : 0; }
 
-Colour applyPaletteFilter(Colour colour) {
-    const std::uint32_t r = red(colour), g = green(colour), b = blue(colour);
-    switch (picker.paletteFilter) {
+Colour applyPaletteFilter(Colour colour, std::int32_t filter) {
+    const std::uint32_t r = redOf(colour), g = greenOf(colour), b = blueOf(colour);
+    switch (filter) {
         case 0:
             return colour;
         case 1:

@@ -4,13 +4,13 @@
 
 #include <cstdint>
 
-#include "core/picker_state.h"
+#include "core/types.h"
 
-// The colour after the palette filter in picker.paletteFilter: 0 none (all 32 bits kept),
-// 1 web-safe, 2 grayscale, 3 invert, 4 dominant channel (reachable only from a stored
-// setting); any other value leaves the channels alone. Every filter but 0 clears the top
-// byte, so the invalid-pixel marker 0xFFFFFFFF survives only filter 0.
-Colour applyPaletteFilter(Colour colour);
+// The colour after the palette filter (paletteFilter): 0 none (all 32 bits kept), 1 web-safe,
+// 2 grayscale, 3 invert, 4 dominant channel (reachable only from a stored setting); any other
+// value leaves the channels alone. Every filter but 0 clears the top byte, so the invalid-pixel
+// marker 0xFFFFFFFF survives only filter 0.
+Colour applyPaletteFilter(Colour colour, std::int32_t filter);
 
 // The mean colour of the square sampled round the pointer, per channel, halves up; pixels off
 // the screen (the invalid marker) are left out, and with none on the screen the mean is the

@@ -3,24 +3,22 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/colour_maths.h"
+
 namespace {
-
-double channel(Colour c, int shift) { return static_cast<double>((c >> shift) & 0xFFu) / 255.0; }
-
-double linear(double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); }
 
 // APCA's screen luminance: a plain 2.4 power, its own coefficients, and near black a soft
 // clamp that lifts the darkest colours.
 double apcaLuminance(Colour c) {
-    const double y = 0.2126729 * std::pow(channel(c, 0), 2.4) + 0.7151522 * std::pow(channel(c, 8), 2.4) +
-                     0.0721750 * std::pow(channel(c, 16), 2.4);
+    const double y = 0.2126729 * std::pow(redOf(c) / 255.0, 2.4) + 0.7151522 * std::pow(greenOf(c) / 255.0, 2.4) +
+                     0.0721750 * std::pow(blueOf(c) / 255.0, 2.4);
     return y < 0.022 ? y + std::pow(0.022 - y, 1.414) : y;
 }
 
 }  // namespace
 
 double relativeLuminance(Colour c) {
-    return 0.2126 * linear(channel(c, 0)) + 0.7152 * linear(channel(c, 8)) + 0.0722 * linear(channel(c, 16));
+    return 0.2126 * linearLight(redOf(c)) + 0.7152 * linearLight(greenOf(c)) + 0.0722 * linearLight(blueOf(c));
 }
 
 double contrastRatio(Colour a, Colour b) {

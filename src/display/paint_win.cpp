@@ -3,6 +3,7 @@
 // off-screen buffer; every element is painted over in place, so nothing flickers.
 #include "display/paint_win.h"
 
+#include "core/colour_maths.h"
 #include "core/picker_state.h"
 #include "display/colour.h"
 #include "display/contrast.h"
@@ -32,6 +33,9 @@ struct PanelPicture {
     int width = 0, height = 0;
 };
 PanelPicture panelPicture;
+
+// The readouts' text, formatted on every repaint.
+TextBuffer readoutText;
 
 bool ensureGrab(HDC screen, int side) {
     if (grab.dib && grab.side >= side) return true;
@@ -64,12 +68,6 @@ void fillSolid(HDC dc, Colour colour, int left, int top, int right, int bottom) 
 
 // The invalid-colour marker, unfiltered, is not a colour: a cell off the screen shows black.
 Colour cellColour(Colour filtered) { return (filtered >> 24) != 0 ? 0x00000000u : filtered; }
-
-Colour fromDibPixel(std::uint32_t pixel) {
-    return (pixel >> 16 & 0xFFu) | (pixel & 0xFF00u) | (pixel & 0xFFu) << 16;
-}
-
-std::uint32_t toDibPixel(Colour colour) { return fromDibPixel(colour); }  // the swap is its own inverse
 
 // The parts of the block from (left, top), cells a side, that lie on the monitors.
 struct OnMonitors {
@@ -108,7 +106,8 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
                 const Colour pixel = on.read(screen, x, y);
                 if (sampled(x, y, radius)) mean.add(pixel);
                 const int px = picker.magnifierLeft + column * size, py = picker.magnifierTop + row * size;
-                fillSolid(dc, cellColour(applyPaletteFilter(pixel)), px, py, px + size, py + size);
+                const Colour cell = cellColour(applyPaletteFilter(pixel, picker.paletteFilter));
+                fillSolid(dc, cell, px, py, px + size, py + size);
             }
         return radius ? mean.mean() : GetPixel(screen, picker.cursorX, picker.cursorY);
     }
@@ -123,10 +122,10 @@ Colour paintCells(HDC dc, HDC screen, int cells, int h) {
         std::uint32_t* line = grab.pixels + row * grab.side;
         for (int column = 0; column < cells; ++column) {
             const int x = left + column, y = top + row;
-            const Colour pixel = on.has(x, y) ? fromDibPixel(line[column]) : kInvalidColour;
+            const Colour pixel = on.has(x, y) ? swapRedBlue(line[column]) : kInvalidColour;
             if (x == picker.cursorX && y == picker.cursorY) under = pixel;
             if (sampled(x, y, radius)) mean.add(pixel);
-            line[column] = toDibPixel(cellColour(applyPaletteFilter(pixel)));
+            line[column] = swapRedBlue(cellColour(applyPaletteFilter(pixel, picker.paletteFilter)));
         }
     }
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
@@ -179,9 +178,9 @@ void paintPreview(HDC dc) {
 }
 
 void drawReadoutLine(HDC dc, const char* label, std::int32_t value, int x, int y, int width) {
-    sharedText.assign(label);
-    sharedText.appendInt(value, picker.readoutRadix);
-    drawField(dc, x, y, sharedText.data, width, 2);
+    readoutText.assign(label);
+    readoutText.appendInt(value, picker.readoutRadix);
+    drawField(dc, x, y, readoutText.data, width, 2);
 }
 
 void paintValues(HDC dc, const ReadoutSource& source) {
@@ -190,24 +189,24 @@ void paintValues(HDC dc, const ReadoutSource& source) {
               picker.swatchLeft + picker.swatchSize, picker.swatchTop + picker.swatchSize);
 
     SetBkColor(dc, kPanelGround);
-    const std::int32_t red = colour & 0xFF, green = colour >> 8 & 0xFF, blue = colour >> 16 & 0xFF;
+    const auto red = static_cast<std::int32_t>(redOf(colour)), green = static_cast<std::int32_t>(greenOf(colour)),
+               blue = static_cast<std::int32_t>(blueOf(colour));
     const int fieldWidth = picker.readoutRadix == 16 ? 2 : 3;
     const char* labels[3] = {"R=", "G=", "B="};
     const std::int32_t channels[3] = {red, green, blue};
     for (int i = 0; i < 3; ++i)
         drawReadoutLine(dc, labels[i], channels[i], picker.swatchLeft, picker.magnifierTop + 9 * i, fieldWidth);
 
-    formatColourCode(colour, picker.paintedText);
-    if (picker.hexReadouts == 0) {
-        drawField(dc, picker.swatchLeft + picker.swatchSize + 5, picker.swatchTop + picker.swatchSize - 6,
-                  picker.paintedText, 6, 0);
-        formatDecimalColour(colour, picker.paintedText, sizeof picker.paintedText);
+    if (picker.hexReadouts == 0) {  // the code beside the swatch: in hexadecimal the readouts spell it
+        char code[7];
+        hexCode(colour, code);
+        drawField(dc, picker.swatchLeft + picker.swatchSize + 5, picker.swatchTop + picker.swatchSize - 6, code, 6, 0);
     }
 
     if (picker.showCoordinates) {
-        buildCoordinatesLine(sharedText, picker.cursorX, picker.cursorY, source.dragging,
+        buildCoordinatesLine(readoutText, picker.cursorX, picker.cursorY, source.dragging,
                              source.band.right - source.band.left, source.band.bottom - source.band.top);
-        drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, sharedText.data);
+        drawString(dc, picker.magnifierLeft, picker.magnifierTop + picker.magnifierSize + 5, readoutText.data);
     }
 
     if (picker.contrast) {
@@ -216,8 +215,8 @@ void paintValues(HDC dc, const ReadoutSource& source) {
         const Colour reference = picker.recentCount > 0 ? picker.recent[0] : 0x00FFFFFFu;
         fillSolid(dc, reference, picker.magnifierLeft + 1, picker.contrastTop + 1,
                   picker.magnifierLeft + picker.swatchSize, picker.contrastTop + picker.swatchSize);
-        buildContrastLine(sharedText, colour & 0x00FFFFFFu, reference);
-        drawStringWithSigns(dc, picker.magnifierLeft + 12, picker.contrastTop + 2, sharedText.data);
+        buildContrastLine(readoutText, colour & 0x00FFFFFFu, reference);
+        drawStringWithSigns(dc, picker.magnifierLeft + 12, picker.contrastTop + 2, readoutText.data);
     }
 
     if (picker.showHsv) {
@@ -308,9 +307,9 @@ void paintFrame(HDC dc) {
         outlineRect(dc, {picker.magnifierLeft, picker.contrastTop, picker.magnifierLeft + picker.swatchSize,
                          picker.contrastTop + picker.swatchSize});
     if (picker.paletteFilter != 0) {
-        sharedText.assign(filterName(picker.paletteFilter));
+        readoutText.assign(filterName(picker.paletteFilter));
         fillBackground(dc, kFilterStrip, 1, 1, picker.panelWidth - 2, 9);
-        drawString(dc, 3, 2, sharedText.data);
+        drawString(dc, 3, 2, readoutText.data);
     }
     drawBorder(dc);
     if (picker.frozen) return;
@@ -356,7 +355,8 @@ bool paintReadouts(HDC dc, const ReadoutSource& source) {
                     mean.add(on.read(screen, x, y));
             under = mean.mean();
         }
-        picker.currentColour = source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under);
+        const Colour shown = source.fromSnapshot ? source.snapshotColour : applyPaletteFilter(under, picker.paletteFilter);
+        showColour(picker, shown);
         // The centre mark: inverted lines whose crossing pixel, inverted twice, keeps its colour.
         BitBlt(dc, picker.crossX, picker.crossY - 8, 1, 17, nullptr, 0, 0, DSTINVERT);
         BitBlt(dc, picker.crossX - 8, picker.crossY, 17, 1, nullptr, 0, 0, DSTINVERT);

@@ -6,32 +6,7 @@ namespace {
 
 constexpr std::int32_t kCoordinatesCells = 23;
 
-std::uint32_t channel(Colour c, int shift) { return (c >> shift) & 0xFFu; }
-
 }  // namespace
-
-void formatColourCode(Colour c, char out[7]) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int i = 0; i < 3; ++i) {
-        const std::uint32_t v = channel(c, 8 * i);
-        out[2 * i] = kDigits[v >> 4];
-        out[2 * i + 1] = kDigits[v & 0xFu];
-    }
-    out[6] = 0;
-}
-
-void formatDecimalColour(Colour c, char* out, std::size_t size) {
-    sharedText.clear();
-    sharedText.appendInt(static_cast<std::int32_t>(channel(c, 0)), 10);
-    sharedText.append(",");
-    sharedText.appendInt(static_cast<std::int32_t>(channel(c, 8)), 10);
-    sharedText.append(",");
-    sharedText.appendInt(static_cast<std::int32_t>(channel(c, 16)), 10);
-    if (size == 0) return;
-    const std::size_t n = std::min(static_cast<std::size_t>(sharedText.length), size - 1);
-    std::copy_n(sharedText.data, n, out);
-    out[n] = 0;
-}
 
 void buildCoordinatesLine(TextBuffer& t, std::int32_t x, std::int32_t y, bool capturing, std::int32_t w,
                           std::int32_t h) {
@@ -72,3 +47,5 @@ std::int32_t magnifierCells(const PickerState& s) {
     if (n <= 0 || s.cellSize <= 0 || s.magnifierSize <= 0) return 0;
     return static_cast<std::int32_t>(std::min<std::int64_t>(n, s.magnifierSize / s.cellSize));
 }
+
+void showColour(PickerState& s, Colour c) { s.currentColour = c; }

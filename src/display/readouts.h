@@ -7,13 +7,6 @@
 #include "core/picker_state.h"
 #include "display/text_buffer.h"
 
-// Six upper-case hexadecimal digits, red, green, blue, and the terminator: "FF8000".
-void formatColourCode(Colour c, char out[7]);
-
-// The decimal form "255,128,0", built in sharedText and copied into out, cut short to
-// fit size bytes with its terminator.
-void formatDecimalColour(Colour c, char* out, std::size_t size);
-
 // "(x,y) ", then "W=w H=h" while a capture rectangle is dragged, padded with blanks to
 // 23 characters: the blanks paint over what a longer earlier line left on the row.
 void buildCoordinatesLine(TextBuffer& t, std::int32_t x, std::int32_t y, bool capturing, std::int32_t w,
@@ -31,6 +24,10 @@ struct BlockPart {
 std::int32_t blockOnMonitors(const Rect* monitors, std::int32_t count, const Rect& block, BlockPart* out);
 // Whether screen pixel (x, y) lies in one of the parts.
 bool onMonitors(const BlockPart* parts, std::int32_t count, std::int32_t x, std::int32_t y);
+
+// The colour the readouts show, and a copy takes: the painter's reading under the pointer, or
+// the mixer's mix while a slider is dragged.
+void showColour(PickerState& s, Colour c);
 
 // Cells per side of the cell-by-cell view: magnifiedPixels + sizeStep, but never more than the
 // magnifier square holds. An even count would otherwise paint one cell past the square.

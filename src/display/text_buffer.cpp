@@ -2,27 +2,19 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 constexpr std::int32_t kBlockStep = 1000;
 constexpr std::int32_t kSpare = 10;  // bytes kept free beyond the text and its terminator
 }  // namespace
 
-TextBuffer::TextBuffer() {
-    data = static_cast<char*>(std::malloc(kBlockStep));
-    if (data) {
-        capacity = kBlockStep;
-    } else {
-        // No block: keep a valid empty text; the first append tries to allocate again.
-        data = emptyText;
-        capacity = 0;
-    }
+TextBuffer::TextBuffer() : capacity(kBlockStep), data(static_cast<char*>(std::malloc(kBlockStep))) {
+    if (!data) throw std::bad_alloc();
     clear();
 }
 
-TextBuffer::~TextBuffer() {
-    if (data != emptyText) std::free(data);
-}
+TextBuffer::~TextBuffer() { std::free(data); }
 
 void TextBuffer::clear() {
     length = 0;
@@ -54,10 +46,8 @@ std::int32_t TextBuffer::appendCount(const char* text, std::int32_t n) {
 std::int32_t TextBuffer::grow() {
     if (capacity > INT32_MAX - kBlockStep) return 0;
     const std::int32_t wanted = capacity + kBlockStep;
-    const bool owned = data != emptyText;
-    char* block = static_cast<char*>(std::realloc(owned ? data : nullptr, static_cast<std::size_t>(wanted)));
+    char* block = static_cast<char*>(std::realloc(data, static_cast<std::size_t>(wanted)));
     if (!block) return 0;
-    if (!owned) block[0] = 0;
     data = block;
     capacity = wanted;
     return 1;

@@ -1,6 +1,4 @@
-// A growable, zero-terminated character buffer in which every number the program shows
-// or stores is formatted. One shared instance serves the panel painting and the settings
-// store; each slider owns one for its value text.
+// A growable, zero-terminated character buffer in which the panel's readouts are formatted.
 //
 // The block starts at 1000 bytes, grows by 1000 and never shrinks, so the formatting done
 // on every pointer move allocates nothing once the buffer has reached its size.
@@ -30,13 +28,8 @@ public:
     std::int32_t capacity = 0;  // usable size of the block in bytes
     std::int32_t length = 0;    // characters held, not counting the terminator
     char* data = nullptr;       // the block; data[length] is always 0
-
-private:
-    char emptyText[1] = {0};  // stands in for the block when the first allocation failed
 };
 
 // Writes value in radix (2 to 36) into out, zero-terminated; returns the digit count.
 // out needs room for 33 characters plus the terminator.
 std::int32_t formatInt(std::int32_t value, std::int32_t radix, char* out);
-
-extern TextBuffer sharedText;

@@ -1,9 +1,9 @@
 #include "mixer/mixer.h"
 
+#include "core/colour_maths.h"
 #include "core/messages.h"
-#include "mixer/slider.h"
+#include "display/readouts.h"
 #include "mixer/snapshot.h"
-#include "tracking/gestures.h"
 
 namespace {
 
@@ -15,18 +15,18 @@ Effects pick(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
     Effects fx;
     // Marked with the tolerance the last pick ended with; the drag then starts from 0.
     markAgain(fx, s, m, false).add(Fx::ShowSnapshot);
-    toleranceSlider.showPercent = 1;
-    toleranceSlider.setValue(0);
+    m.toleranceSlider.showPercent = 1;
+    m.toleranceSlider.setValue(0);
     m.tolerance = 0;
-    toleranceSlider.setGeometry(x, y, 100, 100);
+    m.toleranceSlider.setGeometry(x, y, 100, 100);
     fx.add(Fx::DrawSlider, kToleranceSlider);
     s.mixerPicking = 1;
-    placeColourSliders(s);
+    placeColourSliders(s, m);
     for (std::int32_t i = 0; i < 3; ++i) {
-        colorSliders[i].setValue(static_cast<std::int32_t>(s.currentColour >> (8 * i) & 0xFF));
+        m.colourSliders[i].setValue(static_cast<std::int32_t>(channelOf(s.currentColour, i)));
         fx.add(Fx::DrawSlider, i);
     }
-    toleranceSlider.dragging = 1;
+    m.toleranceSlider.dragging = 1;
     return fx;
 }
 
@@ -38,25 +38,23 @@ Effects refresh(const PickerState& s, MixerState& m) {
     if (s.mixerPicking)
         markAgain(fx, s, m, true).add(Fx::ShowSnapshot).add(Fx::DrawSlider, kToleranceSlider);  // it was covered
     else
-        fx.add(Fx::Recolour, static_cast<std::int32_t>(mixColour())).add(Fx::ShowSnapshot);
+        fx.add(Fx::Recolour, static_cast<std::int32_t>(mixColour(m))).add(Fx::ShowSnapshot);
     m.mixerDirty = 0;
     return fx;
 }
 
 }  // namespace
 
-Colour mixColour() {
-    return static_cast<Colour>(colorSliders[0].getValue() & 0xFF) | (colorSliders[1].getValue() & 0xFF) << 8 |
-           (colorSliders[2].getValue() & 0xFF) << 16;
+Colour mixColour(const MixerState& m) {
+    const auto channel = [&m](int i) { return static_cast<std::uint32_t>(m.colourSliders[i].getValue()) & 0xFFu; };
+    return rgb(channel(0), channel(1), channel(2));
 }
 
 Effects mixerStart(PickerState& s, MixerState& m) {
-    m.savedShow = s.show;
-    m.savedFreeze = s.frozen;
-    m.savedNomove = s.pinned;
+    m.user = userPanel(s);
     s.mixerActive = 1;
     s.mixerStarting = 1;
-    s.show = 1;
+    markPanelShown(s);
     return Effects().add(Fx::ClearPanel);
 }
 
@@ -74,7 +72,7 @@ Effects mixerHoldScreen(const PickerState& s) {
 }
 
 Effects mixerReady(PickerState& s, MixerState& m) {
-    s.pinned = 1;
+    pinPanel(s);
     s.mixerStarting = 0;
     m.mixerDirty = 0;
     m.mixerTicks = 0;
@@ -83,11 +81,7 @@ Effects mixerReady(PickerState& s, MixerState& m) {
 
 Effects mixerExit(PickerState& s, MixerState& m, bool forGood) {
     s.mixerActive = 0;
-    s.pinned = m.savedNomove;
-    if (forGood) {
-        s.show = m.savedShow;
-        s.frozen = m.savedFreeze;
-    }
+    giveBackPanel(s, m.user, forGood);
     Effects fx;
     fx.add(Fx::StopMixerTimer).add(Fx::ParkOverlay).add(Fx::FreeSnapshot);
     return fx.add(Fx::Layout).add(Fx::ApplyVisibility);
@@ -99,31 +93,31 @@ Effects mixerPointerMove(PickerState& s, MixerState& m) {
     if (s.mixerStarting) return fx;
     if (s.mixerPicking) {
         const std::int32_t old = m.tolerance;
-        if (toleranceSlider.dragging) {
-            toleranceSlider.moveThumb(s.cursorX - snapshot.originX, s.cursorY - snapshot.originY);
+        if (m.toleranceSlider.dragging) {
+            m.toleranceSlider.moveThumb(s.cursorX - snapshot.originX, s.cursorY - snapshot.originY);
             fx.add(Fx::DrawSlider, kToleranceSlider);
         }
-        m.tolerance = toleranceSlider.getValue() / 3;
+        m.tolerance = m.toleranceSlider.getValue() / 3;
         if (m.tolerance != old) ++m.mixerDirty;
         return fx;
     }
-    for (const SliderControl& slider : colorSliders)
+    for (const SliderControl& slider : m.colourSliders)
         if (slider.dragging) {
             ++m.mixerDirty;
             // The panel sees the pointer only while it is over the panel.
-            fx = mixerSliderDrag(s, s.cursorX - s.panelX, s.cursorY - s.panelY);
+            fx = mixerPanelMove(s, m, s.cursorX - s.panelX, s.cursorY - s.panelY);
             break;
         }
     if (s.captureState == 0) askForPlacement(s, fx);
     return fx;
 }
 
-Effects mixerPointerRelease(PickerState& s, MixerState&) {
+Effects mixerPointerRelease(PickerState& s, MixerState& m) {
     Effects fx;
     if (s.mixerStarting) return fx;
     const bool picked = s.mixerPicking != 0;
     s.mixerPicking = 0;
-    for (SliderControl& slider : colorSliders) slider.endDrag();
+    for (SliderControl& slider : m.colourSliders) slider.endDrag();
     return fx.post(UM_MIXERRELEASE, picked);
 }
 
@@ -131,7 +125,7 @@ Effects mixerRecolour(const PickerState& s, const MixerState& m, bool picked) {
     Effects fx;
     if (!s.mixerActive) return fx;
     if (picked) markAgain(fx, s, m, true);
-    return fx.add(Fx::Recolour, static_cast<std::int32_t>(mixColour())).add(Fx::ShowSnapshot);
+    return fx.add(Fx::Recolour, static_cast<std::int32_t>(mixColour(m))).add(Fx::ShowSnapshot);
 }
 
 Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std::int32_t x, std::int32_t y) {
@@ -141,8 +135,7 @@ Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std
     case wm::Paint: return fx.add(Fx::PaintSnapshot).answer(0);  // what is exposed shows the frozen screen
     case wm::MouseMove:
         // The overlay's client coordinates, moved by its corner to the screen's.
-        s.cursorX = x + snapshot.originX;
-        s.cursorY = y + snapshot.originY;
+        pointerAt(s, x + snapshot.originX, y + snapshot.originY);
         if (s.mixerPicking) return fx.add(Fx::SetCursor, ToleranceShape);
         return fx.add(Fx::SetCursor, PickShape).post(UM_READOUT);
     case wm::LeftDown: return pick(s, m, x, y).answer(0);
@@ -152,29 +145,27 @@ Effects mixerOverlayMessage(PickerState& s, MixerState& m, unsigned message, std
     }
 }
 
-Effects mixerPanelMove(PickerState& s, std::int32_t x, std::int32_t y) { return mixerSliderDrag(s, x, y); }
-
-Effects mixerSliderDrag(PickerState& s, std::int32_t x, std::int32_t y) {
+Effects mixerPanelMove(PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
     Effects fx;
-    placeColourSliders(s);
+    placeColourSliders(s, m);
     for (std::int32_t i = 0; i < 3; ++i)
-        if (colorSliders[i].dragging) {
-            colorSliders[i].moveThumb(panelUnits(x, s.scale), panelUnits(y, s.scale));
+        if (m.colourSliders[i].dragging) {
+            m.colourSliders[i].moveThumb(panelUnits(x, s.scale), panelUnits(y, s.scale));
             fx.add(Fx::DrawSlider, i);
         }
-    s.currentColour = mixColour();
+    showColour(s, mixColour(m));
     return fx.post(UM_READOUT, 0, 1);
 }
 
-bool mixerSliderPress(const PickerState& s, std::int32_t x, std::int32_t y) {
-    placeColourSliders(s);
+bool mixerSliderPress(const PickerState& s, MixerState& m, std::int32_t x, std::int32_t y) {
+    placeColourSliders(s, m);
     bool onThumb = false;
-    for (SliderControl& slider : colorSliders)
-        onThumb = slider.hitTest(panelUnits(x, s.scale), panelUnits(y, s.scale)) || onThumb;
+    for (SliderControl& slider : m.colourSliders)
+        onThumb = slider.pressAt(panelUnits(x, s.scale), panelUnits(y, s.scale)) || onThumb;
     return onThumb;
 }
 
-void placeColourSliders(const PickerState& s) {
+void placeColourSliders(const PickerState& s, MixerState& m) {
     for (std::int32_t i = 0; i < 3; ++i)
-        colorSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
+        m.colourSliders[i].setGeometry(s.magnifierLeft + 10, s.slidersTop + 4 + 14 * i, 128, 255);
 }

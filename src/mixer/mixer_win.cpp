@@ -10,46 +10,17 @@
 #include "core/picker_state.h"
 #include "display/paint_win.h"
 #include "display/scoped_gdi_win.h"
-#include "mixer/mixer.h"
-#include "mixer/slider.h"
 #include "mixer/snapshot.h"
-#include "tracking/tracking_win.h"
-
-namespace {
 
 MixerState mixer;
 
-// Not entered twice (the saved pin would become the forced 1 and pin the panel for good), nor
-// without a snapshot.
-Effects enterMixer() {
-    if (picker.mixerActive) return {};
+void enterMixer() {
     // Every monitor freezes: the snapshot is of the rectangle they all span (read again
-    // whenever the displays change).
-    if (!createSnapshot(picker.allMonitors)) return {};
-    return mixerStart(picker, mixer);
+    // whenever the displays change). Without one the mixer does not begin.
+    if (createSnapshot(picker.allMonitors)) SendMessageA(picker.panelHwnd, UM_MIXERSTART, 0, 0);
 }
 
-}  // namespace
-
-Effects mixerDecision(const Effect& e) {
-    switch (e.what) {
-    case Fx::EnterMixer: return enterMixer();
-    case Fx::MixerHoldScreen:
-        KillTimer(picker.panelHwnd, kPictureTimer);
-        return mixerHoldScreen(picker);
-    case Fx::MixerReady: return mixerReady(picker, mixer);
-    case Fx::ExitMixer: return mixerExit(picker, mixer, e.a != 0);
-    case Fx::MixerMove: return mixerPointerMove(picker, mixer);
-    case Fx::MixerRelease: return mixerPointerRelease(picker, mixer);
-    default: return {};
-    }
-}
-
-Effects mixerRecolourDecision(bool picked) { return mixerRecolour(picker, mixer, picked); }
-
-Effects mixerOverlay(unsigned message, std::int32_t x, std::int32_t y) {
-    return mixerOverlayMessage(picker, mixer, message, x, y);
-}
+void tellMixerPlaced() { SendMessageA(picker.panelHwnd, UM_MIXERPLACED, 0, 0); }
 
 void showMixerOverlay() {
     SetWindowLongA(picker.overlayHwnd, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
@@ -74,15 +45,15 @@ void showSnapshotOnOverlay() { showSnapshot(ScopedGetDC(picker.overlayHwnd)); }
 // The tolerance slider lives on the overlay, the colour sliders in the panel.
 void drawSlider(std::int32_t which) {
     if (which == kToleranceSlider) {
-        toleranceSlider.redraw(ScopedGetDC(picker.overlayHwnd));
+        mixer.toleranceSlider.redraw(ScopedGetDC(picker.overlayHwnd));
         return;
     }
-    colorSliders[which].redraw(PanelCanvas(ScopedGetDC(picker.panelHwnd)));
+    mixer.colourSliders[which].redraw(PanelCanvas(ScopedGetDC(picker.panelHwnd)));
 }
 
 void drawColourSliders(HDC panel) {
-    placeColourSliders(picker);
-    for (SliderControl& slider : colorSliders) slider.draw(panel, true);
+    placeColourSliders(picker, mixer);
+    for (SliderControl& slider : mixer.colourSliders) slider.draw(panel, true);
 }
 
 void stopMixerTimer() { KillTimer(picker.overlayHwnd, kRefreshTimer); }

@@ -5,18 +5,17 @@
 
 #include <cstdint>
 
-#include "core/effects.h"
 #include "core/types.h"
+#include "mixer/mixer.h"
 
-// The mixer's own record is private to this file. Its decisions, for the effects EnterMixer,
-// MixerHoldScreen, MixerReady, ExitMixer, MixerMove, MixerRelease and the panel's UM_MIXERRELEASE, for the overlay's messages while it serves
-// the mixer, and for the panel's pointer moves: the effects they give back are for the
-// caller to carry out.
-Effects mixerDecision(const Effect& e);
-Effects mixerRecolourDecision(bool picked);
-Effects mixerOverlay(unsigned message, std::int32_t x, std::int32_t y);
+// The mixer's own record, which its decisions are given.
+extern MixerState mixer;
 
-// Carrying out the mixer's effects.
+// Carrying out the mixer's effects. The entry's two steps that wait for work done here tell the
+// panel, whose decisions go on: the snapshot's memory held (UM_MIXERSTART; none, no mixer), and
+// the panel placed with the mixer's rows (UM_MIXERPLACED).
+void enterMixer();
+void tellMixerPlaced();
 void markMatchesShown(Colour target, std::int32_t tolerance, bool restore);
 void recolour(Colour colour);
 void showSnapshot(HDC dc);

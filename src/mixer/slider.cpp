@@ -23,18 +23,14 @@ void SliderControl::setValue(std::int32_t newValue) {
     thumb = static_cast<std::int32_t>(t);
 }
 
-bool SliderControl::hitTest(std::int32_t px, std::int32_t py) {
+bool SliderControl::pressAt(std::int32_t px, std::int32_t py) {
     dragging = std::abs(px - (x + thumb)) < 8 && std::abs(py - (y + 4)) < 6;
     return dragging != 0;
 }
 
-std::int32_t SliderControl::endDrag() {
-    dragging = 0;
-    return thumb;
-}
+void SliderControl::endDrag() { dragging = 0; }
 
-bool SliderControl::moveThumb(std::int32_t px, std::int32_t py) {
-    const std::int32_t old = thumb;
+void SliderControl::moveThumb(std::int32_t px, std::int32_t py) {
     thumb = px - x;
     const std::int64_t v = std::int64_t{scale} * thumb / 100 + (py & 1);
     if (v < 0) {
@@ -46,5 +42,4 @@ bool SliderControl::moveThumb(std::int32_t px, std::int32_t py) {
     } else {
         value = static_cast<std::int32_t>(v);
     }
-    return thumb != old;
 }

@@ -5,29 +5,23 @@
 
 #include <cstdint>
 
-#include "display/text_buffer.h"
-
 struct HDC__;
 
 class SliderControl {
 public:
-    SliderControl() = default;
-    virtual ~SliderControl() = default;
-    SliderControl(const SliderControl&) = delete;
-    SliderControl& operator=(const SliderControl&) = delete;
-
     // Places the slider and sets its range; value and thumb stay as they are.
     void setGeometry(std::int32_t x, std::int32_t y, std::int32_t length, std::int32_t maximum);
     // Stores the value unclamped and puts the thumb where it belongs on the line.
     void setValue(std::int32_t value);
     std::int32_t getValue() const { return value; }
-    // Starts a drag when the point is on the thumb; a miss ends one.
-    bool hitTest(std::int32_t px, std::int32_t py);
-    std::int32_t endDrag();
+    // A press at the point: starts a drag when it is on the thumb, ends one when it misses;
+    // whether it was on the thumb.
+    bool pressAt(std::int32_t px, std::int32_t py);
+    void endDrag();
     // While dragging: the thumb to the pointer, the value from it (plus the pointer row's
     // parity, which reaches the values between two thumb positions), both clamped together at
-    // the ends. Returns whether the thumb moved.
-    bool moveThumb(std::int32_t px, std::int32_t py);
+    // the ends.
+    void moveThumb(std::int32_t px, std::int32_t py);
     // The Win32 side. Draws the line, the thumb and the value text in the readouts' radix, or
     // erases the thumb last drawn in the panel's ground colour (visible false); redraw does
     // both, so the thumb moves. The context must be a Win32 HDC.
@@ -42,10 +36,6 @@ public:
     std::int32_t value = 0;    // current value
     std::int32_t scale = 200;  // value units per 100 pixels of thumb travel
     std::int32_t maximum = 0;  // largest value
-    TextBuffer text;           // scratch for the value text
     std::uint8_t showPercent = 0;  // paints its own ground box and a "%" after the value
     std::uint8_t dragging = 0;     // a drag of the thumb is under way
 };
-
-extern SliderControl toleranceSlider;
-extern SliderControl colorSliders[3];

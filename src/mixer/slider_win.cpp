@@ -2,12 +2,11 @@
 // erasing is drawing again in that colour.
 #include <windows.h>
 
-#include <cstring>
-
 #include "core/picker_state.h"
 #include "display/font_win.h"
 #include "display/panel_colours.h"
 #include "display/scoped_gdi_win.h"
+#include "display/text_buffer.h"
 #include "mixer/slider.h"
 
 void SliderControl::draw(HDC__* dc, bool visible) {
@@ -37,12 +36,12 @@ void SliderControl::draw(HDC__* dc, bool visible) {
     drawnThumb = thumb;
 
     if (value < 0) value = 0;
-    text.clear();
-    text.appendInt(value, picker.readoutRadix);
-    char shown[20];
-    std::strncpy(shown, text.data, sizeof shown - 2);
-    shown[sizeof shown - 2] = 0;
-    if (showPercent) std::strcat(shown, "%");
+    char shown[40];
+    const std::int32_t digits = formatInt(value, picker.readoutRadix, shown);
+    if (showPercent) {
+        shown[digits] = '%';
+        shown[digits + 1] = 0;
+    }
     SetBkColor(dc, kPanelGround);
     drawField(dc, x + length + 6, y, shown, 3, 0);
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/colour_maths.h"
+
 Snapshot snapshot;
 Colour matchTarget = 0;
 
@@ -35,7 +37,7 @@ struct Match {
         const std::int32_t d = std::clamp(tolerance, 1, 32);
         for (int i = 0; i < 3; ++i) {
             // Red, the low byte of the colour, is the high field of the pixel.
-            const std::int32_t t = static_cast<std::int32_t>(target >> (8 * i) & 0xFF) >> 3;
+            const std::int32_t t = static_cast<std::int32_t>(channelOf(target, i)) >> 3;
             const std::int32_t lo = std::max(t - d + 1, 0), hi = std::min(t + d - 1, 31);
             const int shift = 10 - 5 * i;
             low[i] = static_cast<std::uint16_t>(lo << shift);
@@ -102,13 +104,12 @@ void markGroups(std::uint16_t* line, std::uint8_t* mask, std::int32_t from, std:
 }  // namespace
 
 std::uint16_t toRgb555(Colour colour) {
-    const unsigned red = (colour & 0xFF) >> 3, green = ((colour >> 8) & 0xFF) >> 3, blue = ((colour >> 16) & 0xFF) >> 3;
+    const unsigned red = redOf(colour) >> 3, green = greenOf(colour) >> 3, blue = blueOf(colour) >> 3;
     return static_cast<std::uint16_t>(red << 10 | green << 5 | blue);
 }
 
 Colour fromRgb555(std::uint16_t pixel) {
-    const Colour red = (pixel >> 7) & 0xF8u, green = (pixel >> 2) & 0xF8u, blue = (pixel << 3) & 0xF8u;
-    return red | green << 8 | blue << 16;
+    return rgb((pixel >> 7) & 0xF8u, (pixel >> 2) & 0xF8u, (pixel << 3) & 0xF8u);
 }
 
 void packRow(const std::uint32_t* from, std::uint16_t* to, std::int32_t count) {
@@ -122,7 +123,7 @@ void packRow(const std::uint32_t* from, std::uint16_t* to, std::int32_t count) {
     std::int32_t x = 0;
     for (; x + 8 <= count; x += 8)  // no value exceeds 0x7FFF, so the signed packing keeps them
         _mm_storeu_si128(reinterpret_cast<Lanes*>(to + x), _mm_packs_epi32(pack4(from + x), pack4(from + x + 4)));
-    for (; x < count; ++x) to[x] = toRgb555((from[x] >> 16 & 0xFF) | (from[x] & 0xFF00) | (from[x] & 0xFF) << 16);
+    for (; x < count; ++x) to[x] = toRgb555(swapRedBlue(from[x]));
 }
 
 void widenRow(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) {
@@ -142,8 +143,7 @@ void widenRow(const std::uint16_t* from, std::uint32_t* to, std::int32_t count) 
         _mm_storeu_si128(reinterpret_cast<Lanes*>(to + x + 4), widen4(_mm_unpackhi_epi16(v, zero)));
     }
     for (; x < count; ++x) {
-        const Colour c = fromRgb555(from[x]);  // red in the low byte
-        to[x] = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+        to[x] = swapRedBlue(fromRgb555(from[x]));
         to[x] |= to[x] >> 5 & 0x070707;
     }
 }

@@ -1,6 +1,7 @@
 #include "tracking/gestures.h"
 
 #include "core/messages.h"
+#include "tracking/placement.h"
 
 namespace {
 
@@ -14,8 +15,7 @@ void onMove(PickerState& s, const PointerEvent& e, Effects& fx) {
         return;
     }
     s.stepSpan = {};
-    s.cursorX = e.x;
-    s.cursorY = e.y;
+    pointerAt(s, e.x, e.y);
     if (s.mixerActive) {
         fx.add(Fx::MixerMove);
     } else if (s.captureState != 0) {
@@ -49,7 +49,7 @@ void onLeftRelease(PickerState& s, const PointerEvent& e, Effects& fx) {
         fx.add(Fx::MixerRelease);
         return;
     }
-    s.draggingPanel = 0;
+    dropPanel(s);
     if (s.captureState == 2) fx.add(Fx::EndCapture, 1);
 }
 
@@ -73,9 +73,43 @@ void askForPlacement(PickerState& s, Effects& fx) {
     fx.post(UM_PLACE);
 }
 
+Effects placeAsAsked(PickerState& s) {
+    Effects fx;
+    s.placementAsked = 0;
+    fx.add(Fx::PlacePanel);
+    if (s.captureState == 0 && !s.mixerActive) fx.add(Fx::PaintReadouts, 0);
+    return fx;
+}
+
+void pointerAt(PickerState& s, std::int32_t x, std::int32_t y) {
+    s.cursorX = x;
+    s.cursorY = y;
+}
+
+void grabPanel(PickerState& s, std::int32_t pointerX, std::int32_t pointerY, bool drag) {
+    s.draggingPanel = drag;
+    beginDragOffsets(s, pointerX, pointerY);
+    s.frozen = 0;
+}
+
+void dropPanel(PickerState& s) { s.draggingPanel = 0; }
+
 void togglePin(PickerState& s) {
     s.pinned ^= 1;
     s.frozen = 0;
 }
 
 void toggleFreeze(PickerState& s) { s.frozen ^= 1; }
+
+UserPanel userPanel(const PickerState& s) { return {s.pinned, s.show, s.frozen}; }
+
+void pinPanel(PickerState& s) { s.pinned = 1; }
+
+void markPanelShown(PickerState& s) { s.show = 1; }
+
+void giveBackPanel(PickerState& s, const UserPanel& user, bool forGood) {
+    s.pinned = user.pinned;
+    if (!forGood) return;
+    s.show = user.show;
+    s.frozen = user.frozen;
+}

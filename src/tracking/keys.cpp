@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/messages.h"
+#include "tracking/gestures.h"
 
 namespace {
 
@@ -30,8 +31,7 @@ void step(PickerState& s, std::int32_t dx, std::int32_t dy, Effects& fx) {
         }
         if (pointInRect(m, s.cursorX, s.cursorY)) home = m;
     }
-    s.cursorX = std::max(home.left, std::min(x, home.right - 1));
-    s.cursorY = std::max(home.top, std::min(y, home.bottom - 1));
+    pointerAt(s, std::max(home.left, std::min(x, home.right - 1)), std::max(home.top, std::min(y, home.bottom - 1)));
     cover(s.stepSpan, s.cursorX, s.cursorY);
     if (s.stepAsked) return;
     s.stepAsked = 1;
@@ -72,4 +72,9 @@ Effects keyDecision(PickerState& s, const KeyEvent& e) {
     default: break;
     }
     return fx;
+}
+
+Effects stepAsAsked(PickerState& s) {
+    s.stepAsked = 0;
+    return Effects().add(Fx::MovePointer, s.cursorX, s.cursorY).add(Fx::PaintReadouts, 0, 1);
 }

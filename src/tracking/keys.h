@@ -30,3 +30,7 @@ bool keyboardWanted(const PickerState& s);
 // posted once until the panel has handled it. stepSpan grows to hold the points stepped from
 // and to (pointerDecision keeps moves there from the system).
 Effects keyDecision(PickerState& s, const KeyEvent& e);
+
+// UM_STEP arrived: the pointer set to the stepped point and the readouts repainted though
+// frozen; a step may be asked for again.
+Effects stepAsAsked(PickerState& s);

@@ -26,18 +26,9 @@ bool magnifierUsable(const PickerState& s) {
     return true;
 }
 
-void useUsableMagnifier(PickerState& s) {
-    if (magnifierUsable(s)) return;
-    s.magnifiedPixels = 9;
-    s.sizeStep = 0;
-    s.cellSize = 5;
-}
-
 std::int32_t scaleForDpi(std::int32_t dpi) { return dpi >= 240 ? 3 : dpi >= 144 ? 2 : 1; }
 
 void computeLayout(PickerState& s) {
-    useUsableMagnifier(s);
-
     s.swatchSize = 8;
     s.swatchGap = 4;
     s.magnifierLeft = 5;

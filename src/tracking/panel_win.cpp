@@ -49,19 +49,18 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, RECT* r, LPARAM) {
 
 }  // namespace
 
-bool showPanel() {
+void showPanel() {
     picker.frozen = 0;
     // Shown without activation: whatever the user types into keeps the keyboard.
     ShowWindow(picker.panelHwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(picker.panelHwnd);
     picker.show = 1;
-    if (!installHook()) return false;
+    if (!installHook()) return;
     // A panel pinned somewhere no longer reachable (another screen size, a drag past the
     // edge) follows the pointer again.
     if (picker.pinned == 1 &&
         !pointInRect(keepInsideRect(picker, monitorAt(picker.panelX, picker.panelY)), picker.panelX, picker.panelY))
         picker.pinned = 0;
-    return true;
 }
 
 void hidePanel() {
@@ -83,6 +82,11 @@ void layoutPanel() {
     computeLayout(picker);
     placePanel();
     PostMessageA(picker.panelHwnd, UM_FRAME, 0, 0);
+}
+
+void readPointer() {
+    POINT pointer = {};
+    if (GetCursorPos(&pointer)) pointerAt(picker, pointer.x, pointer.y);
 }
 
 Rect monitorAt(std::int32_t x, std::int32_t y) { return rectOf(MonitorFromPoint({x, y}, MONITOR_DEFAULTTONEAREST)); }

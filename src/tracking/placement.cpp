@@ -36,10 +36,6 @@ std::int64_t scaled(const PickerState& s, std::int64_t v) { return v * (s.scale 
 
 }  // namespace
 
-PanelPosition computePanelPosition(PickerState& s) {
-    return computePanelPosition(s, {0, 0, s.screenWidth, s.screenHeight});
-}
-
 PanelPosition computePanelPosition(PickerState& s, const Rect& monitor) {
     const bool dragging = s.draggingPanel != 0;
     if (!dragging) {

@@ -11,12 +11,10 @@ struct PanelPosition {
     std::int32_t y;
 };
 
-// The panel's next top-left corner in screen coordinates. Clears the drag offsets when no
-// drag is under way; does not store the result in panelX, panelY (placePanel does, as it
-// moves the window).
-PanelPosition computePanelPosition(PickerState& s);
-// The same within one monitor's rectangle, in screen coordinates (which are negative left of
-// and above the primary monitor): the one the pointer is on.
+// The panel's next top-left corner in screen coordinates, within the rectangle of the monitor
+// the pointer is on (screen coordinates are negative left of and above the primary monitor).
+// Clears the drag offsets when no drag is under way; does not store the result in panelX,
+// panelY (placePanel does, as it moves the window).
 PanelPosition computePanelPosition(PickerState& s, const Rect& monitor);
 
 // Records where the panel was grabbed, so that a drag keeps that point under the pointer:

@@ -8,8 +8,8 @@
 #include "tracking/keys.h"
 
 // Showing the panel installs the hook and starts a timer on the panel that installs it anew
-// if the system drops it (watchHook, on each tick). True when the hook is installed.
-bool showPanel();
+// if the system drops it (watchHook, on each tick).
+void showPanel();
 void hidePanel();
 void applyPanelVisibility();
 void watchHook();
@@ -44,6 +44,8 @@ void layoutPanel();
 // Moves the panel window where placement puts it, at the scale of the DPI of the monitor it
 // goes to.
 void placePanel();
+// The pointer where the system says it is, into the picker (the hook sees only its moves).
+void readPointer();
 // The full rectangle of the monitor at (x, y), or the nearest one.
 Rect monitorAt(std::int32_t x, std::int32_t y);
 // The primary monitor's size, each monitor's rectangle and the one they all span, into the

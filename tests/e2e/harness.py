@@ -11,7 +11,10 @@ import tempfile
 import time
 
 KEY = r"Software\Korvex\Tintspot"
-LIB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "lib.sh")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+LIB = os.path.join(ROOT, "scripts", "lib.sh")
+# The windows' title: the name and the version's first two parts, as VERSION holds it.
+TITLE = "Tintspot " + ".".join(open(os.path.join(ROOT, "VERSION")).read().strip().split(".")[:2])
 # The loader for the build under test: scripts/test chooses wine or wine64.
 WINE = os.environ.get("TINTSPOT_WINE", "wine")
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

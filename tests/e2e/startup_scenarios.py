@@ -6,7 +6,7 @@ import os
 import subprocess
 import sys
 
-from harness import QUIET, WINE, check, run, wait_until
+from harness import QUIET, TITLE, WINE, check, run, wait_until
 
 
 def clipboard():
@@ -52,8 +52,8 @@ def second_copy_is_refused(s):
     first = s.start_tintspot()
     wait_until(s.tray_shown, what="the tray icon")
     second = s.spawn(s.exe)
-    wait_until(lambda: s.window("#32770", "Tintspot 3.0"), what="the message box")
-    texts = s.probe("dialog", "Tintspot 3.0")[1]  # and OK pressed
+    wait_until(lambda: s.window("#32770", TITLE), what="the message box")
+    texts = s.probe("dialog", TITLE)[1]  # and OK pressed
     check("Application is running." in texts.splitlines(), f"message box says {texts!r}")
     code = second.wait(timeout=20)
     check(code == 1, f"the second copy ended with {code}, not 1")
@@ -115,7 +115,7 @@ def the_program_typed_into_keeps_the_keyboard_across_the_modes(s):
         keeps_the_keyboard(f"leaving the mixer by {leave[-1]}")
     s.probe("command", "32793")  # "Помощь"
     # Its title is set before it shows; a click before then would reach what lies beneath.
-    about = wait_until(lambda: (w := s.window("Classname2", "Tintspot 3.0")) and w.visible and w, what="the about")
+    about = wait_until(lambda: (w := s.window("Classname2", TITLE)) and w.visible and w, what="the about")
     s.move(about.cx + 100, about.cy + 60)
     s.xdotool("click", "1")
     keeps_the_keyboard("the about window")

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "capture/colour_text.h"
-#include "capture/palette_file.h"
+#include "copy/formats.h"
+#include "copy/palette_file.h"
+#include "copy/recent.h"
 #include "display/contrast.h"
 #include "display/readouts.h"
 

@@ -10,6 +10,7 @@
 #include "app/about.h"
 #include "app/panel.h"
 #include "capture/capture.h"
+#include "copy/formats.h"
 #include "core/commands.h"
 #include "core/messages.h"
 #include "mixer/mixer.h"
@@ -183,12 +184,11 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ(show(mixerRecolour(s, m, true)), "MarkMatches(8405024,15,1) Recolour(8405024) ShowSnapshot");
     EXPECT_EQ(show(mixerRecolour(s, m, false)), "Recolour(8405024) ShowSnapshot");
 
-    // The red slider's thumb (0x20 of 255 on 128 pixels) is at x 15 + 16 on row 64: a press there drags it.
-    EXPECT_EQ((std::array{mixerSliderPress(s, 100, 64), mixerSliderPress(s, 31, 66)}), (std::array{false, true}));
+    EXPECT_EQ((std::array{mixerSliderPress(s, m, 100, 64), mixerSliderPress(s, m, 31, 66)}), (std::array{false, true}));
     s.scale = 2;  // at 192 DPI the same thumb lies twice as far into the window
-    EXPECT_EQ((std::array{mixerSliderPress(s, 31, 66), mixerSliderPress(s, 62, 132)}), (std::array{false, true}));
+    EXPECT_EQ((std::array{mixerSliderPress(s, m, 31, 66), mixerSliderPress(s, m, 62, 132)}), (std::array{false, true}));
     s.scale = 1;
-    EXPECT_EQ(show(mixerPanelMove(s, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
+    EXPECT_EQ(show(mixerPanelMove(s, m, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
     EXPECT_EQ(s.currentColour, 0x008040C7u) << "the preview shows the mix";
     // The drag goes on off the panel, where only the hook sees the pointer: a fast move right takes the slider's end.
     std::tie(s.cursorX, s.cursorY) = std::tuple{400 + 600, 300 + 64};
@@ -225,7 +225,7 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
     };
     for (const Row& r : rows) {
         PickerState s;
-        std::tie(s.aboutPage, s.aboutActive, s.cursorX, s.cursorY) = std::tuple{r.page, 1, r.x, r.y};
+        std::tie(s.aboutPage, s.aboutActive, s.aboutX, s.aboutY) = std::tuple{r.page, 1, r.x, r.y};
         const bool move = r.message == wm::MouseMove;
         EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.fx) << r.message << r.x;
         EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.after, r.open})) << r.message << r.x;
@@ -264,7 +264,7 @@ TEST(Decisions, EveryMenuCommand) {
         {Contrast, &S::contrast, 1, Contrast, "Layout"},
         {FrozenKeys, &S::keys, 1, FrozenKeys, ""},
         {Help, &S::show, 0, 0, "OpenAbout"},
-        {CopyFormatLast + 1, &S::show, 0, 0, ""},  // between two submenus
+        {CopyFormatFirst + kCopyFormats, &S::show, 0, 0, ""},  // between two submenus
     };
     for (const Row& r : rows) {
         PickerState s;
@@ -326,19 +326,20 @@ TEST(Decisions, PanelAndCaptureOverlayMessages) {
         {Band, wm::LeftUp, "EndCapture(1) =0"},
         {Band, wm::RightUp, "EndCapture =0"},
     };
+    MixerState mixer;
     for (const Row& r : rows) {
         PickerState s;
         std::tie(s.show, s.frozen, s.aboutActive, s.mixerActive, s.placementAsked, s.stepAsked, s.cursorX, s.cursorY) =
             std::tuple{r.mode != Hidden, r.mode == Frozen, r.mode == About, r.mode == Mixer, 1, 1, 7, 8};
         s.captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0;
         const Effects fx = r.mode >= Crosshair ? captureOverlayMessage(s, r.message)
-                                               : panelDecision(s, {r.message, r.wParam, r.lParam});
+                                               : panelDecision(s, mixer, {r.message, r.wParam, r.lParam});
         EXPECT_EQ(show(fx), r.effects) << r.mode << " " << r.message;
         EXPECT_EQ(s.placementAsked, r.message != UM_PLACE) << "may be asked for again";
         EXPECT_EQ(s.stepAsked, r.message != UM_STEP);
     }
     PickerState s;  // a press grabs the panel at its own point, not where the pointer last moved; a frozen one thaws
     std::tie(s.panelX, s.panelY, s.cursorGap, s.frozen) = std::tuple{300, 200, 10, 1};
-    panelDecision(s, {wm::LeftDown, 0, 0, 30, 20});
+    panelDecision(s, mixer, {wm::LeftDown, 0, 0, 30, 20});
     EXPECT_EQ((std::array{s.draggingPanel, s.dragOffsetX, s.dragOffsetY, s.frozen}), (std::array{1, -40, -30, 0}));
 }

@@ -53,8 +53,8 @@ TEST_F(StartedUp, EnteringAndLeavingTheMixerKeepsThePinAndNeverEntersTwice) {
         for (int i = 0; i < 50 && !PeekMessageA(&tick, picker.overlayHwnd, WM_TIMER, WM_TIMER, PM_NOREMOVE); ++i)
             Sleep(20);
         EXPECT_EQ(tick.message, static_cast<UINT>(WM_TIMER));
-        toleranceSlider.showPercent = 1;  // the tolerance slider goes on the frozen screen
-        toleranceSlider.setGeometry(600, 500, 100, 100);
+        mixer.toleranceSlider.showPercent = 1;  // the tolerance slider goes on the frozen screen
+        mixer.toleranceSlider.setGeometry(600, 500, 100, 100);
         carryOut(Effects().add(Fx::DrawSlider, 3));
         HDC overlay = GetDC(picker.overlayHwnd);
         EXPECT_EQ((std::array{GetPixel(overlay, 600, 500), GetPixel(overlay, 597, 495)}),

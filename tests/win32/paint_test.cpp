@@ -121,11 +121,11 @@ TEST_F(Painting, EachLookOfThePanelAsReviewed) {
         std::tie(source.fromSnapshot, source.snapshotColour) = std::tuple{k.mixer, 0x00C08040};
         auto canvas = paintAt(k.x, k.y, source);
         if (k.mixer) {  // the sliders at the picked colour, then the red one dragged
-            placeColourSliders(picker);
-            for (int i = 0; i < 3; ++i) colorSliders[i].setValue(0x40 * (i + 1));
+            placeColourSliders(picker, mixer);
+            for (int i = 0; i < 3; ++i) mixer.colourSliders[i].setValue(0x40 * (i + 1));
             drawColourSliders(canvas->dc);
-            colorSliders[0].setValue(0xFF);
-            colorSliders[0].redraw(canvas->dc);
+            mixer.colourSliders[0].setValue(0xFF);
+            mixer.colourSliders[0].redraw(canvas->dc);
         }
         expectGolden(*canvas, k.name);
     }

@@ -122,10 +122,12 @@ TEST(Resources, VersionResourceAndTitleCarryTheVersionFile) {
 // The tray icon comes back when Explorer restarts; a change of the displays is read; the panel
 // has no taskbar button of its own.
 TEST_F(StartedUp, TrayIconAndScreenSizeFollowTheTaskbarAndTheDisplays) {
+    NOTIFYICONDATAA icon = {};  // ours, as the shell knows it: removed only while it is there
+    std::tie(icon.cbSize, icon.hWnd, icon.uID) = std::tuple{NOTIFYICONDATAA_V1_SIZE, picker.panelHwnd, kTrayIconId};
     addTrayIcon();
-    EXPECT_TRUE(removeTrayIcon());
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
     SendMessageA(picker.panelHwnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(removeTrayIcon()) << "added again";
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon)) << "added again";
     picker.screenWidth = picker.screenHeight = 1;
     picker.cursorX = picker.cursorY = 500;
     SendMessageA(picker.panelHwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));

@@ -1,11 +1,11 @@
-// The colour copied as text in the format chosen in the menu, and the recent colours: the
-// last ones copied, newest first, which the menu offers to copy again.
+// The colour as text in the copy format chosen in the menu ("Формат копирования"): what
+// Ctrl + click, Enter while frozen, the recent colours and the plain-text palette copy.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "core/picker_state.h"
+#include "core/types.h"
 
 // The formats in the menu's order, which is also the stored `copyformat` value.
 enum CopyFormat : std::int32_t {
@@ -23,7 +23,3 @@ enum CopyFormat : std::int32_t {
 // Colour c (0x00BBGGRR; the top byte is ignored) as text in format, terminated, cut to fit
 // size bytes; returns its length. A format out of range is taken as AsPanel.
 std::size_t colourText(Colour c, std::int32_t format, bool hexadecimal, char* out, std::size_t size);
-
-// Puts c at the top of the recent colours, taking it out from further down and dropping the
-// oldest beyond kRecentColours.
-void rememberColour(PickerState& s, Colour c);

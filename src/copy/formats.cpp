@@ -1,12 +1,11 @@
-#include "capture/colour_text.h"
-
-#include "capture/capture.h"
-#include "display/readouts.h"
+#include "copy/formats.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+#include "core/colour_maths.h"
 
 namespace {
 
@@ -30,19 +29,13 @@ Hsl toHsl(std::int32_t r, std::int32_t g, std::int32_t b) {
     return out;
 }
 
-// The sRGB transfer function undone.
-double linear(std::int32_t v) {
-    const double c = v / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
 struct Lch {
     double l, c, h;
 };
 
 // Linear sRGB to OKLab with the published matrices (Ottosson, 2020), then to polar form.
-Lch toOklch(std::int32_t r, std::int32_t g, std::int32_t b) {
-    const double red = linear(r), green = linear(g), blue = linear(b);
+Lch toOklch(Colour c) {
+    const double red = linearLight(redOf(c)), green = linearLight(greenOf(c)), blue = linearLight(blueOf(c));
     const double l = std::cbrt(0.4122214708 * red + 0.5363325363 * green + 0.0514459929 * blue);
     const double m = std::cbrt(0.2119034982 * red + 0.6806995451 * green + 0.1073969566 * blue);
     const double s = std::cbrt(0.0883024619 * red + 0.2817188376 * green + 0.6299787005 * blue);
@@ -61,7 +54,8 @@ std::size_t written(int n, std::size_t size) {
 }  // namespace
 
 std::size_t colourText(Colour c, std::int32_t format, bool hexadecimal, char* out, std::size_t size) {
-    const std::int32_t r = c & 0xFF, g = c >> 8 & 0xFF, b = c >> 16 & 0xFF;
+    const auto r = static_cast<std::int32_t>(redOf(c)), g = static_cast<std::int32_t>(greenOf(c)),
+               b = static_cast<std::int32_t>(blueOf(c));
     const unsigned bgr = c & 0xFFFFFFu;
     switch (format) {
     case CssRgb: return written(std::snprintf(out, size, "rgb(%d, %d, %d)", r, g, b), size);
@@ -73,7 +67,7 @@ std::size_t colourText(Colour c, std::int32_t format, bool hexadecimal, char* ou
     }
     case CssOklch: {
         // Fixed decimals, rounded once each: lightness in percent to 2, chroma to 4, hue to 2.
-        const Lch v = toOklch(r, g, b);
+        const Lch v = toOklch(c);
         const long long l = std::llround(v.l * 10000), chroma = std::llround(v.c * 10000);
         long long h = chroma == 0 ? 0 : std::llround(v.h * 100);
         if (h >= 36000) h -= 36000;
@@ -91,26 +85,13 @@ std::size_t colourText(Colour c, std::int32_t format, bool hexadecimal, char* ou
                                      fg % 1000, fb / 1000, fb % 1000),
                        size);
     }
-    default: {  // the panel's own text, as the panel writes it
-        char shown[20];
+    default: {  // as the panel shows the colour: its code in hexadecimal mode, else the decimal triple
+        char shown[12];
         if (hexadecimal)
-            formatColourCode(c, shown);
+            hexCode(c, shown);
         else
-            formatDecimalColour(c, shown, sizeof shown);
-        return colourClipboardText(shown, hexadecimal, out, size);
+            std::snprintf(shown, sizeof shown, "%d,%d,%d", r, g, b);
+        return written(std::snprintf(out, size, "%s%s", hexadecimal ? "#" : "", shown), size);
     }
     }
-}
-
-void rememberColour(PickerState& s, Colour c) {
-    c &= 0xFFFFFFu;
-    std::int32_t n = std::clamp(s.recentCount, 0, kRecentColours);
-    Colour* found = std::find(s.recent, s.recent + n, c);
-    if (found == s.recent + n) {
-        n = std::min(n + 1, kRecentColours);  // a full list drops its oldest
-        found = s.recent + n - 1;
-    }
-    std::move_backward(s.recent, found, found + 1);
-    s.recent[0] = c;
-    s.recentCount = n;
 }

@@ -1,11 +1,12 @@
-#include "capture/palette_file.h"
+#include "copy/palette_file.h"
 
 #include <bit>
 #include <cstdio>
 #include <cwctype>
 #include <string_view>
 
-#include "capture/colour_text.h"
+#include "copy/formats.h"
+#include "core/colour_maths.h"
 
 namespace {
 
@@ -15,15 +16,14 @@ struct Rgb {
     int r, g, b;
 };
 Rgb channels(Colour c) {
-    return {static_cast<int>(c & 0xFF), static_cast<int>(c >> 8 & 0xFF), static_cast<int>(c >> 16 & 0xFF)};
+    return {static_cast<int>(redOf(c)), static_cast<int>(greenOf(c)), static_cast<int>(blueOf(c))};
 }
 
 // "#FF8000": the name every format gives a colour.
 std::string code(Colour c) {
-    char text[8];
-    const Rgb v = channels(c);
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", v.r, v.g, v.b);
-    return text;
+    char text[7];
+    hexCode(c, text);
+    return std::string("#") + text;
 }
 
 void text(std::string& out, std::string_view s) { out += s; }
