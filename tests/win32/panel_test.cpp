@@ -103,22 +103,6 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
            {9, 5, 0, 10, 1, 0, 0},
            {{"recent", "000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A"}}}));
 
-// What Windows shows as the program's version, and the title, against the VERSION file.
-TEST(Resources, VersionResourceAndTitleCarryTheVersionFile) {
-    std::string version;
-    std::ifstream(TINTSPOT_SOURCE_DIR "/VERSION") >> version;
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::vector<char> info(GetFileVersionInfoSizeA(path, nullptr));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()) &&
-                VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
-                  "." + std::to_string(HIWORD(fixed->dwFileVersionLS)), version);
-    EXPECT_EQ(std::string(kAppTitle), "Tintspot " + version.substr(0, version.rfind('.')));
-}
-
 // The tray icon comes back when Explorer restarts; a change of the displays is read; the panel
 // has no taskbar button of its own.
 TEST_F(StartedUp, TrayIconAndScreenSizeFollowTheTaskbarAndTheDisplays) {
