@@ -145,17 +145,6 @@ class Session:
                              capture_output=True, check=True).stdout
         return lambda x, y: tuple(raw[((y - y0) * w + x - x0) * 3:][:3])
 
-    def expect_copy_of_the_card(self, left, top, width, height):
-        """Waits for a bitmap on the Windows clipboard, which must show the test card's pixels
-        from (left, top) on."""
-        out = wait_until(lambda: (r := self.probe("clipbitmap"))[0] == 0 and r[1], timeout=10,
-                         what="a bitmap on the clipboard")
-        lines = out.split("\n")
-        check(lines[0] == f"{width} {height}", f"bitmap of {lines[0]}")
-        want = [" ".join("%02x%02x%02x" % self.card(left + x, top + y) for x in range(width)) for y in range(height)]
-        bad = [y for y in range(height) if lines[1 + y].strip() != want[y]]
-        check(not bad, f"bitmap rows {bad[:5]} differ from the card's pixels")
-
     def show_panel(self, **settings):
         """Tintspot over the test card, started with the panel shown and these settings stored."""
         self.store_settings(show=1, **settings)

@@ -3,7 +3,7 @@
 //   probe window CLASS [TITLE] -> "visible x y width height clientx clienty" of that top-level window
 //   probe foreground           -> the class of the foreground window
 //   probe modifiers            -> exit code 0 once Ctrl, Shift and Alt all read as up
-//   probe clipbitmap           -> the clipboard's bitmap: "width height", then a line of rrggbb a row
+//   probe clipbitmap           -> the clipboard's bitmap: "width height", then rrggbb a pixel
 //   probe dialog TITLE         -> the static texts of that dialog, one a line; then presses its OK
 //   probe command ID           -> posts WM_COMMAND ID to the panel window
 // Exit code 0 when the thing asked about was found, 2 when not, 1 on bad usage.
@@ -47,9 +47,8 @@ int printClipboardBitmap() {
         HDC screen = GetDC(nullptr);
         GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
         ReleaseDC(nullptr, screen);
-        std::printf("%ld %ld\n", info.bmWidth, info.bmHeight);
-        for (std::size_t i = 0; i < pixels.size(); ++i) std::printf("%06x%c", pixels[i] & 0xFFFFFF,
-                                                                    (i + 1) % info.bmWidth ? ' ' : '\n');
+        std::printf("%ld %ld", info.bmWidth, info.bmHeight);
+        for (unsigned pixel : pixels) std::printf(" %06x", pixel & 0xFFFFFF);
     }
     CloseClipboard();
     return bitmap ? 0 : 2;
