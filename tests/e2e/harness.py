@@ -1,7 +1,5 @@
-"""End-to-end harness: a Wine virtual desktop with the test card, the real tintspot.exe, and
-the means to drive and watch them as a person would (xdotool, xclip, import, the probe).
-Every wait is bounded; Wine is restarted before and after each scenario, so the next one
-starts clean even when one fails or hangs."""
+"""A Wine virtual desktop with the test card and the real tintspot.exe, driven and watched as a
+person would. Every wait is bounded; Wine restarts around each scenario, so each starts clean."""
 
 import collections
 import os

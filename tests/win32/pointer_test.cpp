@@ -14,7 +14,6 @@ protected:
         setModifiers(false, false, false);
         takePanelMessages();
     }
-    void TearDown() override { setModifiers(false, false, false); }
 };
 
 std::string clipboardText() {
@@ -37,8 +36,7 @@ protected:
         ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && SetClipboardData(CF_TEXT, block) && CloseClipboard());
         takePanelMessages();
     }
-    // A capture from the start corner to the pointer, ended by the left release; during() runs
-    // while it is on.
+    // A capture from the start corner to the pointer, ended by the left release; during() runs in it.
     void captureBand(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, void (*during)() = [] {}) {
         startCapture();
         during();
