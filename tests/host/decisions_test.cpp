@@ -47,12 +47,10 @@ std::string show(const Effects& fx, std::optional<Fx> only = {}) {
 }  // namespace
 
 TEST(Decisions, PointerEventsOfTheHook) {
-    enum Mode { Normal, Asked, Hidden, About, Mixer, Crosshair, Band, Echo, NoEcho };
+    enum Mode { Normal, Hidden, About, Mixer, Crosshair, Band, Echo, NoEcho };
     struct Row { Mode mode; PointerEvent::Kind kind; const char *keys, *effects; std::int32_t draggingPanel = 1; };
     using enum PointerEvent::Kind;
     const Row rows[] = {
-        {Normal, Move, "", "Post:PLACE"},
-        {Asked, Move, "", ""},  // asked once until the panel has placed itself
         {Mixer, Move, "", "MixerMove"},
         {Crosshair, Move, "", "CaptureMove"},
         {Echo, Move, "", "=1"},  // the pointer set by steps, reported back
@@ -65,7 +63,6 @@ TEST(Decisions, PointerEventsOfTheHook) {
         // A capture's presses, the first too, go no further (=1); a right press cancels it, then counts as a press.
         {Crosshair, LeftDown, "a", "CapturePress =1"},
         {Band, LeftDown, "acs", "=1"},
-        {Crosshair, RightDown, "", "EndCapture =1"},
         {Band, RightDown, "a", "EndCapture TogglePin Post:FRAME =1"},
         {Mixer, LeftDown, "acs", ""},
         {About, LeftDown, "a", ""},
@@ -77,10 +74,9 @@ TEST(Decisions, PointerEventsOfTheHook) {
         {Mixer, LeftUp, "c", "Post:COPYTEXT MixerRelease"},
     };
     for (const Row& r : rows) {
-        PickerState s;
-        std::tie(s.show, s.draggingPanel, s.cursorX, s.cursorY, s.placementAsked, s.aboutActive, s.mixerActive) =
-            std::tuple{r.mode != Hidden, 1, 7, 8, r.mode == Asked, r.mode == About, r.mode == Mixer};
-        s.captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0;
+        PickerState s{.draggingPanel = 1, .show = r.mode != Hidden, .cursorX = 7, .cursorY = 8,
+                      .aboutActive = r.mode == About, .captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0,
+                      .mixerActive = r.mode == Mixer};
         s.stepSpan = r.mode == Echo || r.mode == NoEcho ? Rect{-310, -40, r.mode == Echo ? -299 : -300, -39} : Rect{};
         const auto held = [&r](char key) { return std::strchr(r.keys, key) != nullptr; };
         EXPECT_EQ(show(pointerDecision(s, {r.kind, -300, -40, held('a'), held('s'), held('c')})), r.effects)
@@ -90,8 +86,7 @@ TEST(Decisions, PointerEventsOfTheHook) {
         EXPECT_EQ(std::pair(s.cursorX, s.cursorY), moved ? std::pair(-300, -40) : std::pair(7, 8));
         EXPECT_EQ(s.stepSpan, (r.mode == Echo ? Rect{-310, -40, -299, -39} : Rect{})) << "a move elsewhere ends it";
     }
-    PickerState s;
-    s.frozen = 1;
+    PickerState s{.frozen = 1};
     togglePin(s);
     EXPECT_EQ((std::array{s.pinned, s.frozen}), (std::array{1, 0})) << "a pin unfreezes";
 }
@@ -116,51 +111,55 @@ TEST(Decisions, KeysOfTheKeyboardHook) {
         {Modal, vk::Up, "", ""},
     };
     for (const Row& r : rows) {
-        PickerState s;
-        std::tie(s.keys, s.frozen, s.show, s.captureState, s.modalOpen) =
-            std::tuple{r.mode != Off, r.mode != Following, 1, r.mode == Capture, r.mode == Modal};
-        std::tie(s.stepAsked, s.cursorX, s.cursorY, s.monitorCount) = std::tuple{r.mode == Asked, r.x0, r.y0, 2};
-        std::tie(s.monitors[0], s.monitors[1]) = std::tuple{Rect{0, 0, 1024, 768}, Rect{1024, 100, 2048, 868}};
+        PickerState s{.frozen = r.mode != Following, .show = 1, .keys = r.mode != Off,
+                      .monitors = {{0, 0, 1024, 768}, {1024, 100, 2048, 868}}, .monitorCount = 2, .cursorX = r.x0,
+                      .cursorY = r.y0, .stepAsked = r.mode == Asked, .captureState = r.mode == Capture,
+                      .modalOpen = r.mode == Modal};
         const std::string kept = show(keyDecision(s, {r.key, false, r.held[0] == 'c', r.held[0] == 'a'}));
         EXPECT_EQ(kept, r.effects) << r.mode << r.key << r.held;
         EXPECT_EQ((std::array{s.cursorX, s.cursorY}), (std::array{r.x, r.y})) << r.key;
         EXPECT_EQ(s.stepAsked, r.mode == Asked || kept.find("STEP") != kept.npos);
         EXPECT_TRUE(!s.stepAsked || (pointInRect(s.stepSpan, r.x0, r.y0) && pointInRect(s.stepSpan, r.x, r.y)));
-        const bool esc = r.key == vk::Escape && !kept.empty();
-        EXPECT_EQ(show(keyDecision(s, {r.key, true})),
-                  esc ? "ToggleFreeze Post:FRAME Post:READOUT =1" : kept.empty() ? "" : "=1");
+        const char* released = r.key == vk::Escape ? "ToggleFreeze Post:FRAME Post:READOUT =1" : "=1";
+        EXPECT_EQ(show(keyDecision(s, {r.key, true})), kept.empty() ? "" : released) << "kept as its press was";
     }
 }
 
-// A capture over monitors left of and above the primary: the band's inside is copied; the panel comes back unpinned.
+// A capture over monitors left of and above the primary, the band dragged either way: its inside is copied (a band
+// with no pixels inside, or a click's slip, copies nothing); the panel comes back unpinned.
 TEST(Decisions, RegionCaptureCopiesTheBandAndGivesThePanelBack) {
-    for (auto [copy, cut] : {std::tuple{true, "CutBand(-139,51,-100,80)"}, std::tuple{false, ""}}) {
-        PickerState s;
+    for (auto [copy, x0, y0, x, y] : {std::tuple{true, -100, 80, -140, 50},
+                                      {true, -140, 50, -100, 80},
+                                      {false, -100, 80, -140, 50}}) {
+        PickerState s{.cursorX = x0, .cursorY = y0};
         CaptureState c;
-        std::tie(s.cursorX, s.cursorY) = std::tuple{-100, 50};
         captureStart(s, c, {-1280, -200, 1024, 768});
         EXPECT_EQ(s.pinned, 1) << "held still";
         EXPECT_EQ(show(captureHoldScreen(s, c), Fx::TakePicture), "TakePicture(-1280,-200,1024,768)");
-        captureMove(s, c);
         capturePress(s, c);
-        std::tie(s.cursorX, s.cursorY) = std::tuple{-140, 80};
+        std::tie(s.cursorX, s.cursorY) = std::tuple{x, y};
         captureMove(s, c);
         capturePress(s, c);  // a second press keeps the corner
         const Effects end = captureEnd(s, c, copy);
-        EXPECT_EQ(show(end, Fx::CutBand), cut) << copy;
+        EXPECT_EQ(show(end, Fx::CutBand), copy ? "CutBand(-139,51,-100,80)" : "") << x0;
         EXPECT_EQ(show(end, Fx::PlacePanel) + show(end, Fx::ReleasePicture), "PlacePanelReleasePicture");
         EXPECT_EQ((std::array{s.captureState, s.pinned}), (std::array{0, 0}));
         EXPECT_EQ(show(captureHoldScreen(s, c)), "") << "ended before its picture: none";
     }
+    for (auto [w, h, copies] : {std::tuple{5, 6, true},
+                                {5, 5, false},
+                                {1, 60, false},
+                                {2, 60, true},
+                                {60, 1, false}})
+        EXPECT_EQ(bandCopies({100, 200, 100 + w, 200 + h}), copies) << w << "x" << h;
 }
 
 // The mixer from entry to exit, on monitors whose area starts left of and above the primary one.
 TEST(Decisions, MixerFromThePickToLeaving) {
-    PickerState s;
-    MixerState m;
-    std::tie(s.currentColour, s.frozen) = std::tuple{0x00804020u, 1};  // hidden, frozen
-    std::tie(s.magnifierLeft, s.slidersTop, s.panelX, s.panelY) = std::tuple{5, 60, 400, 300};
-    std::tie(snapshot.originX, snapshot.originY, m.tolerance) = std::tuple{-1280, -100, 7};
+    PickerState s{.panelX = 400, .panelY = 300, .frozen = 1, .magnifierLeft = 5, .slidersTop = 60,
+                  .currentColour = 0x00804020u};  // hidden, frozen
+    MixerState m{.tolerance = 7};
+    std::tie(snapshot.originX, snapshot.originY) = std::tuple{-1280, -100};
     const auto tick = [&] { return show(mixerOverlayMessage(s, m, wm::Timer, 0, 0)); };
     EXPECT_EQ(show(mixerStart(s, m)), "ClearPanel") << "the picture waits for the panel to go";
     EXPECT_EQ(show(mixerPointerMove(s, m)) + show(mixerPointerRelease(s, m)), "") << "nothing while it is entered";
@@ -187,8 +186,7 @@ TEST(Decisions, MixerFromThePickToLeaving) {
     EXPECT_EQ((std::array{mixerSliderPress(s, m, 100, 64), mixerSliderPress(s, m, 31, 66)}), (std::array{false, true}));
     s.scale = 2;  // at 192 DPI the same thumb lies twice as far into the window
     EXPECT_EQ((std::array{mixerSliderPress(s, m, 31, 66), mixerSliderPress(s, m, 62, 132)}), (std::array{false, true}));
-    s.scale = 1;
-    EXPECT_EQ(show(mixerPanelMove(s, m, 15 + 100, 64)), "DrawSlider Post:READOUT(0,1)");
+    EXPECT_EQ(show(mixerPanelMove(s, m, 2 * (15 + 100), 2 * 64)), "DrawSlider Post:READOUT(0,1)");
     EXPECT_EQ(s.currentColour, 0x008040C7u) << "the preview shows the mix";
     // The drag goes on off the panel, where only the hook sees the pointer: a fast move right takes the slider's end.
     std::tie(s.cursorX, s.cursorY) = std::tuple{400 + 600, 300 + 64};
@@ -221,23 +219,18 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
         {0, wm::LeftDown, 136, 249, "PaintAbout(1)", 1, 1},
         {1, wm::LeftDown, 190, 258, close, 1, 0},
         {0, wm::LeftDown, 150, 266, close, 0, 0},
-        {0, wm::LeftUp, 136, 249, "", 0, 1},
     };
     for (const Row& r : rows) {
-        PickerState s;
-        std::tie(s.aboutPage, s.aboutActive, s.aboutX, s.aboutY) = std::tuple{r.page, 1, r.x, r.y};
-        const bool move = r.message == wm::MouseMove;
-        EXPECT_EQ(show(aboutMessage(s, r.message, move ? r.x : 1, move ? r.y : 1)), r.fx) << r.message << r.x;
+        PickerState s{.aboutActive = 1, .aboutPage = r.page, .aboutX = r.x, .aboutY = r.y};
+        EXPECT_EQ(show(aboutMessage(s, r.message, r.x, r.y)), r.fx) << r.message << r.x;
         EXPECT_EQ((std::array{s.aboutPage, s.aboutActive}), (std::array{r.after, r.open})) << r.message << r.x;
     }
     // On the screen, at the largest scale up to 3 that fits the work area (a 40-pixel taskbar) with the 8 x 30 frame.
-    PickerState s;
-    std::tie(s.scale, s.aboutActive) = std::tuple{3, 1};
+    PickerState s{.scale = 3, .aboutActive = 1};
     const std::array<std::int32_t, 5> screens[] = {
         {1920, 1200, 625, 0, 3},
-        {640, 1200, 97, 157, 2},
         {800, 630, 288, 93, 1},
-        {1024, 768, 289, 0, 2},
+        {640, 1200, 97, 157, 2},
     };
     for (auto [width, height, left, top, fits] : screens) {
         std::tie(s.screenWidth, s.screenHeight) = std::tuple{width, height};
@@ -245,7 +238,7 @@ TEST(Decisions, AboutWindowPressesFlipsAndClosing) {
         EXPECT_EQ(s.aboutRect, (Rect{left, top, left + 223 * fits, top + 283 * fits})) << width << "x" << height;
     }
     aboutMessage(s, wm::MouseMove, 2 * 160 + 1, 2 * 258 + 1);
-    EXPECT_EQ(show(aboutMessage(s, wm::LeftDown, 0, 0)), "PaintAbout(1)") << "the page button";
+    EXPECT_EQ(show(aboutMessage(s, wm::LeftDown, 0, 0)), "PaintAbout(1)") << "the page button, where it moved";
 }
 
 // Each item: the setting it changes, the one item of its group checked, what else it does.
@@ -255,15 +248,11 @@ TEST(Decisions, EveryMenuCommand) {
     struct Row { unsigned command; std::int32_t S::*field; std::int32_t value; unsigned checked; const char* effects; };
     const Row rows[] = {
         {PipetteMax, &S::cellSize, 7, PipetteMax, "Layout"},
-        {WindowMax, &S::sizeStep, 10, WindowMax, "Layout"},
         {HexValues, &S::readoutRadix, 16, HexValues, "Layout"},
         {Coordinates, &S::showCoordinates, 0, 0, "Layout"},
         {PaletteWeb, &S::paletteFilter, 1, PaletteWeb, "Layout"},
         {CopyFormatFirst + 3, &S::copyFormat, 3, CopyFormatFirst + 3, ""},
-        {SampleFirst + 2, &S::sample, 2, SampleLast, "Layout"},
-        {Contrast, &S::contrast, 1, Contrast, "Layout"},
         {FrozenKeys, &S::keys, 1, FrozenKeys, ""},
-        {Help, &S::show, 0, 0, "OpenAbout"},
         {CopyFormatFirst + kCopyFormats, &S::show, 0, 0, ""},  // between two submenus
     };
     for (const Row& r : rows) {
@@ -274,43 +263,35 @@ TEST(Decisions, EveryMenuCommand) {
         EXPECT_EQ(checked, r.checked ? std::to_string(r.checked) : "") << r.command;
         EXPECT_EQ((std::pair{s.*r.field, show(fx)}), (std::pair{r.value, std::string(r.effects)})) << r.command;
     }
-    PickerState s;
-    s.recentCount = 2;
+    PickerState s{.recentCount = 2};
     EXPECT_EQ(show(commandDecision(s, RecentFirst + 1)) + show(commandDecision(s, RecentFirst + 2)) +
                   show(commandDecision(s, SavePalette)), "CopyRecent(1)SavePalette");
-    // Hiding, help and exit end a capture or the mixer first; exit for good, storing the settings from before the mode.
-    struct Mode { std::int32_t capture; std::uint8_t mixer; unsigned command; const char* effects; };
-    for (const Mode& r : {Mode{1, 0, ShowHide, "EndCapture HidePanel"},
-                          {2, 0, Help, "EndCapture OpenAbout"},
-                          {0, 1, ShowHide, "ExitMixer HidePanel"},
-                          {0, 1, Exit, "ExitMixer(1) Exit"},
-                          {0, 1, Help, "ExitMixer OpenAbout"}}) {
-        std::tie(s.captureState, s.mixerActive, s.show) = std::tuple{r.capture, r.mixer, 1};
-        EXPECT_EQ(show(commandDecision(s, r.command)), r.effects) << r.command;
-    }
+    EXPECT_EQ(show(commandDecision(s, Help)), "OpenAbout");
     EXPECT_EQ(s.aboutPage, 1) << "help opens on the help page";
 }
 
-// The panel's messages and the capture overlay's (Crosshair, Band), which ends a capture the hook missed.
+// The panel's messages, in a capture too, and the capture overlay's (Crosshair, Band), which ends one the hook missed.
 TEST(Decisions, PanelAndCaptureOverlayMessages) {
-    enum Mode { Normal, Hidden, About, Mixer, Frozen, Crosshair, Band };
+    enum Mode { Normal, Hidden, About, Mixer, Frozen, Capture, Crosshair, Band };
     struct Row { Mode mode; unsigned message; const char* effects; std::uint32_t wParam = 0; std::int32_t lParam = 0; };
     const Row rows[] = {
         {Normal, wm::MouseActivate, "=3"},
-        {Normal, wm::Command, "Exit", cmd::Exit},
         {About, wm::Command, "", cmd::Exit},
+        // Hiding, help and exit end the mode first; exit for good, storing the settings from before the mode.
+        {Capture, wm::Command, "EndCapture HidePanel", cmd::ShowHide},
+        {Mixer, wm::Command, "ExitMixer HidePanel", cmd::ShowHide},
+        {Mixer, wm::Command, "ExitMixer(1) Exit", cmd::Exit},
+        {Mixer, wm::Command, "ExitMixer OpenAbout", cmd::Help},
         {Normal, wm::LeftDown, "Post:FRAME Post:READOUT"},
         {Normal, wm::LeftDoubleClick, "HidePanel =0"},
         {Mixer, wm::LeftDoubleClick, "ExitMixer =0"},
         {Normal, wm::RightDown, "OpenPanelMenu =0"},
         {Mixer, wm::RightDown, "ExitMixer =0"},
         {About, wm::RightDown, ""},
-        {Normal, UM_TRAY, "HidePanel", 0, 0x0203},
         {Hidden, UM_TRAY, "ShowPanel", 0, 0x0203},
         {Normal, UM_TRAY, "OpenTrayMenu", 0, 0x0205},
         {Normal, UM_TRAY, "", 0, 0x0201},
         {About, UM_TRAY, "", 0, 0x0205},
-        {Normal, wm::EndSession, "StoreSettings", 1},
         {Mixer, wm::EndSession, "ExitMixer(1) StoreSettings", 1},
         {About, wm::EndSession, "CloseAbout StoreSettings", 1},
         {Normal, UM_FRAME, "PaintFrame PaintReadouts"},
@@ -328,18 +309,16 @@ TEST(Decisions, PanelAndCaptureOverlayMessages) {
     };
     MixerState mixer;
     for (const Row& r : rows) {
-        PickerState s;
-        std::tie(s.show, s.frozen, s.aboutActive, s.mixerActive, s.placementAsked, s.stepAsked, s.cursorX, s.cursorY) =
-            std::tuple{r.mode != Hidden, r.mode == Frozen, r.mode == About, r.mode == Mixer, 1, 1, 7, 8};
-        s.captureState = r.mode == Crosshair ? 1 : r.mode == Band ? 2 : 0;
+        PickerState s{.frozen = r.mode == Frozen, .show = r.mode != Hidden, .cursorX = 7, .cursorY = 8,
+                      .placementAsked = 1, .stepAsked = 1, .aboutActive = r.mode == About,
+                      .captureState = r.mode == Band ? 2 : r.mode >= Capture, .mixerActive = r.mode == Mixer};
         const Effects fx = r.mode >= Crosshair ? captureOverlayMessage(s, r.message)
                                                : panelDecision(s, mixer, {r.message, r.wParam, r.lParam});
         EXPECT_EQ(show(fx), r.effects) << r.mode << " " << r.message;
         EXPECT_EQ(s.placementAsked, r.message != UM_PLACE) << "may be asked for again";
         EXPECT_EQ(s.stepAsked, r.message != UM_STEP);
     }
-    PickerState s;  // a press grabs the panel at its own point, not where the pointer last moved; a frozen one thaws
-    std::tie(s.panelX, s.panelY, s.cursorGap, s.frozen) = std::tuple{300, 200, 10, 1};
-    panelDecision(s, mixer, {wm::LeftDown, 0, 0, 30, 20});
+    PickerState s{.panelX = 300, .panelY = 200, .frozen = 1, .cursorGap = 10};
+    panelDecision(s, mixer, {wm::LeftDown, 0, 0, 30, 20});  // grabbed at the press, not at the last move; thawed
     EXPECT_EQ((std::array{s.draggingPanel, s.dragOffsetX, s.dragOffsetY, s.frozen}), (std::array{1, -40, -30, 0}));
 }
