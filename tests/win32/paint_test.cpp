@@ -166,9 +166,8 @@ TEST_F(Painting, CaptureOverlayAfterMovesOfTheCrosshairAndTheBand) {
     carryOut(Effects().add(Fx::EndCapture));
 }
 
-// With a sample larger than one pixel, the sampled square's outer cells are outlined by
-// inversion and the colour shown is the square's mean. At the screen's edges the cells on it
-// show it and the others are black, left out of the mean.
+// A sample's outer cells outlined by inversion, its mean shown; past the screen's edges the
+// cells are black and left out of the mean.
 TEST_F(Painting, EveryPixelOfEveryCellShowsItsScreenPixelUnderTheCentreMark) {
     for (auto [sir, cellSize, velikost, sample, cx, cy] :  // round (240, 240) the view crosses the card's blocks
          {std::array{9, 5, 0, 0, kX + 40, kY + 40}, {15, 3, 10, 2, kX + 40, kY + 40}, {7, 7, -2, 2, kX + 40, kY + 40},

@@ -53,14 +53,12 @@ TEST_F(StartedUp, AChosenItemIsCheckedAndStoredWhenTheSessionEnds) {
     EXPECT_EQ(checkedItems(), L"Координаты, Как на панели, Нормальный, Минимальный, Серый, 1 x 1");
 }
 
-// Settings stored, as the next start finds them, and as the exit writes them back. The user's
-// own key is read first and always written; the machine's is read when the user has none
-// (no values), and written where it can be opened for writing.
+// Stored settings as the next start finds them and the exit writes them back: the user's key
+// first, always written; the machine's when the user has none, written where it can be.
 struct Stored {
     const char* what;
     std::vector<std::pair<const char*, const char*>> values, machine;
-    std::array<std::int32_t, 7> state;  // magnifiedPixels, cellSize, sizeStep, readoutRadix, showCoordinates, pinned,
-                                        // draggingPanel
+    std::array<std::int32_t, 7> state;  // magnified, cell, step, radix, coordinates, pinned, dragging
     std::vector<std::pair<const char*, const char*>> written;
 };
 void PrintTo(const Stored& stored, std::ostream* out) { *out << stored.what; }
@@ -103,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Registry, StoredSettings, ::testing::Values(
            {9, 5, 0, 10, 1, 0, 0},
            {{"recent", "000001,000002,000003,000004,000005,000006,000007,000008,000009,00000A"}}}));
 
-// The tray icon comes back when Explorer restarts; a change of the displays is read; the panel
-// has no taskbar button of its own.
+// The tray icon back after Explorer restarts; the displays read again; no taskbar button.
 TEST_F(StartedUp, TrayIconAndScreenSizeFollowTheTaskbarAndTheDisplays) {
     NOTIFYICONDATAA icon = {};  // ours, as the shell knows it: removed only while it is there
     std::tie(icon.cbSize, icon.hWnd, icon.uID) = std::tuple{NOTIFYICONDATAA_V1_SIZE, picker.panelHwnd, kTrayIconId};
@@ -144,9 +141,8 @@ TEST_F(StartedUp, AboutWindowTakesACaptionOverTheMixerAndParksWhenClosed) {
     EXPECT_TRUE(IsWindowVisible(picker.panelHwnd));
 }
 
-// A palette is written beside its destination and moved into place whole: a file another
-// program holds open, which cannot be replaced then, keeps its bytes, and nothing is left beside
-// it. (Wine replaces a read-only file, which Windows refuses.)
+// Written beside and moved into place whole: a file held open elsewhere keeps its bytes, and
+// nothing is left beside it. (Wine replaces a read-only file, which Windows refuses.)
 TEST(Palette, AFailedWriteLeavesTheOldFileAsItWas) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);

@@ -141,9 +141,8 @@ void CALLBACK noteHookAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
 }
 
-// While the option is on and the panel frozen: its keys kept with their releases, others
-// passed; a hook the system dropped comes back once one of its keys has gone past it; Esc
-// unfreezes and the hook goes; the menu opened from the frozen panel has the keys.
+// Frozen with the option on: its keys kept with their releases, others passed; a dropped hook
+// back once a key has gone past it; Esc unfreezes and the hook goes; our menu has the keys.
 TEST_F(Hooked, TheKeyboardHookKeepsItsKeysWhileFrozen) {
     SetCursorPos(300, 300);
     picker.keys = 1;
@@ -218,9 +217,8 @@ TEST_F(Capturing, ClipboardKeepsItsTextWhenNothingCanBeCopied) {
 // Closes a popup menu from inside its modal loop.
 void CALLBACK closeMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 
-// Ctrl+click's copy in the chosen format goes to the top of the recent colours, which the tray
-// menu offers again, each with its swatch; a clipboard held by another program changes neither,
-// nor does a capture's copy then.
+// Ctrl+click's copy in the chosen format tops the recent colours, which the tray menu offers
+// with their swatches; a clipboard held by another program changes neither, nor a capture's copy.
 TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheTrayMenu) {
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + CssRgb, 0);
     auto copyColour = [](Colour c, UINT message, WPARAM wParam) {

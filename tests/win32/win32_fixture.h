@@ -37,8 +37,7 @@ inline LRESULT hook(UINT message, LONG x = 0, LONG y = 0, int code = HC_ACTION) 
     return pointerHook(code, message, reinterpret_cast<LPARAM>(&event));
 }
 
-// Removes and returns the private messages posted to the panel, in order; a placement asked
-// for is carried out, as the panel would.
+// The private messages posted to the panel, taken in order; a placement is carried out.
 inline std::vector<UINT> takePanelMessages() {
     std::vector<UINT> posted;
     MSG message;
@@ -50,8 +49,7 @@ inline std::vector<UINT> takePanelMessages() {
     return posted;
 }
 
-// A capture started by the hook, until the panel's timer has put the overlay up (its paints
-// left to the test).
+// A capture started, until the panel's timer has put the overlay up (its paints left to the test).
 inline void startCapture() {
     carryOut(Effects().add(Fx::StartCapture));
     const DWORD start = GetTickCount();
@@ -84,8 +82,7 @@ inline HWND show(HWND previous, COLORREF flat = CLR_INVALID, RECT area = {kX, kY
 }
 }  // namespace card
 
-// A memory context with a 32-bit DIB section, so GetPixel reads exact colours; filled with
-// magenta, which nothing the program paints uses.
+// A 32-bit DIB section, so GetPixel reads exact colours; filled with magenta, which we never paint.
 struct Canvas {
     static constexpr COLORREF kUnpainted = RGB(255, 0, 255);
     HDC dc = CreateCompatibleDC(nullptr);
