@@ -220,6 +220,14 @@ void CALLBACK closeMenu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 // Ctrl+click's copy in the chosen format tops the recent colours, which the tray menu offers
 // with their swatches; a clipboard held by another program changes neither, nor a capture's copy.
 TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheTrayMenu) {
+    const auto openTrayMenu = [] {
+        const UINT_PTR timer = SetTimer(nullptr, 0, 150, closeMenu);
+        SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_RBUTTONUP);  // the right click on the icon
+        KillTimer(nullptr, timer);
+    };
+    HMENU recent = GetSubMenu(GetSubMenu(picker.appMenu, 0), 3);
+    openTrayMenu();
+    EXPECT_TRUE(GetMenuState(recent, cmd::SavePalette, MF_BYCOMMAND) & MF_GRAYED) << "nothing to save yet";
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + CssRgb, 0);
     auto copyColour = [](Colour c, UINT message, WPARAM wParam) {
         picker.currentColour = c;
@@ -238,10 +246,7 @@ TEST_F(Capturing, CopiesInTheChosenFormatAndRecentColoursFromTheTrayMenu) {
     DestroyWindow(other);
     EXPECT_EQ(clipboardText(), "rgb(153, 102, 51)");
     SendMessageA(picker.panelHwnd, WM_COMMAND, cmd::CopyFormatFirst + Vb, 0);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 150, closeMenu);
-    SendMessageA(picker.panelHwnd, UM_TRAY, 0, WM_RBUTTONUP);  // the right click on the icon
-    KillTimer(nullptr, timer);
-    HMENU recent = GetSubMenu(GetSubMenu(picker.appMenu, 0), 3);
+    openTrayMenu();
     ASSERT_EQ(GetMenuItemCount(recent), 4);
     EXPECT_FALSE(GetMenuState(recent, cmd::SavePalette, MF_BYCOMMAND) & MF_GRAYED) << "saved as a palette";
     HDC dc = CreateCompatibleDC(nullptr);
